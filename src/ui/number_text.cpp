@@ -1,0 +1,192 @@
+#include "ui/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace calvexa {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the longest number at the start of text (after the caller has
+// skipped spaces): sign, digits with one point, exponent only when digits follow.
+// mantissaDigits receives how many digits the mantissa holds.
+std::size_t scanNumber(std::string_view text, int& mantissaDigits) {
+  std::size_t i = 0;
+  mantissaDigits = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool point = false;
+  while (i < text.size()) {
+    if (isDigit(text[i])) {
+      ++mantissaDigits;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    ++i;
+  }
+  if (mantissaDigits == 0) return 0;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    std::size_t digitsStart = j;
+    while (j < text.size() && isDigit(text[j])) ++j;
+    if (j > digitsStart) i = j;
+  }
+  return i;
+}
+
+// Converts an already validated number text; nullopt when out of range.
+std::optional<double> convert(std::string_view number) {
+  // from_chars takes no leading "+"
+  bool negative = false;
+  if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
+    negative = number[0] == '-';
+    number.remove_prefix(1);
+  }
+  double value = 0.0;
+  auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Underflow is a tiny number, not an error: from_chars reports both alike.
+    std::size_t e = number.find_first_of("Ee");
+    if (e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-') {
+      return negative ? -0.0 : 0.0;
+    }
+    return std::nullopt;
+  }
+  if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
+  return negative ? -value : value;
+}
+
+std::string_view skipSpaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return text;
+}
+
+// Exact decimal expansion of |value| with a fixed number of decimals far
+// beyond any double's last digit, so nothing has been rounded yet.
+std::string exactFixed(double magnitude) {
+  static constexpr int kAllDecimals = 1100;
+  std::string buffer(kAllDecimals + 400, '\0');
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                              std::chars_format::fixed, kAllDecimals);
+  buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
+  return buffer;
+}
+
+// Rounds |value| half away from zero to the given number of decimals and
+// returns integer digits and decimals separately.
+void roundedParts(double value, int decimals, std::string& integer, std::string& fraction) {
+  std::string exact = exactFixed(std::fabs(value));
+  std::size_t point = exact.find('.');
+  integer = exact.substr(0, point);
+  fraction = exact.substr(point + 1, static_cast<std::size_t>(decimals));
+  bool roundUp = exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
+  if (!roundUp) return;
+  std::string digits = integer + fraction;
+  int i = static_cast<int>(digits.size()) - 1;
+  for (; i >= 0; --i) {
+    if (digits[static_cast<std::size_t>(i)] == '9') {
+      digits[static_cast<std::size_t>(i)] = '0';
+    } else {
+      ++digits[static_cast<std::size_t>(i)];
+      break;
+    }
+  }
+  if (i < 0) digits.insert(digits.begin(), '1');
+  integer = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+  fraction = digits.substr(digits.size() - static_cast<std::size_t>(decimals));
+}
+
+std::string groupThousands(const std::string& digits) {
+  std::string out;
+  int count = 0;
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (count > 0 && count % 3 == 0) out.insert(out.begin(), ',');
+    out.insert(out.begin(), *it);
+    ++count;
+  }
+  return out;
+}
+
+bool allZero(const std::string& digits) { return digits.find_first_not_of('0') == std::string::npos; }
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+  text = skipSpaces(text);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  int digits = 0;
+  std::size_t length = scanNumber(text, digits);
+  if (length == 0 || length != text.size()) return std::nullopt;
+  return convert(text);
+}
+
+std::optional<double> leadingNumber(std::string_view text) {
+  text = skipSpaces(text);
+  int digits = 0;
+  std::size_t length = scanNumber(text, digits);
+  if (length == 0) return 0.0;
+  return convert(text.substr(0, length));
+}
+
+std::string generalText(double value, int significantDigits) {
+  if (value == 0.0) return "0";
+  std::array<char, 64> buffer{};
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                              std::chars_format::general, significantDigits);
+  std::string text(buffer.data(), result.ptr);
+  for (char& c : text) {
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+std::string plainText(double value, int significantDigits) {
+  std::string text = generalText(value, significantDigits);
+  // No "0" before the point of a magnitude below 1.
+  if (text.rfind("0.", 0) == 0) {
+    text.erase(0, 1);
+  } else if (text.rfind("-0.", 0) == 0) {
+    text.erase(1, 1);
+  }
+  return text;
+}
+
+std::string signedText(double value, int significantDigits) {
+  std::string text = plainText(value, significantDigits);
+  return text.front() == '-' ? text : " " + text;
+}
+
+std::string maskText(double value, Mask mask) {
+  const int decimals = mask == Mask::Grouped4 ? 4 : 3;
+  std::string integer;
+  std::string fraction;
+  roundedParts(value, decimals, integer, fraction);
+  const bool zero = allZero(integer) && allZero(fraction);
+  const std::string sign = (value < 0 && !zero) ? "-" : "";
+  switch (mask) {
+    case Mask::Grouped4:
+    case Mask::Grouped3:
+      return sign + (allZero(integer) ? "" : groupThousands(integer)) + "." + fraction;
+    case Mask::Hash3: {
+      while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+      return sign + (allZero(integer) ? "" : integer) + "." + fraction;
+    }
+    case Mask::Fixed3:
+      return sign + integer + "." + fraction;
+  }
+  return {};
+}
+
+std::optional<std::int32_t> roundToInt32(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  double rounded = std::nearbyint(value);  // default rounding: ties to even
+  if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
+  return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace calvexa

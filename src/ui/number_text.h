@@ -1,0 +1,49 @@
+// Number texts: how the program reads numbers from boxes and writes answers.
+// Locale-independent: the decimal point is always "." and the group separator ",".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calvexa {
+
+// A box's whole text as a number: optional spaces, optional sign, digits with
+// at most one point (at least one digit), optional exponent "E"/"e" with
+// optional sign and at least one digit, optional spaces. Anything else, and a
+// number beyond the range of a double, is not a number (nullopt), never 0.
+std::optional<double> parseNumber(std::string_view text);
+
+// The leading number of a text, as the calculator reads its display: leading
+// spaces skipped, then sign, digits, one point and an exponent are taken while
+// they fit; no leading number gives 0 (" .5" is 0.5, " " is 0, "1.2.3" is 1.2,
+// "12abc" is 12). nullopt only when the number is beyond the range of a double.
+std::optional<double> leadingNumber(std::string_view text);
+
+// General number text, as printf's %.15G writes it: up to 15 significant
+// digits, trailing zeros and point removed, exponent form (capital E, sign, at
+// least two digits) when the decimal exponent is below -4 or at least 15;
+// negative zero is written 0. Only for finite values.
+std::string generalText(double value, int significantDigits = 15);
+
+// The calculator's display forms. Signed: a leading space for zero and
+// positive values, "-" for negative ones, no "0" before the point of a value
+// below 1 (" .5", "-.25"). Plain: the same without the leading space.
+std::string signedText(double value, int significantDigits = 15);
+std::string plainText(double value, int significantDigits = 15);
+
+// Format masks, rounding half away from zero on the double's exact decimal value.
+enum class Mask {
+  Grouped4,  // "#,###.0000": 12,000.0000  .2500
+  Grouped3,  // "#,###.000":  12,000.000   .063
+  Hash3,     // "###.###":    12.5  .25  2.  (zero is a lone ".")
+  Fixed3,    // "0.000":      0.250  12.000
+};
+std::string maskText(double value, Mask mask);
+
+// Round to the nearest 32-bit integer, ties to even (2.5 -> 2, 3.5 -> 4);
+// nullopt when the result does not fit 32 bits or the value is not finite.
+std::optional<std::int32_t> roundToInt32(double value);
+
+}  // namespace calvexa

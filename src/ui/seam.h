@@ -1,0 +1,54 @@
+// The one seam for everything modal or external: message boxes, the busy
+// pointer, the clipboard, starting a program and opening help. The program
+// uses QtSeam; tests install a recorder.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "ui/outcome.h"
+
+class QWidget;
+
+namespace calvexa {
+
+class Seam {
+ public:
+  virtual ~Seam() = default;
+
+  // A modal box with an OK button; an empty title means "Calvexa".
+  virtual void showMessage(QWidget* owner, const Message& message) = 0;
+
+  // Busy pointer (arrow and hourglass) on or off; calls nest.
+  virtual void setBusyPointer(bool busy) = 0;
+
+  virtual void clearClipboard() = 0;
+  virtual void setClipboardText(const QString& text) = 0;
+  virtual QString clipboardText() = 0;
+
+  // Full path of a program found on the PATH, or empty.
+  virtual QString findProgram(const QString& name) = 0;
+  // Starts a program with arguments (no shell), without waiting; false if it failed.
+  virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+
+  // Opens the help file at its contents; a missing file is reported by nothing.
+  virtual void openHelp(QWidget* owner, const QString& path) = 0;
+};
+
+// Keeps the busy pointer on for its lifetime, whatever way the scope is left.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Seam& seam) : seam_(seam) { seam_.setBusyPointer(true); }
+  ~BusyPointer() { seam_.setBusyPointer(false); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Seam& seam_;
+};
+
+// Carries out a calculation's effects: messages through the seam, answer
+// texts into the controls of `window` named by the effects.
+void applyOutcome(Seam& seam, QWidget* window, const Outcome& outcome);
+
+}  // namespace calvexa
