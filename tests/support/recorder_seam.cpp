@@ -1,1 +1,46 @@
+#include "support/recorder_seam.h"
 
+#include <QCoreApplication>
+
+#include "app/startup.h"
+
+namespace calvexa {
+
+void RecorderSeam::showMessage(QWidget*, const Message& message) { messages.push_back(message); }
+
+void RecorderSeam::setBusyPointer(bool busy) {
+  if (busy) {
+    ++busyDepth;
+    ++busyBrackets;
+  } else {
+    --busyDepth;
+  }
+}
+
+QString RecorderSeam::findProgram(const QString& name) {
+  return programsOnPath.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+}
+
+bool RecorderSeam::startDetached(const QString& program, const QStringList&) {
+  started.push_back(program);
+  return startSucceeds;
+}
+
+void RecorderSeam::openHelp(QWidget*, const QString& path) { helpOpened.push_back(path); }
+
+std::vector<std::string> RecorderSeam::messageTexts() const {
+  std::vector<std::string> out;
+  for (const auto& m : messages) out.push_back(m.text);
+  return out;
+}
+
+TestApp::TestApp() : registry(std::make_unique<WindowRegistry>(seam, [this] { quitCalled = true; })) {
+  registerWindows(*registry);
+}
+
+TestApp::~TestApp() {
+  registry.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace calvexa

@@ -1,0 +1,174 @@
+#include "app/form_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <optional>
+
+#include "app/registry.h"
+#include "ui/controls.h"
+#include "ui/gradient_rules.h"
+#include "ui/seam.h"
+
+namespace calvexa {
+
+FormSurface::FormSurface(FormWindow* window) : QWidget(window), window_(window) {
+  setObjectName(QStringLiteral("surface"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// Paints the bands once per size into a cached picture; paint events only copy it.
+void FormSurface::PaintGradient() {
+  const QSize size = this->size();
+  if (size.isEmpty()) return;
+  QPixmap picture(size);
+  const GradientParams params;
+  picture.fill(QColor(params.endLevel, params.endLevel, params.endLevel));
+  QPainter painter(&picture);
+  painter.setPen(Qt::NoPen);
+  const auto bands = gradientBands(params, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
+  for (const GradientBand& band : bands) {
+    const int top = band.top >= 0 ? band.top / kTwipsPerPixel : -1;
+    const int bottom = (band.bottom + kTwipsPerPixel - 1) / kTwipsPerPixel;
+    painter.fillRect(QRect(QPoint(-1, top), QPoint(size.width(), bottom)), QColor(band.red, band.green, band.blue));
+  }
+  background_ = picture;
+}
+
+void FormSurface::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (background_.size() != size()) PaintGradient();
+  painter.drawPixmap(event->rect(), background_, event->rect());
+}
+
+void FormSurface::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  window_->surfaceResized();
+}
+
+FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& spec, const std::vector<ControlSpec>& controls)
+    : registry_(registry), spec_(spec), surface_(new FormSurface(this)) {
+  setObjectName(QString::fromUtf8(spec.name));
+  setWindowTitle(QString::fromUtf8(spec.caption));
+  setCentralWidget(surface_);
+  controls_ = buildControls(surface_, controls, registry.seam());
+  buildMenus(menuTable(spec.id));
+  if (spec.statusBar) {
+    status_ = new StatusPanels(this);
+    setStatusBar(status_);
+  }
+  const int menuHeight = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
+  const int statusHeight = status_ ? status_->sizeHint().height() : 0;
+  resize(spec.designSize.width(), spec.designSize.height() + menuHeight + statusHeight);
+}
+
+QWidget* FormWindow::control(const QString& name) const {
+  for (const auto& control : controls_)
+    if (control && control->objectName() == name) return control;
+  return nullptr;
+}
+
+void FormWindow::runLoadHandler() {
+  if (status_) status_->setText(QStringLiteral("Press F1 for Help"));
+  onLoad();
+}
+
+void FormWindow::runUnloadHandler() { onUnload(); }
+
+void FormWindow::onUnload() {
+  if (!registry_.exiting()) registry_.show(parentWindow(spec_.id));
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  if (registry_.find(spec_.id) == this) {
+    event->ignore();
+    registry_.unload(spec_.id);
+    return;
+  }
+  event->accept();
+}
+
+void FormWindow::surfaceResized() {
+  if (spec_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
+  surface_->PaintGradient();
+  if (!spec_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
+  surface_->update();
+}
+
+Fields FormWindow::fields() const {
+  Fields out;
+  for (const auto& control : controls_) {
+    if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) || qobject_cast<QLabel*>(control))
+      out[control->objectName().toStdString()] = controlText(control).toStdString();
+  }
+  return out;
+}
+
+void FormWindow::apply(const Outcome& outcome) {
+  for (const Effect& effect : outcome.effects) {
+    if (effect.kind == Effect::Kind::Show) {
+      registry_.seam().showMessage(this, effect.message);
+    } else if (QWidget* target = control(QString::fromStdString(effect.target))) {
+      setControlText(target, QString::fromStdString(effect.text));
+    }
+  }
+}
+
+void FormWindow::buildMenus(const MenuTable& table) {
+  for (const MenuSpec& menuSpec : table) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuSpec.caption));
+    menu->setObjectName(QString::fromUtf8(menuSpec.name));
+    for (const MenuItemSpec& item : menuSpec.items) {
+      if (item.action == MenuAction::Separator) {
+        menu->addSeparator();
+        continue;
+      }
+      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+      action->setObjectName(QString::fromUtf8(item.name));
+      if (item.action == MenuAction::SwitchTo) action->setEnabled(registry_.isAvailable(item.target));
+      connect(action, &QAction::triggered, this, [this, item] { runMenuItem(item); });
+    }
+  }
+}
+
+void FormWindow::runMenuItem(const MenuItemSpec& item) {
+  std::optional<BusyPointer> pointer;
+  if (item.busy) pointer.emplace(registry_.seam());
+  switch (item.action) {
+    case MenuAction::SwitchTo:
+      hide();
+      registry_.show(item.target);
+      break;
+    case MenuAction::ExitApp:
+      pointer.reset();
+      registry_.exitApplication();
+      break;
+    case MenuAction::Close:
+      registry_.unload(spec_.id);
+      break;
+    case MenuAction::About:
+    case MenuAction::AboutModal:
+      if (QWidget* about = registry_.load(WindowId::About)) {
+        about->setParent(this, Qt::Dialog);
+        about->setWindowModality(item.action == MenuAction::AboutModal ? Qt::WindowModal : Qt::NonModal);
+        about->show();
+        about->raise();
+      }
+      break;
+    case MenuAction::Help:
+    case MenuAction::ConfiguredHelp:
+      registry_.seam().openHelp(this, registry_.helpPath());
+      break;
+    case MenuAction::Custom:
+      onMenuItem(QString::fromUtf8(item.name));
+      break;
+    case MenuAction::Separator:
+      break;
+  }
+}
+
+}  // namespace calvexa

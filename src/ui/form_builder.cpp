@@ -1,0 +1,166 @@
+#include "ui/form_builder.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+#include <algorithm>
+#include <map>
+
+#include "ui/controls.h"
+#include "ui/numeric_key_filter.h"
+
+namespace calvexa {
+namespace {
+
+QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+QWidget* makeBox(const ControlSpec& spec, QWidget* parent) {
+  auto* box = new QLineEdit(QString::fromUtf8(spec.caption), parent);
+  return box;
+}
+
+QWidget* makeList(const ControlSpec&, QWidget* parent, bool editable) {
+  auto* list = new QComboBox(parent);
+  list->setEditable(editable);
+  if (editable) list->setInsertPolicy(QComboBox::NoInsert);
+  return list;
+}
+
+QWidget* makeAnswer(const ControlSpec& spec, QWidget* parent) {
+  auto* answer = new QLabel(QString::fromUtf8(spec.caption), parent);
+  answer->setTextFormat(Qt::PlainText);
+  answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  answer->setAutoFillBackground(true);
+  answer->setBackgroundRole(QPalette::Base);
+  answer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  answer->setMargin(2);
+  return answer;
+}
+
+QWidget* makeFrame(const ControlSpec& spec, QWidget* parent) {
+  return new QGroupBox(QString::fromUtf8(spec.caption), parent);
+}
+
+QWidget* makeLine(const ControlSpec& spec, QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(spec.geometry.height() > spec.geometry.width() ? QFrame::VLine : QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+QWidget* makeTabs(const ControlSpec& spec, QWidget* parent) {
+  const QStringList captions = QString::fromUtf8(spec.caption).split(QLatin1Char('|'));
+  return new TabControl(captions, spec.tabsPerRow, parent);
+}
+
+QWidget* makePicture(const ControlSpec& spec, QWidget* parent) {
+  return new QSvgWidget(QString::fromUtf8(spec.picture), parent);
+}
+
+QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
+  switch (spec.kind) {
+    case ControlKind::Label: return makeLabel(spec, parent);
+    case ControlKind::NumericBox:
+    case ControlKind::TextBox: return makeBox(spec, parent);
+    case ControlKind::PickList: return makeList(spec, parent, false);
+    case ControlKind::EditList: return makeList(spec, parent, true);
+    case ControlKind::Answer: return makeAnswer(spec, parent);
+    case ControlKind::Button: return new QPushButton(QString::fromUtf8(spec.caption), parent);
+    case ControlKind::PictureButton: return new PictureButton(QString::fromUtf8(spec.picture), parent);
+    case ControlKind::Picture: return makePicture(spec, parent);
+    case ControlKind::Frame: return makeFrame(spec, parent);
+    case ControlKind::Line: return makeLine(spec, parent);
+    case ControlKind::Tabs: return makeTabs(spec, parent);
+    case ControlKind::Option: return new QRadioButton(QString::fromUtf8(spec.caption), parent);
+  }
+  return nullptr;
+}
+
+// "Tabs:3" names page 3 of the tab control Tabs; any other name is a frame.
+QWidget* containerFor(const ControlSpec& spec, QWidget* surface, const std::map<QString, QWidget*>& built) {
+  if (!spec.parent) return surface;
+  const QString parent = QString::fromUtf8(spec.parent);
+  const int colon = parent.indexOf(QLatin1Char(':'));
+  auto it = built.find(colon < 0 ? parent : parent.left(colon));
+  if (it == built.end()) return surface;
+  if (colon < 0) return it->second;
+  auto* tabs = qobject_cast<TabControl*>(it->second);
+  QWidget* page = tabs ? tabs->page(parent.mid(colon + 1).toInt()) : nullptr;
+  return page ? page : surface;
+}
+
+}  // namespace
+
+QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam) {
+  QList<QPointer<QWidget>> controls;
+  std::map<QString, QWidget*> built;
+  NumericKeyFilterBinding* filter = nullptr;
+  for (const ControlSpec& spec : table) {
+    QWidget* parent = containerFor(spec, surface, built);
+    QWidget* control = makeControl(spec, parent);
+    const QString name = QString::fromUtf8(spec.name);
+    control->setObjectName(name);
+    control->setGeometry(spec.geometry);
+    if (spec.tooltip) control->setToolTip(QString::fromUtf8(spec.tooltip));
+    if (spec.fontSize > 0) {
+      QFont font = control->font();
+      font.setPointSize(spec.fontSize);
+      control->setFont(font);
+    }
+    if (spec.kind == ControlKind::NumericBox) {
+      if (!filter) filter = new NumericKeyFilterBinding(seam, surface);
+      control->installEventFilter(filter);
+    }
+    built[name] = control;
+    controls.push_back(control);
+  }
+  return controls;
+}
+
+void fillList(QWidget* list, const std::vector<std::string>& items, bool sorted) {
+  auto* combo = qobject_cast<QComboBox*>(list);
+  if (!combo) return;
+  QStringList texts;
+  for (const auto& item : items) texts.push_back(QString::fromStdString(item));
+  if (sorted) {
+    std::stable_sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
+      return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+  }
+  combo->clear();
+  combo->addItems(texts);
+  combo->setCurrentIndex(-1);
+  if (combo->isEditable()) combo->setEditText(QString());
+}
+
+QString controlText(const QWidget* control) {
+  if (auto* box = qobject_cast<const QLineEdit*>(control)) return box->text();
+  if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  return QString();
+}
+
+void setControlText(QWidget* control, const QString& text) {
+  if (auto* box = qobject_cast<QLineEdit*>(control)) {
+    box->setText(text);
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    combo->setEditText(text);
+  } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setText(text);
+  }
+}
+
+}  // namespace calvexa

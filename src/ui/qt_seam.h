@@ -1,0 +1,30 @@
+// The program's own seam: real message boxes, pointer, clipboard, processes, help.
+#pragma once
+
+#include <QPointer>
+
+#include "ui/seam.h"
+
+class QWidget;
+
+namespace calvexa {
+
+// "\r\n" and lone "\r" become display line breaks.
+QString displayText(const std::string& text);
+
+class QtSeam : public Seam {
+ public:
+  void showMessage(QWidget* owner, const Message& message) override;
+  void setBusyPointer(bool busy) override;
+  void clearClipboard() override;
+  void setClipboardText(const QString& text) override;
+  QString clipboardText() override;
+  QString findProgram(const QString& name) override;
+  bool startDetached(const QString& program, const QStringList& arguments) override;
+  void openHelp(QWidget* owner, const QString& path) override;
+
+ private:
+  QPointer<QWidget> helpViewer_;
+};
+
+}  // namespace calvexa

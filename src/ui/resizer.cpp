@@ -1,0 +1,67 @@
+#include "ui/resizer.h"
+
+#include <QComboBox>
+#include <QListView>
+#include <cmath>
+
+namespace calvexa {
+namespace {
+
+// Whole-number percentage of the stored size, divisions truncating.
+int percent(int now, int stored) { return stored > 0 ? (now * 100) / stored : 100; }
+
+int scaled(int stored, int percentage) { return stored * percentage / 100; }
+
+QString windowKey(QWidget* surface) {
+  QWidget* window = surface->window();
+  return window->objectName();
+}
+
+class ReentryGuard {
+ public:
+  explicit ReentryGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~ReentryGuard() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+void Resizer::registerWindow(const QString& window, QWidget* surface,
+                             const QList<QPointer<QWidget>>& controls) {
+  windows_[window] = {surface->width(), surface->height()};
+  for (const auto& control : controls) {
+    if (!control) continue;
+    ControlRow row;
+    row.geometry = control->geometry();
+    row.fontSize = static_cast<int>(std::lround(control->font().pointSizeF()));
+    if (row.fontSize < 0) row.fontSize = 0;
+    controls_[{window, control->objectName()}] = row;
+  }
+}
+
+void Resizer::ResizeControls(QWidget* surface, const QList<QPointer<QWidget>>& controls) {
+  if (resizing_ || !surface) return;
+  ReentryGuard guard(resizing_);
+  const QString window = windowKey(surface);
+  if (windows_.find(window) == windows_.end()) registerWindow(window, surface, controls);
+  const WindowRow& stored = windows_[window];
+  const int wp = percent(surface->width(), stored.width);
+  const int hp = percent(surface->height(), stored.height);
+  for (const auto& control : controls) {
+    if (!control) continue;
+    auto row = controls_.find({window, control->objectName()});
+    if (row == controls_.end()) continue;  // a control the window did not have at first sight
+    const QRect& g = row->second.geometry;
+    if (row->second.fontSize > 0) {
+      QFont font = control->font();
+      font.setPointSize(std::max(1, scaled(row->second.fontSize, wp)));
+      control->setFont(font);
+    }
+    const int height = qobject_cast<QComboBox*>(control) ? control->height() : scaled(g.height(), hp);
+    control->setGeometry(scaled(g.x(), wp), scaled(g.y(), hp), scaled(g.width(), wp), height);
+  }
+}
+
+}  // namespace calvexa

@@ -1,0 +1,205 @@
+// The shell: start-up, main menu, switching and closing windows, menus,
+// About box, status bar.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/form_window.h"
+#include "app/startup.h"
+#include "support/recorder_seam.h"
+#include "ui/controls.h"
+
+namespace calvexa {
+namespace {
+
+QStringList menuCaptions(QMainWindow* window, int menuIndex) {
+  QStringList captions;
+  const auto menus = window->menuBar()->actions();
+  for (QAction* item : menus[menuIndex]->menu()->actions()) captions << (item->isSeparator() ? "-" : item->text());
+  return captions;
+}
+
+QAction* menuItem(QWidget* window, const char* name) { return window->findChild<QAction*>(name); }
+
+class Shell : public ::testing::Test {
+ protected:
+  void SetUp() override { startUp(*app.registry); }
+  FormWindow* form(WindowId id) { return app.window<FormWindow>(id); }
+  TestApp app;
+};
+
+TEST_F(Shell, StartUpShowsMainMenuAloneWithDefaultPointer) {
+  ASSERT_NE(form(WindowId::MainMenu), nullptr);
+  EXPECT_TRUE(form(WindowId::MainMenu)->isVisible());
+  ASSERT_NE(form(WindowId::Splash), nullptr) << "the splash stays loaded";
+  EXPECT_FALSE(form(WindowId::Splash)->isVisible());
+  ASSERT_NE(form(WindowId::About), nullptr) << "the About box is loaded at start-up";
+  EXPECT_FALSE(form(WindowId::About)->isVisible());
+  EXPECT_EQ(app.window<QWidget>(WindowId::AnnVolume), nullptr) << "other windows wait until first used";
+  EXPECT_EQ(app.seam.busyDepth, 0);
+  EXPECT_GE(app.seam.busyBrackets, 1);
+  EXPECT_EQ(form(WindowId::MainMenu)->statusPanels()->text(), "Press F1 for Help");
+  EXPECT_FALSE(form(WindowId::MainMenu)->statusPanels()->dateText().isEmpty());
+  EXPECT_FALSE(form(WindowId::MainMenu)->statusPanels()->timeText().isEmpty());
+}
+
+TEST_F(Shell, SplashShowsVersionFromTheBuild) {
+  auto* splash = form(WindowId::Splash);
+  EXPECT_EQ(splash->control<QLabel>("lblVersion")->text(), "Version 3.6.13");
+  EXPECT_EQ(splash->control<QLabel>("lblproductname")->text(), "Calvexa");
+  EXPECT_EQ(splash->control<QLabel>("lblWarning")->text(),
+            " Warning:  This program uses averaged information.  Specific circumstances may change the factors "
+            "used with calculations in this program.");
+  QTest::mouseClick(splash->control("Frame1"), Qt::LeftButton);
+  EXPECT_EQ(app.registry->find(WindowId::Splash), nullptr) << "a click unloads the splash";
+}
+
+TEST_F(Shell, MainMenuControlsTooltipsAndMenus) {
+  auto* menu = form(WindowId::MainMenu);
+  EXPECT_EQ(menu->windowTitle(), "Main Menu");
+  const std::pair<const char*, const char*> tips[] = {
+      {"CmdOpenConversions", "Press for Conversion section"},
+      {"CmdTankSelection", "Press to choose select tank calculation"},
+      {"CmdAnnularVolume", "Press to calculate Annular volumes"},
+      {"CmdPipelineVolume", "Press for Pipeline Volume section"},
+      {"CmdCoatingPic", "Press for Coating Calculation"},
+      {"CmdFuelUse", "Press to calculate automotive fuel use"},
+      {"BtnCalculator", "Press for Scientific Calculator"},
+      {"CmdExit", "Press to Exit program"},
+  };
+  for (const auto& [name, tip] : tips) {
+    ASSERT_NE(menu->control(name), nullptr) << name;
+    EXPECT_EQ(menu->control(name)->toolTip(), tip) << name;
+  }
+  EXPECT_EQ(menu->control<QAbstractButton>("CmdExit")->text(), "E&xit");
+  EXPECT_TRUE(menu->control<QLabel>("Label1")->text().startsWith("Welcome to the Calvexa program."));
+  EXPECT_EQ(menuCaptions(menu, 0), QStringList({"E&xit"}));
+  EXPECT_EQ(menuCaptions(menu, 1), QStringList({"&About...", "-", "&Help"}));
+  EXPECT_TRUE(menu->control("CmdAnnularVolume")->isEnabled());
+  EXPECT_FALSE(menu->control("CmdTankSelection")->isEnabled()) << "no placeholder window: disabled until built";
+}
+
+TEST_F(Shell, PictureButtonShowsBorderWhileHeldDown) {
+  auto* button = form(WindowId::MainMenu)->control<PictureButton>("CmdAnnularVolume");
+  ASSERT_NE(button, nullptr);
+  QTest::mousePress(button, Qt::LeftButton);
+  EXPECT_TRUE(button->borderShown());
+  QTest::mouseRelease(button, Qt::LeftButton);
+  EXPECT_FALSE(button->borderShown());
+}
+
+TEST_F(Shell, SwitchKeepsValuesAndCloseRestoresDesignValues) {
+  auto* menu = form(WindowId::MainMenu);
+  menu->control<QAbstractButton>("CmdAnnularVolume")->click();
+  auto* annular = form(WindowId::AnnVolume);
+  ASSERT_NE(annular, nullptr);
+  EXPECT_TRUE(annular->isVisible());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_EQ(app.seam.busyDepth, 0);
+  auto* casing = annular->control<QLineEdit>("TbCasingDiameter");
+  casing->setText("7");
+
+  menuItem(annular, "MnuFileMainMenu")->trigger();
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_FALSE(annular->isVisible());
+  menu->control<QAbstractButton>("CmdAnnularVolume")->click();
+  EXPECT_EQ(form(WindowId::AnnVolume), annular) << "one instance per window";
+  EXPECT_EQ(casing->text(), "7") << "a hidden window keeps its values";
+  EXPECT_EQ(app.seam.busyDepth, 0);
+
+  annular->close();  // the close box unloads and shows the parent
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(app.registry->find(WindowId::AnnVolume), nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_FALSE(app.quitCalled);
+  menu->control<QAbstractButton>("CmdAnnularVolume")->click();
+  EXPECT_EQ(form(WindowId::AnnVolume)->control<QLineEdit>("TbCasingDiameter")->text(), "1");
+  EXPECT_EQ(app.seam.busyDepth, 0);
+}
+
+TEST_F(Shell, ClosingMainMenuEndsProgramWithWindowsStillLoaded) {
+  form(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
+  form(WindowId::AnnVolume)->hide();
+  form(WindowId::MainMenu)->close();
+  EXPECT_TRUE(app.quitCalled);
+  EXPECT_EQ(app.registry->find(WindowId::AnnVolume), nullptr);
+  EXPECT_EQ(app.registry->find(WindowId::About), nullptr);
+}
+
+TEST_F(Shell, AnnularExitEndsProgram) {
+  form(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
+  menuItem(form(WindowId::AnnVolume), "MnuFileExit")->trigger();
+  EXPECT_TRUE(app.quitCalled);
+}
+
+TEST_F(Shell, MainMenuExitButtonEndsProgram) {
+  form(WindowId::MainMenu)->control<QAbstractButton>("CmdExit")->click();
+  EXPECT_TRUE(app.quitCalled);
+}
+
+TEST_F(Shell, HelpOpensTheHelpFileInTheProgramFolder) {
+  menuItem(form(WindowId::MainMenu), "MnuHelpHelp")->trigger();
+  ASSERT_EQ(app.seam.helpOpened.size(), 1);
+  EXPECT_TRUE(app.seam.helpOpened[0].endsWith("/CalvexaHelp.html"));
+  EXPECT_EQ(app.seam.busyDepth, 0);
+}
+
+TEST_F(Shell, AboutBoxOverTheCurrentWindow) {
+  auto* menu = form(WindowId::MainMenu);
+  menuItem(menu, "MnuHelpAbout")->trigger();
+  auto* about = form(WindowId::About);
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  EXPECT_TRUE(menu->isVisible()) << "the current window stays visible";
+  EXPECT_EQ(about->windowTitle(), "About Calvexa");
+  EXPECT_EQ(about->control<QLabel>("lblVersion")->text(), "Version 3.6.13");
+  EXPECT_EQ(about->control<QLabel>("lblDescription")->text(),
+            "This program was written for those who want a user friendly Calvexa program. ");
+  EXPECT_FALSE(about->isModal());
+  about->control<QAbstractButton>("cmdOK")->click();
+  EXPECT_EQ(app.registry->find(WindowId::About), nullptr) << "OK unloads the About box";
+  EXPECT_TRUE(menu->isVisible());
+  menuItem(menu, "MnuHelpAbout")->trigger();
+  EXPECT_TRUE(form(WindowId::About)->isVisible()) << "the next About command loads it again";
+}
+
+TEST_F(Shell, SystemInfoStartsFirstToolFoundOrSaysUnavailable) {
+  auto* about = form(WindowId::About);
+  about->control<QAbstractButton>("cmdSysInfo")->click();
+  ASSERT_EQ(app.seam.messageTexts(), std::vector<std::string>{"System Information Is Unavailable At This Time"});
+  EXPECT_EQ(app.seam.messages[0].title, "");
+
+  app.seam.messages.clear();
+  app.seam.programsOnPath = {"kinfocenter", "gnome-system-monitor"};
+  about->control<QAbstractButton>("cmdSysInfo")->click();
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(app.seam.started, QStringList({"/usr/bin/kinfocenter"}));
+
+  app.seam.startSucceeds = false;
+  about->control<QAbstractButton>("cmdSysInfo")->click();
+  EXPECT_EQ(app.seam.messageTexts(), std::vector<std::string>{"System Information Is Unavailable At This Time"});
+  EXPECT_NE(app.registry->find(WindowId::About), nullptr) << "the About box stays open";
+}
+
+TEST_F(Shell, AnnularMenusFollowTheirTable) {
+  form(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
+  auto* annular = form(WindowId::AnnVolume);
+  EXPECT_EQ(menuCaptions(annular, 0), QStringList({"&Coating", "Con&versions", "&Fuel Use", "&Main Menu",
+                                                   "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
+  EXPECT_EQ(menuCaptions(annular, 1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
+  EXPECT_TRUE(menuItem(annular, "MnuFileMainMenu")->isEnabled());
+  EXPECT_FALSE(menuItem(annular, "MnuFileTankSelection")->isEnabled());
+  const int before = app.seam.busyBrackets;
+  menuItem(annular, "MnuHelpAbout")->trigger();
+  EXPECT_EQ(app.seam.busyBrackets, before) << "the annular window's About runs without the busy pointer";
+}
+
+}  // namespace
+}  // namespace calvexa

@@ -1,0 +1,50 @@
+// A seam for window tests: records every message instead of showing a modal
+// box, tracks the busy pointer and keeps an in-memory clipboard.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "app/registry.h"
+#include "ui/seam.h"
+
+namespace calvexa {
+
+class RecorderSeam : public Seam {
+ public:
+  void showMessage(QWidget* owner, const Message& message) override;
+  void setBusyPointer(bool busy) override;
+  void clearClipboard() override { clipboard_.clear(); clipboardCleared_++; }
+  void setClipboardText(const QString& text) override { clipboard_ = text; }
+  QString clipboardText() override { return clipboard_; }
+  QString findProgram(const QString& name) override;
+  bool startDetached(const QString& program, const QStringList& arguments) override;
+  void openHelp(QWidget* owner, const QString& path) override;
+
+  std::vector<Message> messages;
+  std::vector<std::string> messageTexts() const;
+  int busyDepth = 0;       // nesting of busy-pointer calls now
+  int busyBrackets = 0;    // how many times the pointer was set busy
+  int clipboardCleared_ = 0;
+  QString clipboard_;
+  QStringList programsOnPath;    // names findProgram reports as found
+  bool startSucceeds = true;
+  QStringList started;           // programs started
+  QStringList helpOpened;        // help paths opened
+};
+
+// A registry with every window factory, recording messages; quitting is recorded.
+struct TestApp {
+  TestApp();
+  ~TestApp();
+  RecorderSeam seam;
+  bool quitCalled = false;
+  std::unique_ptr<WindowRegistry> registry;
+
+  template <class T = QWidget>
+  T* window(WindowId id) const {
+    return qobject_cast<T*>(registry->find(id));
+  }
+};
+
+}  // namespace calvexa

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds Calvexa and runs every test (installing missing packages first):
+# the normal build, then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer. "--quick" skips the sanitizer run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/deps.sh
+calvexa_install_deps
+jobs=$(nproc)
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$jobs"
+ctest --preset default -j"$jobs"
+if [ "${1:-}" != "--quick" ]; then
+  cmake --preset sanitize >/dev/null
+  cmake --build --preset sanitize -j"$jobs"
+  ctest --preset sanitize -j"$jobs"
+fi
