@@ -60,6 +60,11 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& spec, const std
   if (spec.statusBar) {
     status_ = new StatusPanels(this);
     setStatusBar(status_);
+    // The status bar invites F1: it opens the help file at its contents.
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, [this] { registry_.seam().openHelp(this, registry_.helpPath()); });
+    addAction(help);
   }
   const int menuHeight = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
   const int statusHeight = status_ ? status_->sizeHint().height() : 0;

@@ -25,8 +25,8 @@ const std::vector<ControlSpec> kSplashControls = {
     {K::Frame, "Frame1", "", QRect(10, 6, 460, 268)},
     {K::Picture, "imgLogo", "", QRect(20, 24, 96, 96), nullptr, "Frame1", 0, ":/pictures/calvexa.svg"},
     {K::Label, "Lbltitle", "Calvexa", QRect(140, 24, 300, 40), nullptr, "Frame1", 24},
-    {K::Label, "lblproductname", "", QRect(140, 70, 300, 24), nullptr, "Frame1", 12},
-    {K::Label, "lblVersion", "Version: ", QRect(140, 98, 300, 20), nullptr, "Frame1", 10},
+    {K::Label, "lblproductname", "", QRect(140, 70, 300, 24), nullptr, "Frame1", 9},
+    {K::Label, "lblVersion", "Version: ", QRect(140, 98, 300, 20), nullptr, "Frame1", 9},
     {K::Label, "lblCompany", "Made for field and oilfield engineers", QRect(20, 134, 420, 20), nullptr, "Frame1", 9},
     {K::Label, "lblCopyright", "First released in 2004", QRect(20, 156, 420, 20), nullptr, "Frame1", 9},
     {K::Label, "lblWarning", kWarning, QRect(20, 184, 420, 70), nullptr, "Frame1", 9},
@@ -59,7 +59,7 @@ std::vector<ControlSpec> mainMenuControls() {
       {K::Label, "Label1",
        "Welcome to the Calvexa program. It is meant for those who need to convert units and calculate volumes "
        "in the field.",
-       QRect(20, 10, 540, 44), nullptr, nullptr, 11},
+       QRect(20, 10, 540, 44), nullptr, nullptr, 10},
       {K::Picture, "Image1", "", QRect(20, 70, 64, 110), nullptr, nullptr, 0, ":/pictures/derrick.svg"},
       {K::Picture, "Image2", "", QRect(496, 70, 64, 110), nullptr, nullptr, 0, ":/pictures/flask.svg"},
   };
@@ -73,7 +73,7 @@ std::vector<ControlSpec> mainMenuControls() {
                         b.designTooltip ? b.tooltip : nullptr, nullptr, 0, b.picture});
   }
   controls.push_back(
-      {K::Button, "CmdExit", "E&xit", QRect(240, 300, 100, 30), "Press to Exit program", nullptr, 10});
+      {K::Button, "CmdExit", "E&xit", QRect(240, 300, 100, 30), "Press to Exit program", nullptr, 9});
   return controls;
 }
 

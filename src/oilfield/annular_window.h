@@ -1,17 +1,31 @@
-// The annular volume window: the volume between tubing and casing.
+// The oilfield windows, each generated from its form table: annular volume,
+// pipeline volume, coating volumes and fuel use.
 #pragma once
 
 #include "app/form_window.h"
 
 namespace calvexa {
 
-class FrmAnnVolume : public FormWindow {
+struct OilfieldForm;
+
+// A window of one or more pages of value rows (label, box, unit list), an
+// answer row and a Calculate button per page, all taken from `form`.
+class OilfieldWindow : public FormWindow {
   Q_OBJECT
  public:
-  explicit FrmAnnVolume(WindowRegistry& registry);
+  OilfieldWindow(WindowRegistry& registry, WindowId id, const OilfieldForm& form, const char* drawing);
 
  protected:
   void onLoad() override;
+
+ private:
+  const OilfieldForm& form_;
+};
+
+class FrmAnnVolume : public OilfieldWindow {
+  Q_OBJECT
+ public:
+  explicit FrmAnnVolume(WindowRegistry& registry);
 };
 
 }  // namespace calvexa

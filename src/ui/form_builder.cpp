@@ -49,8 +49,13 @@ QWidget* makeAnswer(const ControlSpec& spec, QWidget* parent) {
   return answer;
 }
 
+// A frame without caption is a plain box; a captioned one is a group box.
 QWidget* makeFrame(const ControlSpec& spec, QWidget* parent) {
-  return new QGroupBox(QString::fromUtf8(spec.caption), parent);
+  if (spec.caption && *spec.caption) return new QGroupBox(QString::fromUtf8(spec.caption), parent);
+  auto* frame = new QFrame(parent);
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  return frame;
 }
 
 QWidget* makeLine(const ControlSpec& spec, QWidget* parent) {

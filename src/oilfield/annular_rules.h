@@ -1,0 +1,25 @@
+// The annular volume: the fluid between the tubing and the casing of a well.
+#pragma once
+
+#include "oilfield/oilfield_form_rules.h"
+#include "oilfield/oilfield_units_rules.h"
+#include "ui/outcome.h"
+
+namespace calvexa {
+
+// Diameters and height in metres; the volume in cubic metres, π = 3.141592654.
+double AnnularVolume(double tubingDiameter, double annularHeight, double casingDiameter);
+
+// The Calculate button: reads TbCasingDiameter/CboCasingDiameter,
+// TbAnnularHeight/CboAnnularHeight, TbTubingDiameter/CboTubingDiameter and
+// CboDownholeAnswer; writes TbDownholeAnswer ("###.###") or shows one message.
+Outcome annularCalculate(const Fields& fields);
+
+// The items of the three length lists and of the answer list, as shown.
+const UnitItems& annularLengthUnits();
+const UnitItems& annularVolumeUnits();
+
+// FrmAnnVolume: one tab, three value rows and the answer row.
+const OilfieldForm& annularForm();
+
+}  // namespace calvexa

@@ -1,0 +1,20 @@
+// Fuel use: a vehicle's consumption from distance travelled and fuel used.
+#pragma once
+
+#include "oilfield/oilfield_form_rules.h"
+#include "ui/outcome.h"
+
+namespace calvexa {
+
+// Refusals of a consumption that would divide by zero.
+extern const char* const kZeroDistanceText;
+extern const char* const kZeroFuelText;
+
+// The Calculate button: reads TbDistFrom/CboMilageFrom, TbFuelFrom/CboFuelFrom
+// and CboMilageTo; writes TbFuelAns (general number text) or shows one message.
+Outcome fuelUseCalculate(const Fields& fields);
+
+// frmFuelUse: two value rows and the answer row, each with a "Units:" label.
+const OilfieldForm& fuelForm();
+
+}  // namespace calvexa

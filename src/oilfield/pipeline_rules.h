@@ -1,0 +1,18 @@
+// The pipeline volume: the inside volume of a pipeline from its external
+// diameter, wall thickness and length.
+#pragma once
+
+#include "oilfield/oilfield_form_rules.h"
+#include "ui/outcome.h"
+
+namespace calvexa {
+
+// The Calculate button: reads TbExternalPipeVolDiameter/CboExternalPipeVolDiameter,
+// TbPipeVolThickness/CboPipeVolThickness, TbPipeVolLength/CboPipeVolLength and
+// CboPipeVolAnswer; writes TbPipeVolAnswer ("#,###.000") or shows one message.
+Outcome PipelineVolume(const Fields& fields);
+
+// FrmPipelineVolume: three value rows and the answer row, no tab control.
+const OilfieldForm& pipelineForm();
+
+}  // namespace calvexa

@@ -1,0 +1,90 @@
+// Checks shared by the oilfield rule tests: the order of input checks and the
+// agreement between a window's lists and what its calculations accept.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "oilfield/oilfield_form_rules.h"
+#include "ui/outcome.h"
+
+namespace calvexa {
+
+using Calculation = Outcome (*)(const Fields&);
+
+// While `control` holds a bad text, `message` is the only effect; putting
+// `fix` into it brings the next check forward.
+struct Check {
+  std::string message;
+  std::string control;
+  std::string fix;
+};
+
+inline void expectChecksInOrder(Calculation calculate, Fields fields, const std::vector<Check>& checks,
+                                const std::string& answer) {
+  for (const Check& check : checks) {
+    const Outcome outcome = calculate(fields);
+    EXPECT_EQ(outcome.messageTexts(), std::vector<std::string>{check.message}) << "before fixing " << check.control;
+    EXPECT_EQ(outcome.effects.size(), 1u) << "before fixing " << check.control;
+    fields[check.control] = check.fix;
+  }
+  const Outcome outcome = calculate(fields);
+  EXPECT_TRUE(outcome.messageTexts().empty());
+  EXPECT_TRUE(outcome.wrote(answer));
+}
+
+// The one message of a refused calculation; fails when it wrote anything.
+inline std::string onlyMessage(const Outcome& outcome) {
+  const std::vector<std::string> texts = outcome.messageTexts();
+  EXPECT_EQ(outcome.effects.size(), 1u);
+  return texts.size() == 1 ? texts.front() : std::string("<" + std::to_string(texts.size()) + " messages>");
+}
+
+// The answer text of an accepted calculation; fails when it showed a message.
+inline std::string onlyAnswer(const Outcome& outcome, const std::string& answer) {
+  EXPECT_EQ(outcome.messageTexts(), std::vector<std::string>{});
+  EXPECT_EQ(outcome.effects.size(), 1u);
+  return outcome.written(answer);
+}
+
+inline std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Every page: each item of each list, with the other lists on their first
+// item and every value box at "1", gives an answer and no message; and each
+// sorted list is already in its sorted order, so the table shows the order
+// the window shows.
+inline void expectListsMatchCalculations(const OilfieldForm& form) {
+  for (const FormPage& page : form.pages) {
+    Fields base;
+    const FormRow* answerRow = nullptr;
+    for (const FormRow& row : page.rows) {
+      if (row.answer) answerRow = &row;
+      else base[row.box] = "1";
+      ASSERT_FALSE(row.items->empty()) << row.list;
+      base[row.list] = row.items->front();
+      if (row.sorted)
+        EXPECT_TRUE(std::is_sorted(row.items->begin(), row.items->end(),
+                                   [](const std::string& a, const std::string& b) { return lowered(a) < lowered(b); }))
+            << row.list;
+    }
+    ASSERT_NE(answerRow, nullptr) << form.name;
+    for (const FormRow& row : page.rows) {
+      for (const std::string& item : *row.items) {
+        Fields fields = base;
+        fields[row.list] = item;
+        const Outcome outcome = page.calculate(fields);
+        EXPECT_EQ(outcome.messageTexts(), std::vector<std::string>{}) << row.list << " = " << item;
+        EXPECT_TRUE(outcome.wrote(answerRow->box)) << row.list << " = " << item;
+      }
+    }
+  }
+}
+
+}  // namespace calvexa
