@@ -5,7 +5,7 @@
 
 #include "app/registry.h"
 #include "app/shell_windows.h"
-#include "oilfield/annular_window.h"
+#include "oilfield/oilfield_windows.h"
 #include "ui/seam.h"
 
 // Pictures are compiled into the window library; make sure they are linked in.
@@ -27,6 +27,9 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::MainMenu, make<FrmMainMenu>());
   registry.setFactory(WindowId::About, make<frmAbout>());
   registry.setFactory(WindowId::AnnVolume, make<FrmAnnVolume>());
+  registry.setFactory(WindowId::PipelineVolume, make<FrmPipelineVolume>());
+  registry.setFactory(WindowId::Coating, make<frmCoating>());
+  registry.setFactory(WindowId::FuelUse, make<frmFuelUse>());
 }
 
 void startUp(WindowRegistry& registry) {

@@ -15,7 +15,6 @@ namespace {
 
 constexpr double kPi7 = 3.1415926;
 constexpr double kPi9 = 3.141592654;
-constexpr double kInch = 0.3048 / 12;
 constexpr double kMil = 0.0000254;
 
 // The general number text, as printf's %.15G writes it.
@@ -214,7 +213,7 @@ TEST(DownholeCoating, AddsThreeLayersEachOverItsOwnLength) {
   Well drums;
   drums.answerUnit = "Drums (208 litre)";
 
-  const double feetInches = downhole(3.5 * kInch, 1000 * 0.3048, 10 * kMil, 1.5 * kInch, 0.25 * 0.0254, 900);
+  const double feetInches = downhole(7 * 0.3048 / 2 / 12, 1000 * 0.3048, 10 * kMil, 3 * 0.3048 / 2 / 12, 0.25 * 0.0254, 900);
   const Case cases[] = {
       {"inches, feet, mil and metres in litres", Well{}, feetInches * 1000},
       {"the same in drums", drums, feetInches * 1000 / 208},
@@ -224,7 +223,8 @@ TEST(DownholeCoating, AddsThreeLayersEachOverItsOwnLength) {
            4.54609},
       {"metres in cubic feet", metres, downhole(0.1778 / 2, 2 * 1000.0, 0.5 / 1000, 7.3 / 100 / 2, 0.6 / 100, 1900) * 35.31466227},
       {"feet, miles, mil and inches in U.S. gallons", imperial,
-       downhole(0.3 * 0.3048, 1.2 * 1609.347, 0.01 * 0.0254, 1.5 * kInch, 0.0003 * kMil, 2000 * 0.3048) * 1000 /
+       downhole(0.6 * 0.3048 / 2, 1.2 * 1609.347, 0.01 * 0.0254, 3000 * 0.3048 / 12 / 2 / 1000, 0.0003 * kMil,
+                24000 * 0.3048 / 12) * 1000 /
            3.785412},
   };
   for (const Case& c : cases) {

@@ -65,14 +65,18 @@ inline void expectListsMatchCalculations(const OilfieldForm& form) {
     Fields base;
     const FormRow* answerRow = nullptr;
     for (const FormRow& row : page.rows) {
-      if (row.answer) answerRow = &row;
-      else base[row.box] = "1";
+      if (row.answer) {
+        answerRow = &row;
+      } else {
+        base[row.box] = "1";
+      }
       ASSERT_FALSE(row.items->empty()) << row.list;
       base[row.list] = row.items->front();
-      if (row.sorted)
+      if (row.sorted) {
         EXPECT_TRUE(std::is_sorted(row.items->begin(), row.items->end(),
                                    [](const std::string& a, const std::string& b) { return lowered(a) < lowered(b); }))
             << row.list;
+      }
     }
     ASSERT_NE(answerRow, nullptr) << form.name;
     for (const FormRow& row : page.rows) {

@@ -28,4 +28,22 @@ class FrmAnnVolume : public OilfieldWindow {
   explicit FrmAnnVolume(WindowRegistry& registry);
 };
 
+class FrmPipelineVolume : public OilfieldWindow {
+  Q_OBJECT
+ public:
+  explicit FrmPipelineVolume(WindowRegistry& registry);
+};
+
+class frmCoating : public OilfieldWindow {
+  Q_OBJECT
+ public:
+  explicit frmCoating(WindowRegistry& registry);
+};
+
+class frmFuelUse : public OilfieldWindow {
+  Q_OBJECT
+ public:
+  explicit frmFuelUse(WindowRegistry& registry);
+};
+
 }  // namespace calvexa

@@ -1,4 +1,4 @@
-#include "oilfield/annular_window.h"
+#include "oilfield/oilfield_windows.h"
 
 #include <QAbstractButton>
 #include <QString>
@@ -8,6 +8,9 @@
 #include <string>
 
 #include "oilfield/annular_rules.h"
+#include "oilfield/coating_rules.h"
+#include "oilfield/fuel_rules.h"
+#include "oilfield/pipeline_rules.h"
 #include "oilfield/oilfield_form_rules.h"
 
 namespace calvexa {
@@ -126,5 +129,14 @@ void OilfieldWindow::onLoad() {
 
 FrmAnnVolume::FrmAnnVolume(WindowRegistry& registry)
     : OilfieldWindow(registry, WindowId::AnnVolume, annularForm(), ":/pictures/annulus.svg") {}
+
+FrmPipelineVolume::FrmPipelineVolume(WindowRegistry& registry)
+    : OilfieldWindow(registry, WindowId::PipelineVolume, pipelineForm(), ":/pictures/pipeline.svg") {}
+
+frmCoating::frmCoating(WindowRegistry& registry)
+    : OilfieldWindow(registry, WindowId::Coating, coatingForm(), ":/pictures/coating.svg") {}
+
+frmFuelUse::frmFuelUse(WindowRegistry& registry)
+    : OilfieldWindow(registry, WindowId::FuelUse, fuelForm(), ":/pictures/fuel.svg") {}
 
 }  // namespace calvexa
