@@ -129,7 +129,7 @@ void FormWindow::buildMenus(const MenuTable& table) {
     menu->setObjectName(QString::fromUtf8(menuSpec.name));
     for (const MenuItemSpec& item : menuSpec.items) {
       if (item.action == MenuAction::Separator) {
-        menu->addSeparator();
+        menu->addSeparator()->setObjectName(QString::fromUtf8(item.name));
         continue;
       }
       QAction* action = menu->addAction(QString::fromUtf8(item.caption));

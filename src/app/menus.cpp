@@ -16,17 +16,14 @@ MenuItemSpec exitApp(const char* caption = "E&xit") { return {caption, "MnuFileE
 MenuItemSpec about(const char* caption, bool busy = true) {
   return {caption, "MnuHelpAbout", MenuAction::About, W::About, busy};
 }
-MenuItemSpec help(const char* caption, const char* name = "MnuHelpHelp") {
-  return {caption, name, MenuAction::Help};
-}
+MenuItemSpec help(const char* caption, const char* name = "MnuHelpHelp") { return {caption, name, MenuAction::Help}; }
 
 MenuSpec file(std::vector<MenuItemSpec> items) { return {"&File", "MnuFile", std::move(items)}; }
 MenuSpec helpMenu(std::vector<MenuItemSpec> items) { return {"&Help", "MnuHelp", std::move(items)}; }
 
 std::map<WindowId, MenuTable> buildTables() {
   std::map<WindowId, MenuTable> t;
-  t[W::MainMenu] = {file({exitApp()}),
-                    helpMenu({about("&About..."), separator(), help("&Help")})};
+  t[W::MainMenu] = {file({exitApp()}), helpMenu({about("&About..."), separator(), help("&Help")})};
   t[W::TankSelection] = {
       file({go("&Annular Volume", "MnuFileAnnular", W::AnnVolume), go("&Coatings", "MnuFileCoating", W::Coating),
             go("C&onversions", "MnuFileConversion", W::Conversion), go("&Fuel Use", "MnuFileFuelUse", W::FuelUse),
@@ -50,7 +47,8 @@ std::map<WindowId, MenuTable> buildTables() {
             go("&Main Menu", "MnuFileMainMenu", W::MainMenu),
             go("&Pipeline Volume", "MnuFilePipeline", W::PipelineVolume),
             go("&Tank Selection", "MnuFileTankSelection", W::TankSelection), separator(), closeItem(false)}),
-      helpMenu({{"Help &Documentation", "MnuHelpHelp", MenuAction::ConfiguredHelp, W::MainMenu, false}, separator(),
+      helpMenu({{"Help &Documentation", "MnuHelpHelp", MenuAction::ConfiguredHelp, W::MainMenu, false},
+                separator(),
                 {"&About Calvexa", "MnuHelpAbout", MenuAction::AboutModal, W::About, true}})};
   t[W::RectangularTank] = {
       file({go("&Annular Volume", "MnuFileAnnular", W::AnnVolume),
@@ -91,18 +89,31 @@ std::map<WindowId, MenuTable> buildTables() {
             go("&Pipeline Volume", "MnuFilePipeline", W::PipelineVolume),
             go("&Tank Selection", "MnuFileTankSelection", W::TankSelection), separator(), closeItem(false)}),
       helpMenu({help("Help &Documentation"), separator(), about("&About Calvexa")})};
-  t[W::Conversion] = {
-      file({go("&Annular Volume", "MnuFileAnnular", W::AnnVolume), go("&Coating", "MnuFileCoating", W::Coating),
-            go("&Fuel Use", "MnuFileFuelUse", W::FuelUse), go("&Main Menu", "MnuFileMainMenu", W::MainMenu),
-            go("&Pipeline Volume", "MnuFilePipeline", W::PipelineVolume),
-            go("&Tank Selection", "MnuFileTankSelection", W::TankSelection), separator(), closeItem(false)}),
-      helpMenu({help("&Help Documentation"), separator(), about("&About Calvexa", false)})};
-  t[W::SciCalc] = {
-      {"&File", "MnuFile",
-       {{"&Cut", "ecut", MenuAction::Custom}, {"C&opy", "ecopy", MenuAction::Custom},
-        {"&Paste", "epaste", MenuAction::Custom}, separator(), {"Select &All", "eselectall", MenuAction::Custom},
-        separator(), {"&Exit", "eexit", MenuAction::Close, W::MainMenu, false}}},
-      {"&Help", "help", {{"&About", "habout", MenuAction::About}, separator(), help("&Help")}}};
+  t[W::Conversion] = {{"&File",
+                       "MnuFile",
+                       {go("&Annular Volume", "MnuFileAnnularVolume", W::AnnVolume),
+                        go("&Coating", "mnuFileCoating", W::Coating),
+                        go("&Fuel Use", "mnuFileFuelUse", W::FuelUse),
+                        go("&Main Menu", "mnuFileMainMenu", W::MainMenu),
+                        go("&Pipeline Volume", "MnuFilePipelineVolume", W::PipelineVolume),
+                        go("&Tank Selection", "MnuFileTankSelection", W::TankSelection),
+                        {nullptr, "mnuFileSpacer", MenuAction::Separator},
+                        {"E&xit", "MnuExit", MenuAction::Close, W::MainMenu, false}}},
+                      {"&Help",
+                       "MainMnuHelp",
+                       {help("&Help Documentation", "MnuHelp"),
+                        {nullptr, "MnuHelpSep", MenuAction::Separator},
+                        {"&About Calvexa", "MnuAbout", MenuAction::About, W::About, false}}}};
+  t[W::SciCalc] = {{"&File",
+                    "MnuFile",
+                    {{"&Cut", "ecut", MenuAction::Custom},
+                     {"C&opy", "ecopy", MenuAction::Custom},
+                     {"&Paste", "epaste", MenuAction::Custom},
+                     separator(),
+                     {"Select &All", "eselectall", MenuAction::Custom},
+                     separator(),
+                     {"&Exit", "eexit", MenuAction::Close, W::MainMenu, false}}},
+                   {"&Help", "help", {{"&About", "habout", MenuAction::About}, separator(), help("&Help")}}};
   return t;
 }
 

@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include "app/registry.h"
 #include "app/shell_windows.h"
@@ -17,6 +19,16 @@ namespace {
 template <class Window>
 WindowRegistry::Factory make() {
   return [](WindowRegistry& registry) -> QWidget* { return new Window(registry); };
+}
+
+// The splash is drawn at once, before the slow loading that it covers: the
+// window system must have mapped it first (the expose paints it).
+void drawNow(QWidget* window) {
+  QElapsedTimer waited;
+  waited.start();
+  QCoreApplication::processEvents();
+  while (window->windowHandle() && !window->windowHandle()->isExposed() && waited.elapsed() < 500)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 }  // namespace
@@ -36,10 +48,7 @@ void startUp(WindowRegistry& registry) {
   QWidget* splash = registry.show(WindowId::Splash);
   {
     BusyPointer pointer(registry.seam());
-    if (splash) {
-      QCoreApplication::processEvents();  // let the splash be mapped before it is drawn
-      splash->repaint();
-    }
+    if (splash) drawNow(splash);
     registry.load(WindowId::MainMenu);
     registry.load(WindowId::About);
     registry.load(WindowId::Conversion);
