@@ -1,5 +1,6 @@
 #include "ui/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -39,6 +40,29 @@ std::size_t scanNumber(std::string_view text, int& mantissaDigits) {
   return i;
 }
 
+// Decimal order of magnitude of a validated unsigned number text with a
+// nonzero digit: 0 for 1 to 9.99, -1 for 0.1 to 0.999, and so on. The
+// exponent is read with saturation, so any length of exponent is safe.
+long long decimalOrder(std::string_view number) {
+  const std::size_t e = number.find_first_of("Ee");
+  const std::string_view mantissa = number.substr(0, e);
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return -1;  // zero: never out of range anyway
+  long long order = first < point ? static_cast<long long>(point - first) - 1
+                                  : -static_cast<long long>(first - point);
+  if (e != std::string_view::npos) {
+    std::string_view exponent = number.substr(e + 1);
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) exponent.remove_prefix(1);
+    constexpr long long kLimit = 1000000000LL;
+    long long value = 0;
+    for (char c : exponent) value = std::min(kLimit, value * 10 + (c - '0'));
+    order += negative ? -value : value;
+  }
+  return order;
+}
+
 // Converts an already validated number text; nullopt when out of range.
 std::optional<double> convert(std::string_view number) {
   // from_chars takes no leading "+"
@@ -50,11 +74,10 @@ std::optional<double> convert(std::string_view number) {
   double value = 0.0;
   auto result = std::from_chars(number.data(), number.data() + number.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
-    // Underflow is a tiny number, not an error: from_chars reports both alike.
-    std::size_t e = number.find_first_of("Ee");
-    if (e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-') {
-      return negative ? -0.0 : 0.0;
-    }
+    // Underflow is a tiny number, not an error: from_chars reports both alike,
+    // so the magnitude of the text tells them apart (a long mantissa can
+    // overflow under a negative exponent, or underflow under none).
+    if (decimalOrder(number) < 0) return negative ? -0.0 : 0.0;
     return std::nullopt;
   }
   if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
@@ -162,6 +185,7 @@ std::string signedText(double value, int significantDigits) {
 }
 
 std::string maskText(double value, Mask mask) {
+  if (!std::isfinite(value)) return generalText(value);  // callers stop before this
   const int decimals = mask == Mask::Grouped4 ? 4 : 3;
   std::string integer;
   std::string fraction;

@@ -34,6 +34,7 @@ std::string signedText(double value, int significantDigits = 15);
 std::string plainText(double value, int significantDigits = 15);
 
 // Format masks, rounding half away from zero on the double's exact decimal value.
+// Only for finite values (anything else is written as generalText writes it).
 enum class Mask {
   Grouped4,  // "#,###.0000": 12,000.0000  .2500
   Grouped3,  // "#,###.000":  12,000.000   .063
