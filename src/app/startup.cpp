@@ -7,6 +7,7 @@
 
 #include "app/registry.h"
 #include "app/shell_windows.h"
+#include "calculator/calculator_window.h"
 #include "oilfield/oilfield_windows.h"
 #include "ui/seam.h"
 
@@ -42,6 +43,7 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::PipelineVolume, make<FrmPipelineVolume>());
   registry.setFactory(WindowId::Coating, make<frmCoating>());
   registry.setFactory(WindowId::FuelUse, make<frmFuelUse>());
+  registry.setFactory(WindowId::SciCalc, make<FrmSciCalc>());
 }
 
 void startUp(WindowRegistry& registry) {
