@@ -55,6 +55,9 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& spec, const std
   setObjectName(QString::fromUtf8(spec.name));
   setWindowTitle(QString::fromUtf8(spec.caption));
   setCentralWidget(surface_);
+  QFont font = surface_->font();
+  font.setPointSize(kDesignFontSize);
+  surface_->setFont(font);
   controls_ = buildControls(surface_, controls, registry.seam());
   buildMenus(menuTable(spec.id));
   if (spec.statusBar) {

@@ -7,6 +7,7 @@
 
 #include "app/registry.h"
 #include "app/shell_windows.h"
+#include "conversion/conversion_window.h"
 #include "calculator/calculator_window.h"
 #include "oilfield/oilfield_windows.h"
 #include "ui/seam.h"
@@ -39,6 +40,7 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::Splash, make<frmSplash>());
   registry.setFactory(WindowId::MainMenu, make<FrmMainMenu>());
   registry.setFactory(WindowId::About, make<frmAbout>());
+  registry.setFactory(WindowId::Conversion, make<frmConversion>());
   registry.setFactory(WindowId::AnnVolume, make<FrmAnnVolume>());
   registry.setFactory(WindowId::PipelineVolume, make<FrmPipelineVolume>());
   registry.setFactory(WindowId::Coating, make<frmCoating>());

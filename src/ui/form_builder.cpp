@@ -119,7 +119,9 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
     control->setObjectName(name);
     control->setGeometry(spec.geometry);
     if (spec.tooltip) control->setToolTip(QString::fromUtf8(spec.tooltip));
-    if (spec.fontSize > 0) {
+    // Controls of the surface's size inherit its font: setting the same font on
+    // each one costs start-up time for nothing.
+    if (spec.fontSize > 0 && spec.fontSize != surface->font().pointSize()) {
       QFont font = control->font();
       font.setPointSize(spec.fontSize);
       control->setFont(font);

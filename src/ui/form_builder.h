@@ -14,6 +14,9 @@ namespace calvexa {
 
 class Seam;
 
+// The font size of a window's controls unless their row says otherwise.
+constexpr int kDesignFontSize = 9;
+
 enum class ControlKind {
   Label,          // static text
   NumericBox,     // text box whose typed keys pass the numeric key filter
@@ -37,7 +40,7 @@ struct ControlSpec {
   QRect geometry;                 // design pixels, relative to the parent container
   const char* tooltip = nullptr;
   const char* parent = nullptr;   // a Frame's name, or "Tabs:3" for page 3 of tab control Tabs
-  int fontSize = 9;               // points
+  int fontSize = kDesignFontSize;  // points
   const char* picture = nullptr;  // PictureButton, Picture
   int tabsPerRow = 4;             // Tabs
 };

@@ -1,0 +1,17 @@
+// The unit converter: one tab per category, generated from the catalogue.
+#pragma once
+
+#include "app/form_window.h"
+
+namespace calvexa {
+
+class frmConversion : public FormWindow {
+  Q_OBJECT
+ public:
+  explicit frmConversion(WindowRegistry& registry);
+
+ protected:
+  void onLoad() override;
+};
+
+}  // namespace calvexa
