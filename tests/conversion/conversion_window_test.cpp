@@ -1,0 +1,146 @@
+// The converter window: its tabs and lists, a conversion from the main menu
+// and back, and the start state after closing.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/form_window.h"
+#include "app/startup.h"
+#include "support/recorder_seam.h"
+#include "ui/controls.h"
+
+namespace calvexa {
+namespace {
+
+QStringList items(QComboBox* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
+  return out;
+}
+
+class ConverterWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { startUp(*app.registry); }
+  FormWindow* converter() const { return app.window<FormWindow>(WindowId::Conversion); }
+  FormWindow* mainMenu() const { return app.window<FormWindow>(WindowId::MainMenu); }
+  void open() { mainMenu()->control<QAbstractButton>("CmdOpenConversions")->click(); }
+  void pick(const char* list, const char* item) {
+    auto* combo = converter()->control<QComboBox>(list);
+    const int index = combo->findText(item);
+    ASSERT_GE(index, 0) << item;
+    combo->setCurrentIndex(index);
+  }
+  void type(const char* box, const char* text) {
+    auto* edit = converter()->control<QLineEdit>(box);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+  TestApp app;
+};
+
+TEST_F(ConverterWindow, LoadedAtStartUpWithEveryListFilledOnce) {
+  ASSERT_NE(converter(), nullptr) << "loaded under the splash";
+  EXPECT_FALSE(converter()->isVisible());
+  EXPECT_EQ(converter()->windowTitle(), "Conversions ");
+  int total = 0;
+  for (QComboBox* list : converter()->findChildren<QComboBox*>()) {
+    total += list->count();
+    EXPECT_EQ(list->currentText(), "") << list->objectName().toStdString();
+  }
+  EXPECT_EQ(total, 594);
+  EXPECT_EQ(items(converter()->control<QComboBox>("CboTempTo")),
+            QStringList({"Celcius", "Fahrenheit", "Kelvin", "Rankine"}));
+  const QStringList prefixes = items(converter()->control<QComboBox>("CboPrefixFrom"));
+  EXPECT_EQ(prefixes.front(), "exa-meter (E)");
+  EXPECT_EQ(prefixes.back(), "meter");
+  EXPECT_TRUE(converter()->control<QComboBox>("CboKinFrom")->isEditable());
+  EXPECT_FALSE(converter()->control<QComboBox>("CboVolFrom")->isEditable());
+  EXPECT_EQ(converter()->control("CmdCalcVol")->toolTip(), "Press to calculate the answer");
+  EXPECT_EQ(converter()->control("TbConcFrom")->toolTip(), "Place the amount to 'Convert From' here");
+  EXPECT_EQ(converter()->control("TbDensityTo")->toolTip(), "Press Calculate and your answer appears here");
+  EXPECT_EQ(converter()->control("CboDynFrom")->toolTip(), "") << "the viscosity tabs have no tooltips";
+  EXPECT_TRUE(mainMenu()->control("CmdOpenConversions")->isEnabled());
+}
+
+TEST_F(ConverterWindow, TabsInRowsOfFourStartingOnConcentration) {
+  open();
+  ASSERT_TRUE(converter()->isVisible());
+  auto* tabs = converter()->control<TabControl>("SStab");
+  ASSERT_EQ(tabs->count(), 18);
+  EXPECT_EQ(tabs->currentIndex(), 15);
+  EXPECT_EQ(tabs->tabText(0), "Volume");
+  EXPECT_EQ(tabs->tabText(17), "Viscosity (K)");
+  EXPECT_EQ(converter()->control<QLabel>("Label102")->text(), "Concentration Calculations");
+  EXPECT_EQ(converter()->control<QLineEdit>("TbConcFrom")->text(), "1");
+  EXPECT_EQ(converter()->control<QLabel>("TbConcTo")->text(), "");
+  converter()->control<QAbstractButton>("CmdCalcConc")->click();
+  ASSERT_EQ(app.seam.messages.size(), 1u) << "no unit picked: the unit message";
+  EXPECT_EQ(converter()->control<QLabel>("TbConcTo")->text(), "");
+}
+
+TEST_F(ConverterWindow, VolumeConversionSurvivesASwitchAndCloseRestoresStartState) {
+  open();
+  auto* tabs = converter()->control<TabControl>("SStab");
+  tabs->setCurrentIndex(0);
+  type("TbVolFrom", "1");
+  pick("CboVolFrom", "Gallons (U.S. Liquid)");
+  pick("CboVolTo", "Quarts (U.S. Liquid)");
+  converter()->control<QAbstractButton>("CmdCalcVol")->click();
+  // 1 x 3.785412 litres, divided by (0.0009463529 x 1000) litres a quart.
+  EXPECT_EQ(converter()->control<QLabel>("TbVolTo")->text(), "4.0000004226753");
+  EXPECT_TRUE(app.seam.messages.empty());
+
+  tabs->setCurrentIndex(3);
+  converter()->findChild<QAction*>("mnuFileMainMenu")->trigger();
+  EXPECT_TRUE(mainMenu()->isVisible());
+  EXPECT_FALSE(converter()->isVisible());
+  open();
+  EXPECT_EQ(tabs->currentIndex(), 3) << "the selected tab is kept";
+  EXPECT_EQ(converter()->control<QLabel>("TbVolTo")->text(), "4.0000004226753");
+  EXPECT_EQ(converter()->control<QComboBox>("CboVolFrom")->currentText(), "Gallons (U.S. Liquid)");
+
+  converter()->findChild<QAction*>("MnuExit")->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(mainMenu()->isVisible());
+  EXPECT_EQ(app.registry->find(WindowId::Conversion), nullptr);
+  open();
+  EXPECT_EQ(converter()->control<TabControl>("SStab")->currentIndex(), 15);
+  EXPECT_EQ(converter()->control<QLabel>("TbVolTo")->text(), "");
+  EXPECT_EQ(converter()->control<QComboBox>("CboVolFrom")->currentText(), "");
+  EXPECT_EQ(converter()->control<QComboBox>("CboVolFrom")->count(), 31) << "each item once after a reload";
+  EXPECT_EQ(app.seam.busyDepth, 0);
+}
+
+TEST_F(ConverterWindow, EnterIsRefusedAndDoesNotCalculate) {
+  open();
+  pick("CboConcFrom", "Mole/litre (mol/L)");
+  pick("CboConcTo", "Mole/litre (mol/L)");
+  QTest::keyClick(converter()->control("TbConcFrom"), Qt::Key_Return);
+  ASSERT_EQ(app.seam.messages.size(), 1u);
+  EXPECT_EQ(app.seam.messages[0].title, "Improper Number");
+  EXPECT_EQ(converter()->control<QLabel>("TbConcTo")->text(), "");
+}
+
+TEST_F(ConverterWindow, TypedViscosityUnitCountsOnlyWhenExact) {
+  open();
+  converter()->control<TabControl>("SStab")->setCurrentIndex(17);
+  auto* from = converter()->control<QComboBox>("CboKinFrom");
+  from->setEditText("Stokes");
+  pick("CboKinTo", "stokes");
+  converter()->control<QAbstractButton>("CmdKinCalc")->click();
+  ASSERT_EQ(app.seam.messages.size(), 1u);
+  EXPECT_EQ(converter()->control<QLabel>("TbKinTo")->text(), "");
+  app.seam.messages.clear();
+  from->setEditText("stokes");
+  converter()->control<QAbstractButton>("CmdKinCalc")->click();
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(converter()->control<QLabel>("TbKinTo")->text(), "1");
+}
+
+}  // namespace
+}  // namespace calvexa
