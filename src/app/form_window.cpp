@@ -69,7 +69,8 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& spec, const std
     connect(help, &QAction::triggered, this, [this] { registry_.seam().openHelp(this, registry_.helpPath()); });
     addAction(help);
   }
-  const int menuHeight = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
+  // menuBar() creates a bar on first call: windows without menus get none.
+  const int menuHeight = menuTable(spec.id).empty() ? 0 : menuBar()->sizeHint().height();
   const int statusHeight = status_ ? status_->sizeHint().height() : 0;
   resize(spec.designSize.width(), spec.designSize.height() + menuHeight + statusHeight);
 }
