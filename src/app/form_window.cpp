@@ -50,17 +50,17 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
   window_->surfaceResized();
 }
 
-FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& spec, const std::vector<ControlSpec>& controls)
-    : registry_(registry), spec_(spec), surface_(new FormSurface(this)) {
-  setObjectName(QString::fromUtf8(spec.name));
-  setWindowTitle(QString::fromUtf8(spec.caption));
+FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls)
+    : registry_(registry), design_(design), surface_(new FormSurface(this)) {
+  setObjectName(QString::fromUtf8(design.name));
+  setWindowTitle(QString::fromUtf8(design.caption));
   setCentralWidget(surface_);
   QFont font = surface_->font();
   font.setPointSize(kDesignFontSize);
   surface_->setFont(font);
   controls_ = buildControls(surface_, controls, registry.seam());
-  buildMenus(menuTable(spec.id));
-  if (spec.statusBar) {
+  buildMenus(menuTable(design.id));
+  if (design.statusBar) {
     status_ = new StatusPanels(this);
     setStatusBar(status_);
     // The status bar invites F1: it opens the help file at its contents.
@@ -70,9 +70,9 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& spec, const std
     addAction(help);
   }
   // menuBar() creates a bar on first call: windows without menus get none.
-  const int menuHeight = menuTable(spec.id).empty() ? 0 : menuBar()->sizeHint().height();
+  const int menuHeight = menuTable(design.id).empty() ? 0 : menuBar()->sizeHint().height();
   const int statusHeight = status_ ? status_->sizeHint().height() : 0;
-  resize(spec.designSize.width(), spec.designSize.height() + menuHeight + statusHeight);
+  resize(design.designSize.width(), design.designSize.height() + menuHeight + statusHeight);
 }
 
 QWidget* FormWindow::control(const QString& name) const {
@@ -89,22 +89,22 @@ void FormWindow::runLoadHandler() {
 void FormWindow::runUnloadHandler() { onUnload(); }
 
 void FormWindow::onUnload() {
-  if (!registry_.exiting()) registry_.show(parentWindow(spec_.id));
+  if (!registry_.exiting()) registry_.show(parentWindow(design_.id));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  if (registry_.find(spec_.id) == this) {
+  if (registry_.find(design_.id) == this) {
     event->ignore();
-    registry_.unload(spec_.id);
+    registry_.unload(design_.id);
     return;
   }
   event->accept();
 }
 
 void FormWindow::surfaceResized() {
-  if (spec_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
+  if (design_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
   surface_->PaintGradient();
-  if (!spec_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
+  if (!design_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
   surface_->update();
 }
 
@@ -157,7 +157,7 @@ void FormWindow::runMenuItem(const MenuItemSpec& item) {
       registry_.exitApplication();
       break;
     case MenuAction::Close:
-      registry_.unload(spec_.id);
+      registry_.unload(design_.id);
       break;
     case MenuAction::About:
     case MenuAction::AboutModal:

@@ -51,9 +51,9 @@ class FormSurface : public QWidget {
 class FormWindow : public QMainWindow {
   Q_OBJECT
  public:
-  FormWindow(WindowRegistry& registry, const FormSpec& spec, const std::vector<ControlSpec>& controls);
+  FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls);
 
-  WindowId windowId() const { return spec_.id; }
+  WindowId windowId() const { return design_.id; }
   WindowRegistry& registry() { return registry_; }
   FormSurface* surface() const { return surface_; }
   StatusPanels* statusPanels() const { return status_; }
@@ -91,7 +91,7 @@ class FormWindow : public QMainWindow {
   void runMenuItem(const MenuItemSpec& item);
 
   WindowRegistry& registry_;
-  FormSpec spec_;
+  FormSpec design_;
   FormSurface* surface_;
   StatusPanels* status_ = nullptr;
   QList<QPointer<QWidget>> controls_;

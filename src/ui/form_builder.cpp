@@ -17,16 +17,16 @@
 namespace calvexa {
 namespace {
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(spec.caption), parent);
+QWidget* makeLabel(const ControlSpec& design, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(design.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
 }
 
-QWidget* makeBox(const ControlSpec& spec, QWidget* parent) {
-  auto* box = new QLineEdit(QString::fromUtf8(spec.caption), parent);
+QWidget* makeBox(const ControlSpec& design, QWidget* parent) {
+  auto* box = new QLineEdit(QString::fromUtf8(design.caption), parent);
   return box;
 }
 
@@ -37,8 +37,8 @@ QWidget* makeList(const ControlSpec&, QWidget* parent, bool editable) {
   return list;
 }
 
-QWidget* makeAnswer(const ControlSpec& spec, QWidget* parent) {
-  auto* answer = new QLabel(QString::fromUtf8(spec.caption), parent);
+QWidget* makeAnswer(const ControlSpec& design, QWidget* parent) {
+  auto* answer = new QLabel(QString::fromUtf8(design.caption), parent);
   answer->setTextFormat(Qt::PlainText);
   answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   answer->setAutoFillBackground(true);
@@ -50,53 +50,53 @@ QWidget* makeAnswer(const ControlSpec& spec, QWidget* parent) {
 }
 
 // A frame without caption is a plain box; a captioned one is a group box.
-QWidget* makeFrame(const ControlSpec& spec, QWidget* parent) {
-  if (spec.caption && *spec.caption) return new QGroupBox(QString::fromUtf8(spec.caption), parent);
+QWidget* makeFrame(const ControlSpec& design, QWidget* parent) {
+  if (design.caption && *design.caption) return new QGroupBox(QString::fromUtf8(design.caption), parent);
   auto* frame = new QFrame(parent);
   frame->setFrameShape(QFrame::Box);
   frame->setFrameShadow(QFrame::Sunken);
   return frame;
 }
 
-QWidget* makeLine(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeLine(const ControlSpec& design, QWidget* parent) {
   auto* line = new QFrame(parent);
-  line->setFrameShape(spec.geometry.height() > spec.geometry.width() ? QFrame::VLine : QFrame::HLine);
+  line->setFrameShape(design.geometry.height() > design.geometry.width() ? QFrame::VLine : QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
   return line;
 }
 
-QWidget* makeTabs(const ControlSpec& spec, QWidget* parent) {
-  const QStringList captions = QString::fromUtf8(spec.caption).split(QLatin1Char('|'));
-  return new TabControl(captions, spec.tabsPerRow, parent);
+QWidget* makeTabs(const ControlSpec& design, QWidget* parent) {
+  const QStringList captions = QString::fromUtf8(design.caption).split(QLatin1Char('|'));
+  return new TabControl(captions, design.tabsPerRow, parent);
 }
 
-QWidget* makePicture(const ControlSpec& spec, QWidget* parent) {
-  return new QSvgWidget(QString::fromUtf8(spec.picture), parent);
+QWidget* makePicture(const ControlSpec& design, QWidget* parent) {
+  return new QSvgWidget(QString::fromUtf8(design.picture), parent);
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
-    case ControlKind::Label: return makeLabel(spec, parent);
+QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
+  switch (design.kind) {
+    case ControlKind::Label: return makeLabel(design, parent);
     case ControlKind::NumericBox:
-    case ControlKind::TextBox: return makeBox(spec, parent);
-    case ControlKind::PickList: return makeList(spec, parent, false);
-    case ControlKind::EditList: return makeList(spec, parent, true);
-    case ControlKind::Answer: return makeAnswer(spec, parent);
-    case ControlKind::Button: return new QPushButton(QString::fromUtf8(spec.caption), parent);
-    case ControlKind::PictureButton: return new PictureButton(QString::fromUtf8(spec.picture), parent);
-    case ControlKind::Picture: return makePicture(spec, parent);
-    case ControlKind::Frame: return makeFrame(spec, parent);
-    case ControlKind::Line: return makeLine(spec, parent);
-    case ControlKind::Tabs: return makeTabs(spec, parent);
-    case ControlKind::Option: return new QRadioButton(QString::fromUtf8(spec.caption), parent);
+    case ControlKind::TextBox: return makeBox(design, parent);
+    case ControlKind::PickList: return makeList(design, parent, false);
+    case ControlKind::EditList: return makeList(design, parent, true);
+    case ControlKind::Answer: return makeAnswer(design, parent);
+    case ControlKind::Button: return new QPushButton(QString::fromUtf8(design.caption), parent);
+    case ControlKind::PictureButton: return new PictureButton(QString::fromUtf8(design.picture), parent);
+    case ControlKind::Picture: return makePicture(design, parent);
+    case ControlKind::Frame: return makeFrame(design, parent);
+    case ControlKind::Line: return makeLine(design, parent);
+    case ControlKind::Tabs: return makeTabs(design, parent);
+    case ControlKind::Option: return new QRadioButton(QString::fromUtf8(design.caption), parent);
   }
   return nullptr;
 }
 
 // "Tabs:3" names page 3 of the tab control Tabs; any other name is a frame.
-QWidget* containerFor(const ControlSpec& spec, QWidget* surface, const std::map<QString, QWidget*>& built) {
-  if (!spec.parent) return surface;
-  const QString parent = QString::fromUtf8(spec.parent);
+QWidget* containerFor(const ControlSpec& design, QWidget* surface, const std::map<QString, QWidget*>& built) {
+  if (!design.parent) return surface;
+  const QString parent = QString::fromUtf8(design.parent);
   const int colon = parent.indexOf(QLatin1Char(':'));
   auto it = built.find(colon < 0 ? parent : parent.left(colon));
   if (it == built.end()) return surface;
@@ -112,21 +112,21 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
   QList<QPointer<QWidget>> controls;
   std::map<QString, QWidget*> built;
   NumericKeyFilterBinding* filter = nullptr;
-  for (const ControlSpec& spec : table) {
-    QWidget* parent = containerFor(spec, surface, built);
-    QWidget* control = makeControl(spec, parent);
-    const QString name = QString::fromUtf8(spec.name);
+  for (const ControlSpec& design : table) {
+    QWidget* parent = containerFor(design, surface, built);
+    QWidget* control = makeControl(design, parent);
+    const QString name = QString::fromUtf8(design.name);
     control->setObjectName(name);
-    control->setGeometry(spec.geometry);
-    if (spec.tooltip) control->setToolTip(QString::fromUtf8(spec.tooltip));
+    control->setGeometry(design.geometry);
+    if (design.tooltip) control->setToolTip(QString::fromUtf8(design.tooltip));
     // Controls of the surface's size inherit its font: setting the same font on
     // each one costs start-up time for nothing.
-    if (spec.fontSize > 0 && spec.fontSize != surface->font().pointSize()) {
+    if (design.fontSize > 0 && design.fontSize != surface->font().pointSize()) {
       QFont font = control->font();
-      font.setPointSize(spec.fontSize);
+      font.setPointSize(design.fontSize);
       control->setFont(font);
     }
-    if (spec.kind == ControlKind::NumericBox) {
+    if (design.kind == ControlKind::NumericBox) {
       if (!filter) filter = new NumericKeyFilterBinding(seam, surface);
       control->installEventFilter(filter);
     }
