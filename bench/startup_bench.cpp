@@ -40,7 +40,8 @@ class FirstPaint : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && isWatched(watched)) {
       QMetaObject::invokeMethod(
-          qApp, [] {
+          qApp,
+          [] {
             std::fputs("painted\n", stdout);
             std::fflush(stdout);
             std::_Exit(0);

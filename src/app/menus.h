@@ -9,14 +9,14 @@ namespace calvexa {
 
 enum class MenuAction {
   Separator,
-  SwitchTo,       // switch to `target`
-  ExitApp,        // unload every window and end the program
-  Close,          // unload this window; its parent is shown
-  About,          // the About box over this window
-  AboutModal,     // the About box, modal over this window
-  Help,           // the help file at its contents
-  ConfiguredHelp, // the help file named by the build setting
-  Custom,         // handled by the window itself (by the item's name)
+  SwitchTo,        // switch to `target`
+  ExitApp,         // unload every window and end the program
+  Close,           // unload this window; its parent is shown
+  About,           // the About box over this window
+  AboutModal,      // the About box, modal over this window
+  Help,            // the help file at its contents
+  ConfiguredHelp,  // the help file named by the build setting
+  Custom,          // handled by the window itself (by the item's name)
 };
 
 struct MenuItemSpec {
@@ -24,7 +24,7 @@ struct MenuItemSpec {
   const char* name;     // objectName
   MenuAction action;
   WindowId target = WindowId::MainMenu;
-  bool busy = true;     // runs inside the busy-pointer bracket
+  bool busy = true;  // runs inside the busy-pointer bracket
 };
 
 struct MenuSpec {

@@ -24,8 +24,7 @@ WindowId parentWindow(WindowId id) {
   }
 }
 
-WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit)
-    : seam_(seam), quit_(std::move(quit)) {}
+WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit) : seam_(seam), quit_(std::move(quit)) {}
 
 WindowRegistry::~WindowRegistry() {
   for (auto& [id, window] : windows_) delete window.data();

@@ -72,8 +72,7 @@ std::vector<ControlSpec> mainMenuControls() {
     controls.push_back({K::PictureButton, b.name, "", QRect(left, 70 + row * 110, 90, 90),
                         b.designTooltip ? b.tooltip : nullptr, nullptr, 0, b.picture});
   }
-  controls.push_back(
-      {K::Button, "CmdExit", "E&xit", QRect(240, 300, 100, 30), "Press to Exit program", nullptr, 9});
+  controls.push_back({K::Button, "CmdExit", "E&xit", QRect(240, 300, 100, 30), "Press to Exit program", nullptr, 9});
   return controls;
 }
 
@@ -83,9 +82,8 @@ const std::vector<ControlSpec> kAboutControls = {
     {K::Picture, "Image1", "", QRect(16, 16, 64, 64), nullptr, nullptr, 0, ":/pictures/calvexa.svg"},
     {K::Label, "Lbltitle", "Application Title", QRect(96, 14, 300, 30), nullptr, nullptr, 16},
     {K::Label, "lblVersion", "Version 3.5.0.0", QRect(96, 48, 300, 20), nullptr, nullptr, 9},
-    {K::Label, "lblDescription",
-     "This program was written for those who want a user friendly Calvexa program. ", QRect(96, 74, 300, 44),
-     nullptr, nullptr, 9},
+    {K::Label, "lblDescription", "This program was written for those who want a user friendly Calvexa program. ",
+     QRect(96, 74, 300, 44), nullptr, nullptr, 9},
     {K::Line, "Line1", "", QRect(16, 130, 384, 2)},
     {K::Label, "lblDisclaimer",
      "For more information, or to have a custom program written, write to the Calvexa developers at "

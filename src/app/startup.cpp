@@ -7,8 +7,8 @@
 
 #include "app/registry.h"
 #include "app/shell_windows.h"
-#include "conversion/conversion_window.h"
 #include "calculator/calculator_window.h"
+#include "conversion/conversion_window.h"
 #include "oilfield/oilfield_windows.h"
 #include "ui/seam.h"
 

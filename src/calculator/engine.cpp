@@ -63,8 +63,7 @@ std::int32_t int32Product(std::int64_t a, std::int64_t b) {
 Message plain(std::string text) { return Message{std::move(text), {}, Icon::None}; }
 
 Message calculationError(const Fault& fault) {
-  return Message{std::string("Calculation Error\r\n") + fault.description, "Error",
-                 Icon::Exclamation};
+  return Message{std::string("Calculation Error\r\n") + fault.description, "Error", Icon::Exclamation};
 }
 
 // ---------------------------------------------------------------------------
@@ -118,8 +117,8 @@ double applyPower(const OperatorInput& in) {
 }
 
 constexpr OperatorRow kOperators[] = {
-    {CalculatorEngine::kPlus, true, applyPlus},     {CalculatorEngine::kMinus, true, applyMinus},
-    {CalculatorEngine::kDivide, true, applyDivide}, {CalculatorEngine::kTimes, true, applyTimes},
+    {CalculatorEngine::kPlus, true, applyPlus},      {CalculatorEngine::kMinus, true, applyMinus},
+    {CalculatorEngine::kDivide, true, applyDivide},  {CalculatorEngine::kTimes, true, applyTimes},
     {CalculatorEngine::kEquals, false, applyEquals}, {CalculatorEngine::kModulo, true, applyModulo},
     {CalculatorEngine::kPower, true, applyPower},
 };
@@ -150,9 +149,7 @@ struct FunctionRow {
 
 double arcSine(double v) { return std::atan(divide(v, squareRoot(finite(-v * v + 1)))); }
 
-double arcCosine(double v) {
-  return std::atan(-divide(v, squareRoot(finite(-v * v + 1)))) + 2 * std::atan(1.0);
-}
+double arcCosine(double v) { return std::atan(-divide(v, squareRoot(finite(-v * v + 1)))) + 2 * std::atan(1.0); }
 
 double tangent(double radians) { return divide(std::sin(radians), std::cos(radians)); }
 
@@ -169,18 +166,15 @@ double cubed(double v, double, std::vector<Message>&) {
 }
 
 const FunctionRow kFunctions[] = {
-    {"sin", nullptr, "", [](double v, double ang, std::vector<Message>&) { return std::sin(v * ang); },
+    {"sin", nullptr, "", [](double v, double ang, std::vector<Message>&) { return std::sin(v * ang); }, Form::Signed},
+    {"cos", nullptr, "", [](double v, double ang, std::vector<Message>&) { return std::cos(v * ang); }, Form::Signed},
+    {"tan", nullptr, "", [](double v, double ang, std::vector<Message>&) { return tangent(v * ang); }, Form::Signed},
+    {"asin", nullptr, "", [](double v, double ang, std::vector<Message>&) { return divide(arcSine(v), ang); },
+     Form::Plain},
+    {"acos", nullptr, "", [](double v, double ang, std::vector<Message>&) { return divide(arcCosine(v), ang); },
+     Form::Plain},
+    {"atan", nullptr, "", [](double v, double ang, std::vector<Message>&) { return divide(std::atan(v), ang); },
      Form::Signed},
-    {"cos", nullptr, "", [](double v, double ang, std::vector<Message>&) { return std::cos(v * ang); },
-     Form::Signed},
-    {"tan", nullptr, "", [](double v, double ang, std::vector<Message>&) { return tangent(v * ang); },
-     Form::Signed},
-    {"asin", nullptr, "",
-     [](double v, double ang, std::vector<Message>&) { return divide(arcSine(v), ang); }, Form::Plain},
-    {"acos", nullptr, "",
-     [](double v, double ang, std::vector<Message>&) { return divide(arcCosine(v), ang); }, Form::Plain},
-    {"atan", nullptr, "",
-     [](double v, double ang, std::vector<Message>&) { return divide(std::atan(v), ang); }, Form::Signed},
     {"ln", nonPositive, " ILLEGAL.  LOG  NON  POSITIVE ",
      [](double v, double, std::vector<Message>&) { return std::log(v); }, Form::Signed},
     {"log", nonPositive, " ILLEGAL. LOG  NON  POSITIVE ",
@@ -189,15 +183,12 @@ const FunctionRow kFunctions[] = {
      [](double v, double, std::vector<Message>&) { return std::exp(v); }, Form::Signed},
     {"1/ X", [](double v) { return integerOf(v) == 0; }, " ILLEGAL  DIVIDE  0 ",
      [](double v, double, std::vector<Message>&) { return divide(1, integerOf(v)); }, Form::Signed},
-    {"X ²", [](double v) { return std::fabs(v) >= 46300; }, "OVERFLOW. VALUE TOO LARGE ", squared,
-     Form::Signed},
-    {"X ³", [](double v) { return std::fabs(v) >= 1290; }, "OVERFLOW. VALUE TOO LARGE ", cubed,
-     Form::Signed},
+    {"X ²", [](double v) { return std::fabs(v) >= 46300; }, "OVERFLOW. VALUE TOO LARGE ", squared, Form::Signed},
+    {"X ³", [](double v) { return std::fabs(v) >= 1290; }, "OVERFLOW. VALUE TOO LARGE ", cubed, Form::Signed},
     {"Sq[x]", [](double v) { return integerOf(v) < 0; }, " ILLEGAL  ATTEMPTING  NEGETIVE  ROOT",
      [](double v, double, std::vector<Message>&) { return squareRoot(v); }, Form::Signed},
     {"n !", nullptr, "",
-     [](double v, double, std::vector<Message>& shown) { return double(fact(integerOf(v), shown)); },
-     Form::Signed},
+     [](double v, double, std::vector<Message>& shown) { return double(fact(integerOf(v), shown)); }, Form::Signed},
     {"±", nullptr, "", [](double v, double, std::vector<Message>&) { return -v; }, Form::Signed},
 };
 
@@ -267,9 +258,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 bool CalculatorState::operator==(const CalculatorState& other) const {
-  return display == other.display && acc == other.acc && oper == other.oper &&
-         entry == other.entry && opflag == other.opflag && dot == other.dot &&
-         memo == other.memo && ang == other.ang;
+  return display == other.display && acc == other.acc && oper == other.oper && entry == other.entry &&
+         opflag == other.opflag && dot == other.dot && memo == other.memo && ang == other.ang;
 }
 
 // ---------------------------------------------------------------------------
@@ -500,8 +490,8 @@ bool CalculatorEngine::setAngleUnit(std::string_view caption) {
 }
 
 bool CalculatorEngine::isCalculatorCharacter(char c) {
-  return isDigit(c) || c == '.' || kTypedOperators.find(c) != std::string_view::npos || c == 'C' ||
-         c == 'c' || c == 'D' || c == 'd';
+  return isDigit(c) || c == '.' || kTypedOperators.find(c) != std::string_view::npos || c == 'C' || c == 'c' ||
+         c == 'D' || c == 'd';
 }
 
 KeyEffects CalculatorEngine::typeCharacter(char c) {

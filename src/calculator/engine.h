@@ -48,8 +48,7 @@ struct CalculatorState {
 class CalculatorEngine {
  public:
   // Operator key indexes, as numbered on the keypad (the gaps are deliberate).
-  static constexpr int kPlus = 0, kMinus = 1, kDivide = 2, kTimes = 3, kEquals = 4,
-                       kModulo = 6, kPower = 8;
+  static constexpr int kPlus = 0, kMinus = 1, kDivide = 2, kTimes = 3, kEquals = 4, kModulo = 6, kPower = 8;
 
   CalculatorEngine() = default;
 

@@ -58,18 +58,16 @@ const char* const kTubeVolumeMessage =
 // knows feet and metres; its length list also millimetres.
 const UnitOrder kTubeDiameterOrder = {"Meters", "Centimeters", "Millimeters", "Feet", "Inches", "Mil"};
 const UnitOrder kTubeCoatingOrder = {"Centimeters", "Inches", "Feet", "Meters", "Millimeters", "Mil"};
-const UnitOrder kTubeLengthOrder = {"Meters",   "Centimeters", "Millimeters", "Kilometers",
-                                    "Feet",     "Inches",      "Miles"};
+const UnitOrder kTubeLengthOrder = {"Meters", "Centimeters", "Millimeters", "Kilometers", "Feet", "Inches", "Miles"};
 
 // The downhole layers as the calculation has always combined them: the casing
 // layer comes out negative (its first radius is the smaller), the sign is
 // turned when the outside of the tubing is added, and the inside of the
 // tubing, negative again, is subtracted. The sum is of three positive layers.
-double downholeVolume(double casingRadius, double coating, double casingLength, double tubingRadius,
-                      double tubingWall, double tubingLength) {
+double downholeVolume(double casingRadius, double coating, double casingLength, double tubingRadius, double tubingWall,
+                      double tubingLength) {
   double total = RingVolume(casingRadius - coating, casingRadius, casingLength);
-  const double outside =
-      RingVolume(tubingRadius + tubingWall + coating, tubingRadius + tubingWall, tubingLength);
+  const double outside = RingVolume(tubingRadius + tubingWall + coating, tubingRadius + tubingWall, tubingLength);
   total = (total - outside) * -1;
   const double inside = RingVolume(tubingRadius - coating, tubingRadius, tubingLength);
   return total - inside;
@@ -170,14 +168,13 @@ Outcome TubeCoating(const Fields& fields) {
   const UnitFactor* volume =
       readUnit(fields, "CboIntTubAnswer", kCubicMetresToVolume, kVolumeOrder, kTubeVolumeMessage, outcome);
   if (!volume) return outcome;
-  writeAnswer(applyFactor(*volume, TubeCoatingVolume(*diameter, *length, *thickness)), "TbIntTubAnswer",
-              grouped3Answer, outcome);
+  writeAnswer(applyFactor(*volume, TubeCoatingVolume(*diameter, *length, *thickness)), "TbIntTubAnswer", grouped3Answer,
+              outcome);
   return outcome;
 }
 
 const UnitItems& tubeLengthUnits() {
-  static const UnitItems items = {"Centimeters", "Feet",   "Inches",     "Kilometers",
-                                  "Meters",      "Miles",  "Millimeters"};
+  static const UnitItems items = {"Centimeters", "Feet", "Inches", "Kilometers", "Meters", "Miles", "Millimeters"};
   return items;
 }
 
@@ -196,8 +193,8 @@ const OilfieldForm& coatingForm() {
                 kPipeDiameter.list, &kDiameterItems, true, "Choose the Unit of Pipeline Diameter", false},
                {"Pipeline Length:", kPipeLength.box, "1", "Type the Pipeline Length value here", kPipeLength.list,
                 &kLengthItems, true, "Choose the Unit of Pipeline Length", false},
-               {"Coating Thickness:", kPipeThickness.box, "1", "Type the coating thickness here",
-                kPipeThickness.list, &kThicknessItems, true, "Choose the Unit of Pipeline Thickness", false},
+               {"Coating Thickness:", kPipeThickness.box, "1", "Type the coating thickness here", kPipeThickness.list,
+                &kThicknessItems, true, "Choose the Unit of Pipeline Thickness", false},
                {"Calculated Volume:", "TbPipelineVolume", "", "Press Calculate for this answer", "CboPipelineVolume",
                 &kVolumeItems, true, "Choose the Unit of Pipeline Volume", true},
            },

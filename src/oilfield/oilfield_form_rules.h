@@ -26,14 +26,14 @@ struct FormRow {
 
 // One page: a tab of a tab control, or the whole window when it has no tabs.
 struct FormPage {
-  const char* tabCaption;    // null: the window has no tab control
-  const char* heading;       // heading label text
-  const char* headingName;   // objectName of the heading label, when it has one
-  const char* picture;       // objectName of the drawing
+  const char* tabCaption;     // null: the window has no tab control
+  const char* heading;        // heading label text
+  const char* headingName;    // objectName of the heading label, when it has one
+  const char* picture;        // objectName of the drawing
   std::vector<FormRow> rows;  // top to bottom; the answer row last
-  bool keyFilter;            // the value boxes pass the numeric key filter
-  const char* unitsCaption;  // label before every unit list ("Units:"), or null
-  const char* button;        // objectName of the Calculate button
+  bool keyFilter;             // the value boxes pass the numeric key filter
+  const char* unitsCaption;   // label before every unit list ("Units:"), or null
+  const char* button;         // objectName of the Calculate button
   const char* buttonCaption;
   const char* buttonTip;
   Outcome (*calculate)(const Fields&);  // what the button runs

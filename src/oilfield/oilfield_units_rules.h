@@ -35,34 +35,22 @@ using UnitItems = std::vector<std::string>;
 
 // Lengths to metres.
 inline const UnitTable kLengthToMetres = {
-    {"Meters", 1, {1, 1, 1}},
-    {"Centimeters", 1, {100, 1, 1}},
-    {"Millimeters", 1, {1000, 1, 1}},
-    {"Kilometers", 1000, {1, 1, 1}},
-    {"Feet", 0.3048, {1, 1, 1}},
-    {"Inches", 0.3048, {12, 1, 1}},
+    {"Meters", 1, {1, 1, 1}},        {"Centimeters", 1, {100, 1, 1}}, {"Millimeters", 1, {1000, 1, 1}},
+    {"Kilometers", 1000, {1, 1, 1}}, {"Feet", 0.3048, {1, 1, 1}},     {"Inches", 0.3048, {12, 1, 1}},
     {"Miles", 1609.347, {1, 1, 1}},  // the program's mile, not 1609.344
     {"Mil", 0.3048, {12, 1000, 1}},
 };
 
 // Diameters to the radius in metres: the halving is part of each factor.
 inline const UnitTable kDiameterToRadius = {
-    {"Meters", 1, {2, 1, 1}},
-    {"Centimeters", 1, {100, 2, 1}},
-    {"Millimeters", 1, {1000, 2, 1}},
-    {"Feet", 0.3048, {2, 1, 1}},
-    {"Inches", 0.3048, {2, 12, 1}},
-    {"Mil", 0.3048, {12, 2, 1000}},
+    {"Meters", 1, {2, 1, 1}},    {"Centimeters", 1, {100, 2, 1}}, {"Millimeters", 1, {1000, 2, 1}},
+    {"Feet", 0.3048, {2, 1, 1}}, {"Inches", 0.3048, {2, 12, 1}},  {"Mil", 0.3048, {12, 2, 1000}},
 };
 
 // Wall and coating thicknesses to metres.
 inline const UnitTable kThicknessToMetres = {
-    {"Centimeters", 1, {100, 1, 1}},
-    {"Inches", 0.0254, {1, 1, 1}},
-    {"Millimeters", 1, {1000, 1, 1}},
-    {"Mil", 0.0000254, {1, 1, 1}},
-    {"Feet", 0.3048, {1, 1, 1}},
-    {"Meters", 1, {1, 1, 1}},
+    {"Centimeters", 1, {100, 1, 1}}, {"Inches", 0.0254, {1, 1, 1}}, {"Millimeters", 1, {1000, 1, 1}},
+    {"Mil", 0.0000254, {1, 1, 1}},   {"Feet", 0.3048, {1, 1, 1}},   {"Meters", 1, {1, 1, 1}},
 };
 
 // Cubic metres to the answer's volume unit.

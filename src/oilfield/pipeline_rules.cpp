@@ -49,8 +49,8 @@ const OilfieldForm& pipelineForm() {
         nullptr,
         "Image2",
         {
-            {"External Pipeline Diameter:", kDiameter.box, "1", nullptr, kDiameter.list, &kDiameterItems, true,
-             nullptr, false},
+            {"External Pipeline Diameter:", kDiameter.box, "1", nullptr, kDiameter.list, &kDiameterItems, true, nullptr,
+             false},
             {"Pipeline Thickness:", kThickness.box, "1", nullptr, kThickness.list, &kThicknessItems, true, nullptr,
              false},
             {"Pipeline Length:", kLength.box, "1", nullptr, kLength.list, &kLengthItems, true, nullptr, false},

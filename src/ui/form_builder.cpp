@@ -76,19 +76,31 @@ QWidget* makePicture(const ControlSpec& design, QWidget* parent) {
 
 QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
   switch (design.kind) {
-    case ControlKind::Label: return makeLabel(design, parent);
+    case ControlKind::Label:
+      return makeLabel(design, parent);
     case ControlKind::NumericBox:
-    case ControlKind::TextBox: return makeBox(design, parent);
-    case ControlKind::PickList: return makeList(design, parent, false);
-    case ControlKind::EditList: return makeList(design, parent, true);
-    case ControlKind::Answer: return makeAnswer(design, parent);
-    case ControlKind::Button: return new QPushButton(QString::fromUtf8(design.caption), parent);
-    case ControlKind::PictureButton: return new PictureButton(QString::fromUtf8(design.picture), parent);
-    case ControlKind::Picture: return makePicture(design, parent);
-    case ControlKind::Frame: return makeFrame(design, parent);
-    case ControlKind::Line: return makeLine(design, parent);
-    case ControlKind::Tabs: return makeTabs(design, parent);
-    case ControlKind::Option: return new QRadioButton(QString::fromUtf8(design.caption), parent);
+    case ControlKind::TextBox:
+      return makeBox(design, parent);
+    case ControlKind::PickList:
+      return makeList(design, parent, false);
+    case ControlKind::EditList:
+      return makeList(design, parent, true);
+    case ControlKind::Answer:
+      return makeAnswer(design, parent);
+    case ControlKind::Button:
+      return new QPushButton(QString::fromUtf8(design.caption), parent);
+    case ControlKind::PictureButton:
+      return new PictureButton(QString::fromUtf8(design.picture), parent);
+    case ControlKind::Picture:
+      return makePicture(design, parent);
+    case ControlKind::Frame:
+      return makeFrame(design, parent);
+    case ControlKind::Line:
+      return makeLine(design, parent);
+    case ControlKind::Tabs:
+      return makeTabs(design, parent);
+    case ControlKind::Option:
+      return new QRadioButton(QString::fromUtf8(design.caption), parent);
   }
   return nullptr;
 }

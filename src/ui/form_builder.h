@@ -37,12 +37,12 @@ struct ControlSpec {
   ControlKind kind;
   const char* name;
   const char* caption;
-  QRect geometry;                 // design pixels, relative to the parent container
+  QRect geometry;  // design pixels, relative to the parent container
   const char* tooltip = nullptr;
-  const char* parent = nullptr;   // a Frame's name, or "Tabs:3" for page 3 of tab control Tabs
+  const char* parent = nullptr;    // a Frame's name, or "Tabs:3" for page 3 of tab control Tabs
   int fontSize = kDesignFontSize;  // points
-  const char* picture = nullptr;  // PictureButton, Picture
-  int tabsPerRow = 4;             // Tabs
+  const char* picture = nullptr;   // PictureButton, Picture
+  int tabsPerRow = 4;              // Tabs
 };
 
 // Builds every control of the table on `surface`, in table order, and returns

@@ -6,13 +6,9 @@
 namespace calvexa {
 namespace {
 
-std::int16_t toInt16(int value) {
-  return static_cast<std::int16_t>(std::clamp(value, -32768, 32767));
-}
+std::int16_t toInt16(int value) { return static_cast<std::int16_t>(std::clamp(value, -32768, 32767)); }
 
-std::int16_t clampDivisor(std::int16_t divisor) {
-  return static_cast<std::int16_t>(std::clamp<int>(divisor, 1, 20));
-}
+std::int16_t clampDivisor(std::int16_t divisor) { return static_cast<std::int16_t>(std::clamp<int>(divisor, 1, 20)); }
 
 // Per-band step of one channel: 16-bit difference times band height, the
 // division in floating point, kept in single precision.
@@ -43,8 +39,8 @@ std::vector<GradientBand> gradientBands(const GradientParams& p, int scaleWidth,
   float red = p.redStart, green = p.greenStart, blue = p.blueStart;
   const int depth = p.bandHeight / std::max<std::int16_t>(p.bandDivisor, 1);
   for (int y = p.firstY; y <= height; y += p.bandHeight) {
-    bands.push_back({y - 1, y + depth, -1, width, channelValue(red, redDivisor),
-                     channelValue(green, greenDivisor), channelValue(blue, blueDivisor)});
+    bands.push_back({y - 1, y + depth, -1, width, channelValue(red, redDivisor), channelValue(green, greenDivisor),
+                     channelValue(blue, blueDivisor)});
     red += redStep;
     green += greenStep;
     blue += blueStep;

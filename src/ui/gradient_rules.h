@@ -11,11 +11,11 @@ constexpr int kTwipsPerPixel = 15;
 
 struct GradientParams {
   std::int16_t redStart = 223, greenStart = 228, blueStart = 215;
-  std::int16_t endLevel = 114;    // every channel reaches this at the bottom
-  std::int16_t bandHeight = 50;   // scale units
+  std::int16_t endLevel = 114;   // every channel reaches this at the bottom
+  std::int16_t bandHeight = 50;  // scale units
   std::int16_t firstY = 0;
-  std::int16_t bandDivisor = 1;   // a band is bandHeight / bandDivisor deep
-  std::int16_t persistent = -1;   // -1 keep the painting, 0 not, else unchanged
+  std::int16_t bandDivisor = 1;                                    // a band is bandHeight / bandDivisor deep
+  std::int16_t persistent = -1;                                    // -1 keep the painting, 0 not, else unchanged
   std::int16_t redDivisor = 1, greenDivisor = 1, blueDivisor = 1;  // clamped to 1..20
 };
 

@@ -17,8 +17,8 @@ extern const char* const kAnswerOutOfRangeText;
 
 // Reads the box `box` as a number; when its text is not a number, adds the
 // not-a-number message naming valueName to outcome and returns nullopt.
-std::optional<double> readNumber(const Fields& fields, const std::string& box,
-                                 const std::string& valueName, Outcome& outcome);
+std::optional<double> readNumber(const Fields& fields, const std::string& box, const std::string& valueName,
+                                 Outcome& outcome);
 
 // True when value is finite; otherwise adds the out-of-range message.
 bool acceptAnswer(double value, Outcome& outcome);

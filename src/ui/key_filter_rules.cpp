@@ -11,8 +11,7 @@ constexpr int kBackspace = 8;
 constexpr std::array<int, 5> kNumberCodes = {'E', '.', '+', '-', kBackspace};
 
 bool isNumberCode(int key) {
-  return (key >= '0' && key <= '9') ||
-         std::find(kNumberCodes.begin(), kNumberCodes.end(), key) != kNumberCodes.end();
+  return (key >= '0' && key <= '9') || std::find(kNumberCodes.begin(), kNumberCodes.end(), key) != kNumberCodes.end();
 }
 
 }  // namespace

@@ -49,8 +49,7 @@ long long decimalOrder(std::string_view number) {
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   const std::size_t first = mantissa.find_first_of("123456789");
   if (first == std::string_view::npos) return -1;  // zero: never out of range anyway
-  long long order = first < point ? static_cast<long long>(point - first) - 1
-                                  : -static_cast<long long>(first - point);
+  long long order = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
   if (e != std::string_view::npos) {
     std::string_view exponent = number.substr(e + 1);
     const bool negative = !exponent.empty() && exponent.front() == '-';
@@ -94,8 +93,8 @@ std::string_view skipSpaces(std::string_view text) {
 std::string exactFixed(double magnitude) {
   static constexpr int kAllDecimals = 1100;
   std::string buffer(kAllDecimals + 400, '\0');
-  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                              std::chars_format::fixed, kAllDecimals);
+  auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, kAllDecimals);
   buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
   return buffer;
 }
@@ -159,8 +158,8 @@ std::optional<double> leadingNumber(std::string_view text) {
 std::string generalText(double value, int significantDigits) {
   if (value == 0.0) return "0";
   std::array<char, 64> buffer{};
-  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                              std::chars_format::general, significantDigits);
+  auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, significantDigits);
   std::string text(buffer.data(), result.ptr);
   for (char& c : text) {
     if (c == 'e') c = 'E';

@@ -28,8 +28,7 @@ class ReentryGuard {
 
 }  // namespace
 
-void Resizer::registerWindow(const QString& window, QWidget* surface,
-                             const QList<QPointer<QWidget>>& controls) {
+void Resizer::registerWindow(const QString& window, QWidget* surface, const QList<QPointer<QWidget>>& controls) {
   windows_[window] = {surface->width(), surface->height()};
   for (const auto& control : controls) {
     if (!control) continue;

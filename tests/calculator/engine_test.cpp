@@ -49,10 +49,9 @@ Message calculationError(const char* description) {
 // One key, as a token: a button caption, "type:x" for a typed character,
 // "paste:text" for text put into the display from outside.
 KeyEffects press(CalculatorEngine& engine, const std::string& key) {
-  static const std::map<std::string, int> operators = {
-      {"+", 0}, {"-", 1}, {"/", 2}, {"*", 3}, {"=", 4}, {"%", 6}, {"x^y", 8}};
-  static const std::set<std::string> numbers = {"0", "1", "2", "3", "4", "5", "6",
-                                                "7", "8", "9", "00", "."};
+  static const std::map<std::string, int> operators = {{"+", 0}, {"-", 1}, {"/", 2},  {"*", 3},
+                                                       {"=", 4}, {"%", 6}, {"x^y", 8}};
+  static const std::set<std::string> numbers = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "00", "."};
   static const std::set<std::string> constants = {"pi", "e", "h", "Rnd"};
   static const std::set<std::string> memory = {"M +", "M -", "M *", "M /", "MR", "MC"};
   if (key.rfind("type:", 0) == 0) return engine.typeCharacter(key[5]);
@@ -119,7 +118,9 @@ TEST(CalculatorEngine, KeySequences) {
       {"negative power", {"2", "x^y", "1", "±", "="}, " 0", {said("ILLEGAL. POWER LESS THAN 0.")}},
       {"power of zero refused", {"0", "x^y", "2", "="}, " 0", {said("ILLEGAL.  INVALIED ENTRIES")}},
       {"power with an empty display refused",
-       {"3", "x^y", "2", "Back", "Back", "="}, " 3", {said("ILLEGAL.  INVALIED ENTRIES")}},
+       {"3", "x^y", "2", "Back", "Back", "="},
+       " 3",
+       {said("ILLEGAL.  INVALIED ENTRIES")}},
       {"divide by zero refused", {"5", "/", "0", "="}, " 5", {said(" ILLEGAL  DIVIDE  0 ")}},
       {"pasted text read by its leading number", {"paste:12abc", "+", "1", "="}, " 13", {}},
       // Functions
@@ -131,16 +132,12 @@ TEST(CalculatorEngine, KeySequences) {
       {"reciprocal of 3.5 takes 4", {"3", ".", "5", "1/ X"}, " .25", {}},
       {"reciprocal of 0.5 refused", {"0", ".", "5", "1/ X"}, " 0.5", {said(" ILLEGAL  DIVIDE  0 ")}},
       {"largest square", {"4", "6", "2", "9", "9", "X ²"}, " 2143597401", {}},
-      {"square of -46299.6 takes -46300",
-       {"4", "6", "2", "9", "9", ".", "6", "±", "X ²"}, " 2143690000", {}},
-      {"square of 46300 refused", {"4", "6", "3", "0", "0", "X ²"}, " 46300",
-       {said("OVERFLOW. VALUE TOO LARGE ")}},
+      {"square of -46299.6 takes -46300", {"4", "6", "2", "9", "9", ".", "6", "±", "X ²"}, " 2143690000", {}},
+      {"square of 46300 refused", {"4", "6", "3", "0", "0", "X ²"}, " 46300", {said("OVERFLOW. VALUE TOO LARGE ")}},
       {"largest cube", {"1", "2", "8", "9", "X ³"}, " 2141700569", {}},
-      {"cube of -1290 refused", {"1", "2", "9", "0", "±", "X ³"}, "-1290",
-       {said("OVERFLOW. VALUE TOO LARGE ")}},
+      {"cube of -1290 refused", {"1", "2", "9", "0", "±", "X ³"}, "-1290", {said("OVERFLOW. VALUE TOO LARGE ")}},
       {"root", {"2", "Sq[x]"}, signedForm(std::sqrt(2.0)), {}},
-      {"root of a negative refused", {"1", "±", "Sq[x]"}, "-1",
-       {said(" ILLEGAL  ATTEMPTING  NEGETIVE  ROOT")}},
+      {"root of a negative refused", {"1", "±", "Sq[x]"}, "-1", {said(" ILLEGAL  ATTEMPTING  NEGETIVE  ROOT")}},
       {"sign change of 0", {"0", "±"}, " 0", {}},
       {"ln", {"2", "ln"}, signedForm(std::log(2.0)), {}},
       {"ln of 0 refused", {"0", "ln"}, " 0", {said(" ILLEGAL.  LOG  NON  POSITIVE ")}},
@@ -160,8 +157,7 @@ TEST(CalculatorEngine, KeySequences) {
       // Memory and clears
       {"memory recall loads the accumulator", {"3", "M +", "C", "5", "+", "MR", "="}, " 6", {}},
       {"memory arithmetic", {"6", "M +", "C", "2", "M *", "M -", "C", "5", "M /", "MR"}, " 2", {}},
-      {"memory divide by zero refused", {"4", "M +", "C", "M /", "MR"}, " 4",
-       {said("ILLEGAL. DIVIDE 0 ERROR ")}},
+      {"memory divide by zero refused", {"4", "M +", "C", "M /", "MR"}, " 4", {said("ILLEGAL. DIVIDE 0 ERROR ")}},
       {"memory clear", {"4", "M +", "MC", "MR"}, " 0", {}},
       {"C clears the display only", {"5", "+", "3", "C", "4", "="}, " 9", {}},
       {"typed D clears the display only", {"5", "+", "3", "type:d", "4", "="}, " 9", {}},
@@ -251,9 +247,8 @@ TEST(CalculatorEngine, ClipboardClearedOnLoadAndByAcOnly) {
 // Each typed character does what its key does; other characters do nothing.
 TEST(CalculatorEngine, KeyboardMapsCharactersToKeys) {
   const std::vector<std::pair<char, std::vector<std::string>>> mapped = {
-      {'0', {"0"}}, {'7', {"7"}}, {'9', {"9"}}, {'.', {"."}}, {'+', {"+"}}, {'-', {"-"}},
-      {'/', {"/"}}, {'*', {"*"}}, {'=', {"="}}, {'C', {"type:c"}}, {'c', {"type:c"}},
-      {'D', {"C"}}, {'d', {"C"}},
+      {'0', {"0"}}, {'7', {"7"}}, {'9', {"9"}},      {'.', {"."}},      {'+', {"+"}}, {'-', {"-"}}, {'/', {"/"}},
+      {'*', {"*"}}, {'=', {"="}}, {'C', {"type:c"}}, {'c', {"type:c"}}, {'D', {"C"}}, {'d', {"C"}},
   };
   const std::vector<std::string> scene = {"4", "M +", "6", "*", "1", ".", "5"};
   for (const auto& [typed, keys] : mapped) {

@@ -1,11 +1,10 @@
 // The annular volume window's calculation and the shared ring volume.
 // Expected values are worked from the formulas with their own constants.
-#include "oilfield/annular_rules.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "oilfield/annular_rules.h"
 #include "oilfield_checks.h"
 #include "ui/input_rules.h"
 #include "ui/number_text.h"
@@ -26,7 +25,7 @@ const char* const kVolumeUnitMsg = "An improper Volume Unit has been chosen.  Re
 
 Fields annularFields(const char* casing, const char* casingUnit, const char* height, const char* heightUnit,
                      const char* tubing, const char* tubingUnit, const char* answerUnit) {
-  return {{"TbCasingDiameter", casing},   {"CboCasingDiameter", casingUnit}, {"TbAnnularHeight", height},
+  return {{"TbCasingDiameter", casing},     {"CboCasingDiameter", casingUnit}, {"TbAnnularHeight", height},
           {"CboAnnularHeight", heightUnit}, {"TbTubingDiameter", tubing},      {"CboTubingDiameter", tubingUnit},
           {"CboDownholeAnswer", answerUnit}};
 }
@@ -58,8 +57,8 @@ TEST(AnnularVolume, CalculatesInEveryUnit) {
   };
   const double well = annulusCubicMetres(7 * kInch, 1000 * 0.3048, 3 * kInch);
   const Case cases[] = {
-      {"7 in casing, 1000 ft, 3 in tubing, m3", annularFields("7", "Inches", "1000", "Feet", "3", "Inches", "Cubic Meters"),
-       well},
+      {"7 in casing, 1000 ft, 3 in tubing, m3",
+       annularFields("7", "Inches", "1000", "Feet", "3", "Inches", "Cubic Meters"), well},
       {"the same in litres", annularFields("7", "Inches", "1000", "Feet", "3", "Inches", "Litres"), well * 1000},
       {"the same in Canadian gallons", annularFields("7", "Inches", "1000", "Feet", "3", "Inches", "Gallons (Canada)"),
        well * 1000 / 4.54609},
@@ -71,8 +70,7 @@ TEST(AnnularVolume, CalculatesInEveryUnit) {
        well * 1000 / 208},
       {"cm, m and mm", annularFields("17.78", "Centimeters", "2500", "Meters", "73", "Millimeters", "Litres"),
        annulusCubicMetres(0.1778, 2500, 0.073) * 1000},
-      {"tubing wider than casing", annularFields("3", "Inches", "1000", "Feet", "7", "Inches", "Litres"),
-       -well * 1000},
+      {"tubing wider than casing", annularFields("3", "Inches", "1000", "Feet", "7", "Inches", "Litres"), -well * 1000},
       {"all at 1 metre", annularFields("1", "Meters", "1", "Meters", "1", "Meters", "Cubic Meters"), 0},
   };
   for (const Case& c : cases) {
@@ -103,8 +101,8 @@ TEST(AnnularVolume, RefusesUnknownUnitsAndNonNumbers) {
     const char* message;
   };
   const Case cases[] = {
-      {"CboCasingDiameter", "meters", kCasingUnitMsg},       // case counts
-      {"CboAnnularHeight", "Kilometers", kHeightUnitMsg},    // not one of this window's units
+      {"CboCasingDiameter", "meters", kCasingUnitMsg},     // case counts
+      {"CboAnnularHeight", "Kilometers", kHeightUnitMsg},  // not one of this window's units
       {"CboTubingDiameter", "Mil", kTubingUnitMsg},
       {"CboDownholeAnswer", "Cubic Metres", kVolumeUnitMsg},
       {"TbCasingDiameter", "1.2.3", "Please type in a number for Casing Diameter."},

@@ -49,8 +49,8 @@ TEST_F(AnnularWindow, StartsWithDesignTextsAndEmptySortedLists) {
   auto* list = window->control<QComboBox>("CboDownholeAnswer");
   QStringList items;
   for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-  EXPECT_EQ(items, QStringList({"Cubic Feet", "Cubic Meters", "Drums (208 litre)", "Gallons (Canada)",
-                                "Gallons (U.S.)", "Litres"}));
+  EXPECT_EQ(items, QStringList({"Cubic Feet", "Cubic Meters", "Drums (208 litre)", "Gallons (Canada)", "Gallons (U.S.)",
+                                "Litres"}));
   EXPECT_EQ(list->currentText(), "");
   EXPECT_FALSE(list->isEditable());
 }
@@ -82,15 +82,17 @@ TEST_F(AnnularWindow, AllOnesInMetresGiveALonePoint) {
 
 TEST_F(AnnularWindow, UnitMessagesInOrderAndAnswerKept) {
   calculate();
-  EXPECT_EQ(app.seam.messageTexts(), std::vector<std::string>{
-      "An improper Casing Diameter measurement has been chosen. Re-choose a Unit with the mouse."});
+  EXPECT_EQ(app.seam.messageTexts(),
+            std::vector<std::string>{
+                "An improper Casing Diameter measurement has been chosen. Re-choose a Unit with the mouse."});
   EXPECT_EQ(app.seam.messages[0].title, "");
   EXPECT_EQ(app.seam.messages[0].icon, Icon::None);
   for (const char* list : {"CboCasingDiameter", "CboAnnularHeight", "CboTubingDiameter"}) pick(list, "Feet");
   app.seam.messages.clear();
   calculate();
-  EXPECT_EQ(app.seam.messageTexts(), std::vector<std::string>{
-      "An improper Volume Unit has been chosen.  Re-choose a Volume Unit with the mouse."});
+  EXPECT_EQ(
+      app.seam.messageTexts(),
+      std::vector<std::string>{"An improper Volume Unit has been chosen.  Re-choose a Volume Unit with the mouse."});
   EXPECT_EQ(answer(), "0.000");
 }
 

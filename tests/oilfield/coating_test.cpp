@@ -1,11 +1,10 @@
 // The three coating calculations: pipeline lining, complete downhole coating
 // and internal tube coating.
-#include "oilfield/coating_rules.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
+#include "oilfield/coating_rules.h"
 #include "oilfield_checks.h"
 #include "ui/input_rules.h"
 #include "ui/number_text.h"
@@ -32,7 +31,8 @@ const char* const kPipeThicknessMsg =
     "An improper Inner Radius Unit has been chosen.  Re-choose another Inner Radius Unit with the mouse.";
 const char* const kPipeLengthMsg =
     "An improper pipeline length has been chosen.  Re-choose a pipeline diameter unit with the mouse.";
-const char* const kPipeVolumeMsg = "An improper volume has been chosen.  Re-choose a pipeline volume unit with the mouse.";
+const char* const kPipeVolumeMsg =
+    "An improper volume has been chosen.  Re-choose a pipeline volume unit with the mouse.";
 
 Fields liningFields(const char* diameter, const char* diameterUnit, const char* length, const char* lengthUnit,
                     const char* thickness, const char* thicknessUnit, const char* answerUnit) {
@@ -62,9 +62,11 @@ TEST(PipelineCoating, WritesGeneralNumberText) {
        1000 * (0.5 * 0.5 * kPi7) - 1000 * ((0.5 - 1.0 / 100) * (0.5 - 1.0 / 100) * kPi7)},
       {"inches, 2 miles, mil, litres", liningFields("24", "Inches", "2", "Miles", "20", "Mil", "Litres"),
        lining(24 * 0.3048 / 2 / 12, 20 * kMil, 2, 1609.347) * 1000},
-      {"mil, km, mm, U.S. gallons", liningFields("12000", "Mil", "3", "Kilometers", "2", "Millimeters", "Gallons (U.S.)"),
+      {"mil, km, mm, U.S. gallons",
+       liningFields("12000", "Mil", "3", "Kilometers", "2", "Millimeters", "Gallons (U.S.)"),
        lining(12000 * 0.3048 / 12 / 2 / 1000, 2.0 / 1000, 3, 1000) * 1000 / 3.785412},
-      {"feet, cm, inches, drums", liningFields("3", "Feet", "5000", "Centimeters", "0.25", "Inches", "Drums (208 litre)"),
+      {"feet, cm, inches, drums",
+       liningFields("3", "Feet", "5000", "Centimeters", "0.25", "Inches", "Drums (208 litre)"),
        lining(3 * 0.3048 / 2, 0.25 * 0.0254, 5000, 1, 100) * 1000 / 208},
       {"mm, feet, cm, cubic feet", liningFields("600", "Millimeters", "900", "Feet", "1", "Centimeters", "Cubic Feet"),
        lining(600.0 / 1000 / 2, 1.0 / 100, 900, 0.3048) * 35.31466227},
@@ -122,13 +124,15 @@ const char* const kCasingDiameterMsg =
 const char* const kHoleCoatingMsg =
     "An improper Hole Coating Thickness Unit has been chosen.  Re-choose another Hole Coating Thickness Unit with "
     "the mouse.";
-const char* const kCasingLengthMsg = "An improper Casing length has been chosen.  Re-choose a Casing unit with the mouse.";
+const char* const kCasingLengthMsg =
+    "An improper Casing length has been chosen.  Re-choose a Casing unit with the mouse.";
 const char* const kTubingDiameterMsg =
     "An improper Internal Tubing diameter measurement has been chosen. Re-choose an Internal Tubing Diameter Unit "
     "with the mouse.";
 const char* const kTubingThicknessMsg =
     "An improper Tubing Thickness Unit has been chosen.  Re-choose another Tubing Thickness Unit with the mouse.";
-const char* const kTubingLengthMsg = "An improper Tubing length has been chosen.  Re-choose a Tubing unit with the mouse.";
+const char* const kTubingLengthMsg =
+    "An improper Tubing length has been chosen.  Re-choose a Tubing unit with the mouse.";
 const char* const kDownholeVolumeMsg =
     "An improper Downhole Answer Volume has been chosen.  Re-choose a Downhole Answer Volume unit with the mouse.";
 
@@ -148,11 +152,12 @@ struct Well {
   const char* answerUnit = "Litres";
 
   Fields fields() const {
-    return {{"TbCasingDiameter", casing},    {"CboCasingDiameter", casingUnit}, {"TbCasingLength", casingLength},
-            {"CboCasingLength", casingLengthUnit}, {"TbDwnholeCoating", coating}, {"CboDownholeCoating", coatingUnit},
-            {"TbTubingDiameter", tubing},    {"CboTubingDiameter", tubingUnit}, {"TbTubingLength", tubingLength},
-            {"CboTubingLength", tubingLengthUnit}, {"TbTubingThickness", wall},  {"CboTubingThickness", wallUnit},
-            {"CboDownholeAnswer", answerUnit}};
+    return {
+        {"TbCasingDiameter", casing},          {"CboCasingDiameter", casingUnit}, {"TbCasingLength", casingLength},
+        {"CboCasingLength", casingLengthUnit}, {"TbDwnholeCoating", coating},     {"CboDownholeCoating", coatingUnit},
+        {"TbTubingDiameter", tubing},          {"CboTubingDiameter", tubingUnit}, {"TbTubingLength", tubingLength},
+        {"CboTubingLength", tubingLengthUnit}, {"TbTubingThickness", wall},       {"CboTubingThickness", wallUnit},
+        {"CboDownholeAnswer", answerUnit}};
   }
 };
 
@@ -213,19 +218,20 @@ TEST(DownholeCoating, AddsThreeLayersEachOverItsOwnLength) {
   Well drums;
   drums.answerUnit = "Drums (208 litre)";
 
-  const double feetInches = downhole(7 * 0.3048 / 2 / 12, 1000 * 0.3048, 10 * kMil, 3 * 0.3048 / 2 / 12, 0.25 * 0.0254, 900);
+  const double feetInches =
+      downhole(7 * 0.3048 / 2 / 12, 1000 * 0.3048, 10 * kMil, 3 * 0.3048 / 2 / 12, 0.25 * 0.0254, 900);
   const Case cases[] = {
       {"inches, feet, mil and metres in litres", Well{}, feetInches * 1000},
       {"the same in drums", drums, feetInches * 1000 / 208},
       {"coating of zero", zero, 0},
       {"mm, km, cm in Canadian gallons", metric,
-       downhole(177.8 / 1000 / 2, 2 * 1000.0, 0.5 / 1000, 7.3 / 100 / 2, 0.6 / 100, 190000.0 / 100) * 1000 /
-           4.54609},
-      {"metres in cubic feet", metres, downhole(0.1778 / 2, 2 * 1000.0, 0.5 / 1000, 7.3 / 100 / 2, 0.6 / 100, 1900) * 35.31466227},
+       downhole(177.8 / 1000 / 2, 2 * 1000.0, 0.5 / 1000, 7.3 / 100 / 2, 0.6 / 100, 190000.0 / 100) * 1000 / 4.54609},
+      {"metres in cubic feet", metres,
+       downhole(0.1778 / 2, 2 * 1000.0, 0.5 / 1000, 7.3 / 100 / 2, 0.6 / 100, 1900) * 35.31466227},
       {"feet, miles, mil and inches in U.S. gallons", imperial,
        downhole(0.6 * 0.3048 / 2, 1.2 * 1609.347, 0.01 * 0.0254, 3000 * 0.3048 / 12 / 2 / 1000, 0.0003 * kMil,
-                24000 * 0.3048 / 12) * 1000 /
-           3.785412},
+                24000 * 0.3048 / 12) *
+           1000 / 3.785412},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -287,13 +293,15 @@ const char* const kTubeVolumeMsg = "An improper Coating Volume Unit has been cho
 
 Fields tubeFields(const char* diameter, const char* diameterUnit, const char* length, const char* lengthUnit,
                   const char* coating, const char* coatingUnit, const char* answerUnit) {
-  return {{"TbIntTubDiameter", diameter}, {"CboIntTubDiameter", diameterUnit}, {"TbIntTubLength", length},
-          {"CboIntTubLength", lengthUnit}, {"TbIntTubCoating", coating},     {"CboIntTubCoating", coatingUnit},
+  return {{"TbIntTubDiameter", diameter},  {"CboIntTubDiameter", diameterUnit}, {"TbIntTubLength", length},
+          {"CboIntTubLength", lengthUnit}, {"TbIntTubCoating", coating},        {"CboIntTubCoating", coatingUnit},
           {"CboIntTubAnswer", answerUnit}};
 }
 
 // Diameter, length and thickness in metres.
-double tube(double D, double L, double t) { return (D / 2) * (D / 2) * kPi9 * L - (D / 2 - t) * (D / 2 - t) * kPi9 * L; }
+double tube(double D, double L, double t) {
+  return (D / 2) * (D / 2) * kPi9 * L - (D / 2 - t) * (D / 2 - t) * kPi9 * L;
+}
 
 TEST(TubeCoating, UsesTheWholeDiameterAndItsOwnUnitOrders) {
   EXPECT_DOUBLE_EQ(TubeCoatingVolume(2, 10, 0.5), (1 - 0.25) * kPi9 * 10);
@@ -306,19 +314,20 @@ TEST(TubeCoating, UsesTheWholeDiameterAndItsOwnUnitOrders) {
   const Case cases[] = {
       {"2 in, 100 ft, 10 mil, litres", tubeFields("2", "Inches", "100", "Feet", "10", "Mil", "Litres"),
        tube(2 * 0.3048 / 12, 100 * 0.3048, 10 * kMil) * 1000},
-      {"mil diameter, km, feet of coating", tubeFields("4000", "Mil", "1.5", "Kilometers", "0.001", "Feet", "Cubic Meters"),
+      {"mil diameter, km, feet of coating",
+       tubeFields("4000", "Mil", "1.5", "Kilometers", "0.001", "Feet", "Cubic Meters"),
        tube(4000 * 0.3048 / 12 / 1000, 1500, 0.001 * 0.3048)},
-      {"metres of coating, miles, U.S. gallons", tubeFields("0.2", "Meters", "2", "Miles", "0.0004", "Meters",
-                                                            "Gallons (U.S.)"),
+      {"metres of coating, miles, U.S. gallons",
+       tubeFields("0.2", "Meters", "2", "Miles", "0.0004", "Meters", "Gallons (U.S.)"),
        tube(0.2, 2 * 1609.347, 0.0004) * 1000 / 3.785412},
-      {"mm everywhere, Canadian gallons", tubeFields("100", "Millimeters", "250000", "Millimeters", "0.5",
-                                                     "Millimeters", "Gallons (Canada)"),
+      {"mm everywhere, Canadian gallons",
+       tubeFields("100", "Millimeters", "250000", "Millimeters", "0.5", "Millimeters", "Gallons (Canada)"),
        tube(100.0 / 1000, 250000.0 / 1000, 0.5 / 1000) * 1000 / 4.54609},
-      {"cm and inches, cubic feet", tubeFields("10", "Centimeters", "5000", "Centimeters", "0.02", "Inches",
-                                               "Cubic Feet"),
+      {"cm and inches, cubic feet",
+       tubeFields("10", "Centimeters", "5000", "Centimeters", "0.02", "Inches", "Cubic Feet"),
        tube(10.0 / 100, 5000.0 / 100, 0.02 * 0.0254) * 35.31466227},
-      {"feet and inches, drums", tubeFields("0.5", "Feet", "12000", "Inches", "0.1", "Centimeters",
-                                            "Drums (208 litre)"),
+      {"feet and inches, drums",
+       tubeFields("0.5", "Feet", "12000", "Inches", "0.1", "Centimeters", "Drums (208 litre)"),
        tube(0.5 * 0.3048, 12000 * 0.3048 / 12, 0.1 / 100) * 1000 / 208},
   };
   for (const Case& c : cases) {
@@ -370,8 +379,8 @@ TEST(TubeCoating, RefusesAnyTextThatIsNotANumber) {
 
 TEST(CoatingForm, ListsOfferWhatTheCalculationsAccept) {
   // The tube's length list offers exactly the seven lengths its calculation knows.
-  EXPECT_EQ(tubeLengthUnits(), (UnitItems{"Centimeters", "Feet", "Inches", "Kilometers", "Meters", "Miles",
-                                          "Millimeters"}));
+  EXPECT_EQ(tubeLengthUnits(),
+            (UnitItems{"Centimeters", "Feet", "Inches", "Kilometers", "Meters", "Miles", "Millimeters"}));
   expectListsMatchCalculations(coatingForm());
 }
 

@@ -1,9 +1,8 @@
 // The pipeline volume: inner radius from external diameter less wall
 // thickness, over the length, in the answer unit.
-#include "oilfield/pipeline_rules.h"
-
 #include <gtest/gtest.h>
 
+#include "oilfield/pipeline_rules.h"
 #include "oilfield_checks.h"
 #include "ui/input_rules.h"
 #include "ui/number_text.h"
@@ -25,9 +24,12 @@ const char* const kVolumeUnitMsg =
 
 Fields pipeFields(const char* diameter, const char* diameterUnit, const char* thickness, const char* thicknessUnit,
                   const char* length, const char* lengthUnit, const char* answerUnit) {
-  return {{"TbExternalPipeVolDiameter", diameter}, {"CboExternalPipeVolDiameter", diameterUnit},
-          {"TbPipeVolThickness", thickness},       {"CboPipeVolThickness", thicknessUnit},
-          {"TbPipeVolLength", length},             {"CboPipeVolLength", lengthUnit},
+  return {{"TbExternalPipeVolDiameter", diameter},
+          {"CboExternalPipeVolDiameter", diameterUnit},
+          {"TbPipeVolThickness", thickness},
+          {"CboPipeVolThickness", thicknessUnit},
+          {"TbPipeVolLength", length},
+          {"CboPipeVolLength", lengthUnit},
           {"CboPipeVolAnswer", answerUnit}};
 }
 
@@ -55,9 +57,8 @@ TEST(PipelineVolume, CalculatesInEveryUnit) {
        0.28 * 0.28 * kPi7 * 1.5 * 35.31466227},
       {"feet and metres, drums", pipeFields("2", "Feet", "1", "Inches", "100", "Meters", "Drums (208 litre)"),
        (0.3048 - 0.0254) * (0.3048 - 0.0254) * kPi7 * 100 * 1000 / 208},
-      {"a wall past the centre counts its square", pipeFields("1", "Meters", "80", "Centimeters", "1", "Meters",
-                                                               "Cubic Meters"),
-       0.3 * 0.3 * kPi7},
+      {"a wall past the centre counts its square",
+       pipeFields("1", "Meters", "80", "Centimeters", "1", "Meters", "Cubic Meters"), 0.3 * 0.3 * kPi7},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -88,7 +89,7 @@ TEST(PipelineVolume, RefusesUnknownUnitsAndNonNumbers) {
   };
   const Case cases[] = {
       {"CboExternalPipeVolDiameter", "Kilometers", kDiameterUnitMsg},
-      {"CboPipeVolThickness", "Feet", kThicknessUnitMsg},   // a thickness is never in feet here
+      {"CboPipeVolThickness", "Feet", kThicknessUnitMsg},  // a thickness is never in feet here
       {"CboPipeVolThickness", "Meters", kThicknessUnitMsg},
       {"CboPipeVolLength", "Millimeters", kLengthUnitMsg},
       {"CboPipeVolLength", "Mil", kLengthUnitMsg},

@@ -14,7 +14,10 @@ class RecorderSeam : public Seam {
  public:
   void showMessage(QWidget* owner, const Message& message) override;
   void setBusyPointer(bool busy) override;
-  void clearClipboard() override { clipboard_.clear(); clipboardCleared_++; }
+  void clearClipboard() override {
+    clipboard_.clear();
+    clipboardCleared_++;
+  }
   void setClipboardText(const QString& text) override { clipboard_ = text; }
   QString clipboardText() override { return clipboard_; }
   QString findProgram(const QString& name) override;
@@ -23,14 +26,14 @@ class RecorderSeam : public Seam {
 
   std::vector<Message> messages;
   std::vector<std::string> messageTexts() const;
-  int busyDepth = 0;       // nesting of busy-pointer calls now
-  int busyBrackets = 0;    // how many times the pointer was set busy
+  int busyDepth = 0;     // nesting of busy-pointer calls now
+  int busyBrackets = 0;  // how many times the pointer was set busy
   int clipboardCleared_ = 0;
   QString clipboard_;
-  QStringList programsOnPath;    // names findProgram reports as found
+  QStringList programsOnPath;  // names findProgram reports as found
   bool startSucceeds = true;
-  QStringList started;           // programs started
-  QStringList helpOpened;        // help paths opened
+  QStringList started;     // programs started
+  QStringList helpOpened;  // help paths opened
 };
 
 // A registry with every window factory, recording messages; quitting is recorded.

@@ -1,9 +1,9 @@
 // Background bands: colours at the top and bottom, band count, odd sizes.
+#include "ui/gradient_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "ui/gradient_rules.h"
 
 namespace calvexa {
 namespace {
@@ -33,9 +33,9 @@ TEST(GradientBands, ThreeThousandUnitsHigh) {
 
 TEST(GradientBands, DivisorsAreClampedAndDivideTheChannel) {
   GradientParams params;
-  params.redDivisor = 0;     // clamped to 1
-  params.greenDivisor = 2;   // 228 / 2
-  params.blueDivisor = 99;   // clamped to 20: 215 / 20
+  params.redDivisor = 0;    // clamped to 1
+  params.greenDivisor = 2;  // 228 / 2
+  params.blueDivisor = 99;  // clamped to 20: 215 / 20
   const auto bands = gradientBands(params, 100, 100);
   ASSERT_FALSE(bands.empty());
   EXPECT_EQ(bands[0].red, 223);

@@ -1,14 +1,14 @@
-#include <gtest/gtest.h>
-
 #include "ui/key_filter_rules.h"
+
+#include <gtest/gtest.h>
 
 namespace calvexa {
 namespace {
 
 TEST(NumericKeyFilter, PassesNumberCodesAndDropsTheRest) {
   for (int code = 0; code < 256; ++code) {
-    const bool numberCode = (code >= '0' && code <= '9') || code == 'E' || code == '.' || code == '+' ||
-                            code == '-' || code == 8;
+    const bool numberCode =
+        (code >= '0' && code <= '9') || code == 'E' || code == '.' || code == '+' || code == '-' || code == 8;
     int key = code;
     EXPECT_EQ(NumericKeyFilter(key), !numberCode) << code;
     EXPECT_EQ(key, numberCode ? code : 0) << code;

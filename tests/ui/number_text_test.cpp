@@ -30,8 +30,7 @@ struct ParseCase {
   std::optional<double> expected;
 };
 
-void expectSameNumber(const std::optional<double>& actual, const std::optional<double>& expected,
-                      const char* name) {
+void expectSameNumber(const std::optional<double>& actual, const std::optional<double>& expected, const char* name) {
   ASSERT_EQ(actual.has_value(), expected.has_value()) << name;
   if (expected) {
     EXPECT_EQ(*actual, *expected) << name;
@@ -242,9 +241,7 @@ TEST(NumberTextMask, RoundsHalfAwayFromZeroOnTheExactValue) {
       {"stored just above the half", 0.0005, Mask::Grouped3, ".001"},
       {"carry into the integer", 0.99951171875, Mask::Grouped3, "1.000"},
       {"tiny negative rounds to zero without sign", -0.0004, Mask::Grouped3, ".000"},
-      {"largest double",
-       DBL_MAX,
-       Mask::Grouped3,
+      {"largest double", DBL_MAX, Mask::Grouped3,
        "179,769,313,486,231,570,814,527,423,731,704,356,798,070,567,525,844,996,598,917,476,803,157,260,780,"
        "028,538,760,589,558,632,766,878,171,540,458,953,514,382,464,234,321,326,889,464,182,768,467,546,703,"
        "537,516,986,049,910,576,551,282,076,245,490,090,389,328,944,075,868,508,455,133,942,304,583,236,903,"
@@ -312,8 +309,7 @@ TEST(NumberTextInteger, RoundsToNearestTiesToEvenWithin32Bits) {
       {"just above the largest", 2147483647.4, 2147483647},
       {"half above the largest rounds to 2^31", 2147483647.5, std::nullopt},
       {"smallest", -2147483648.0, std::numeric_limits<std::int32_t>::min()},
-      {"half below the smallest rounds to even -2^31", -2147483648.5,
-       std::numeric_limits<std::int32_t>::min()},
+      {"half below the smallest rounds to even -2^31", -2147483648.5, std::numeric_limits<std::int32_t>::min()},
       {"below the smallest", -2147483649.0, std::nullopt},
       {"huge", 1e300, std::nullopt},
       {"not a number", kNaN, std::nullopt},
