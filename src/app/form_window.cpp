@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <cstring>
 #include <optional>
 
 #include "app/registry.h"
@@ -58,7 +59,19 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
   QFont font = surface_->font();
   font.setPointSize(kDesignFontSize);
   surface_->setFont(font);
-  controls_ = buildControls(surface_, controls, registry.seam());
+  std::vector<ControlSpec> now;
+  for (const ControlSpec& row : controls) {
+    const bool onPage = row.parent && std::strchr(row.parent, ':');
+    (design.pagesOnDemand && onPage ? notBuilt_ : now).push_back(row);
+  }
+  controls_ = buildControls(surface_, now, registry.seam());
+  for (const auto& built : controls_) {
+    if (auto* tabs = qobject_cast<TabControl*>(built)) {
+      const QString name = tabs->objectName();
+      connect(tabs, &TabControl::currentChanged, this,
+              [this, name](int index) { buildPage(name + QLatin1Char(':') + QString::number(index)); });
+    }
+  }
   buildMenus(menuTable(design.id));
   if (design.statusBar) {
     status_ = new StatusPanels(this);
@@ -78,7 +91,81 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
 QWidget* FormWindow::control(const QString& name) const {
   for (const auto& control : controls_)
     if (control && control->objectName() == name) return control;
-  return nullptr;
+  if (notBuilt_.empty()) return nullptr;
+  // Asked for a control of a page not shown yet: create the pages first.
+  const_cast<FormWindow*>(this)->buildAllPages();
+  return control(name);
+}
+
+void FormWindow::buildPage(const QString& page) {
+  std::vector<ControlSpec> rows;
+  std::vector<ControlSpec> rest;
+  for (const ControlSpec& row : notBuilt_) (QString::fromUtf8(row.parent) == page ? rows : rest).push_back(row);
+  if (rows.empty()) return;
+  notBuilt_ = std::move(rest);
+  adopt(buildControls(surface_, rows, registry_.seam()));
+}
+
+void FormWindow::buildAllPages() {
+  if (notBuilt_.empty()) return;
+  std::vector<ControlSpec> rows = std::move(notBuilt_);
+  notBuilt_.clear();
+  adopt(buildControls(surface_, rows, registry_.seam()));
+}
+
+void FormWindow::buildCurrentPages() {
+  for (const auto& built : QList<QPointer<QWidget>>(controls_))
+    if (auto* tabs = qobject_cast<TabControl*>(built))
+      buildPage(tabs->objectName() + QLatin1Char(':') + QString::number(tabs->currentIndex()));
+}
+
+// Controls created after the window was first seen: shown with their page,
+// scaled to the window's present size, and given what the load handler set.
+void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
+  for (const auto& control : built) {
+    control->show();
+    const QString name = control->objectName();
+    auto list = pendingLists_.find(name);
+    if (list != pendingLists_.end()) {
+      fillList(control, list->second.items, list->second.sorted);
+      pendingLists_.erase(list);
+    }
+    auto tip = pendingTips_.find(name);
+    if (tip != pendingTips_.end()) {
+      control->setToolTip(tip->second);
+      pendingTips_.erase(tip);
+    }
+  }
+  controls_.append(built);
+  registry_.resizer().adoptControls(surface_, built);
+  onControlsCreated(built);
+}
+
+void FormWindow::setListItems(const char* list, std::vector<std::string> items, bool sorted) {
+  const QString name = QString::fromUtf8(list);
+  for (const auto& built : controls_) {
+    if (built && built->objectName() == name) {
+      fillList(built, items, sorted);
+      return;
+    }
+  }
+  pendingLists_[name] = {std::move(items), sorted};
+}
+
+void FormWindow::setControlToolTip(const char* name, const char* tip) {
+  const QString key = QString::fromUtf8(name);
+  for (const auto& built : controls_) {
+    if (built && built->objectName() == key) {
+      built->setToolTip(QString::fromUtf8(tip));
+      return;
+    }
+  }
+  pendingTips_[key] = QString::fromUtf8(tip);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  buildCurrentPages();
+  QMainWindow::showEvent(event);
 }
 
 void FormWindow::runLoadHandler() {

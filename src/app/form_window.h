@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QPointer>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "app/menus.h"
@@ -28,6 +30,9 @@ struct FormSpec {
   QSize designSize;     // inner area, pixels
   bool statusBar = true;
   bool resizeFirst = false;  // rescale before repainting (main menu, About box)
+  // The controls of a tab page are created when the page is first shown or a
+  // control of it is asked for: a window of many tabs then opens quickly.
+  bool pagesOnDemand = false;
 };
 
 // The window's inner area: paints the gradient (cached per size) and hands
@@ -78,15 +83,31 @@ class FormWindow : public QMainWindow {
   // Resize handler of the surface.
   void surfaceResized();
 
+  // Fill a list, or set a tooltip, now or as soon as its page is created.
+  void setListItems(const char* list, std::vector<std::string> items, bool sorted);
+  void setControlToolTip(const char* name, const char* tip);
+
  protected:
   virtual void onLoad() {}
   // Default unload handler: show the parent window (unless the program is ending).
   virtual void onUnload();
+  // Controls just created for a page shown for the first time (windows whose
+  // pages are created on demand): bind them here.
+  virtual void onControlsCreated(const QList<QPointer<QWidget>>& created) { Q_UNUSED(created); }
   // Menu items marked Custom.
   virtual void onMenuItem(const QString& name) { Q_UNUSED(name); }
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  struct PendingList {
+    std::vector<std::string> items;
+    bool sorted;
+  };
+  void buildPage(const QString& page);
+  void buildAllPages();
+  void buildCurrentPages();
+  void adopt(const QList<QPointer<QWidget>>& built);
   void buildMenus(const MenuTable& table);
   void runMenuItem(const MenuItemSpec& item);
 
@@ -95,6 +116,9 @@ class FormWindow : public QMainWindow {
   FormSurface* surface_;
   StatusPanels* status_ = nullptr;
   QList<QPointer<QWidget>> controls_;
+  std::vector<ControlSpec> notBuilt_;  // rows of pages not shown yet
+  std::map<QString, PendingList> pendingLists_;
+  std::map<QString, QString> pendingTips_;
 };
 
 }  // namespace calvexa

@@ -59,7 +59,7 @@ std::vector<ControlSpec> mainMenuControls() {
       {K::Label, "Label1",
        "Welcome to the Calvexa program. It is meant for those who need to convert units and calculate volumes "
        "in the field.",
-       QRect(20, 10, 540, 44), nullptr, nullptr, 10},
+       QRect(20, 10, 540, 44), nullptr, nullptr, kDesignFontSize},
       {K::Picture, "Image1", "", QRect(20, 70, 64, 110), nullptr, nullptr, 0, ":/pictures/derrick.svg"},
       {K::Picture, "Image2", "", QRect(496, 70, 64, 110), nullptr, nullptr, 0, ":/pictures/flask.svg"},
   };

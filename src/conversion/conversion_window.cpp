@@ -84,14 +84,20 @@ std::vector<ControlSpec> conversionControls() {
   return c;
 }
 
+QWidget* among(const QList<QPointer<QWidget>>& controls, const char* name) {
+  for (const auto& control : controls)
+    if (control && control->objectName() == QLatin1String(name)) return control;
+  return nullptr;
+}
+
 // The converter's own look: centred titles, right-aligned captions before the
-// lists, answers in the window colour with right-aligned text, and the tab
-// control in the window colour under the gradient.
-void styleControls(FormWindow& window) {
-  for (const Category& cat : conversionCategories()) {
-    window.control<QLabel>(cat.titleLabel)->setAlignment(Qt::AlignCenter);
-    for (int row : {0, 1}) window.control<QLabel>(cat.rowLabels[row])->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* answer = window.control<QLabel>(cat.answer);
+// lists, answers in the window colour with right-aligned text.
+void styleTab(const Category& cat, const QList<QPointer<QWidget>>& created) {
+  if (auto* title = qobject_cast<QLabel*>(among(created, cat.titleLabel))) title->setAlignment(Qt::AlignCenter);
+  for (int row : {0, 1})
+    if (auto* label = qobject_cast<QLabel*>(among(created, cat.rowLabels[row])))
+      label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (auto* answer = qobject_cast<QLabel*>(among(created, cat.answer))) {
     answer->setFrameStyle(QFrame::Box | QFrame::Plain);
     answer->setBackgroundRole(QPalette::Window);
     answer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -103,14 +109,18 @@ void styleControls(FormWindow& window) {
 frmConversion::frmConversion(WindowRegistry& registry)
     : FormWindow(registry,
                  {WindowId::Conversion, kConversionWindowName, kConversionCaption,
-                  QSize(kPageWidth + 16, kPageHeight + kTabRows * kTabRowHeight + 16)},
-                 conversionControls()) {
-  styleControls(*this);
-  const auto& categories = conversionCategories();
-  for (std::size_t i = 0; i < categories.size(); ++i) {
-    const Category* category = &categories[i];
-    connect(control<QAbstractButton>(category->calculate), &QAbstractButton::clicked, this,
-            [this, category] { calculate([category](const Fields& f) { return convert(*category, f); }); });
+                  QSize(kPageWidth + 16, kPageHeight + kTabRows * kTabRowHeight + 16), true, false, true},
+                 conversionControls()) {}
+
+// A tab's controls exist once the tab is first shown (or one of them is asked for).
+void frmConversion::onControlsCreated(const QList<QPointer<QWidget>>& created) {
+  for (const Category& category : conversionCategories()) {
+    auto* button = qobject_cast<QAbstractButton*>(among(created, category.calculate));
+    if (!button) continue;
+    styleTab(category, created);
+    const Category* tab = &category;
+    connect(button, &QAbstractButton::clicked, this,
+            [this, tab] { calculate([tab](const Fields& f) { return convert(*tab, f); }); });
   }
 }
 
@@ -122,14 +132,14 @@ void frmConversion::onLoad() {
   tabs->setAutoFillBackground(true);
   tabs->setCurrentIndex(kConversionInitialTab);
   for (const Category& cat : conversionCategories()) {
-    fillList(control(cat.fromList), displayOrder(cat, ListSide::From), false);
-    fillList(control(cat.toList), displayOrder(cat, ListSide::To), false);
+    setListItems(cat.fromList, displayOrder(cat, ListSide::From), false);
+    setListItems(cat.toList, displayOrder(cat, ListSide::To), false);
     if (!cat.tooltips) continue;
-    control(cat.calculate)->setToolTip(QString::fromUtf8(kCalculateTip));
-    control(cat.fromList)->setToolTip(QString::fromUtf8(kFromListTip));
-    control(cat.toList)->setToolTip(QString::fromUtf8(kToListTip));
-    control(cat.valueBox)->setToolTip(QString::fromUtf8(kValueBoxTip));
-    control(cat.answer)->setToolTip(QString::fromUtf8(kAnswerTip));
+    setControlToolTip(cat.calculate, kCalculateTip);
+    setControlToolTip(cat.fromList, kFromListTip);
+    setControlToolTip(cat.toList, kToListTip);
+    setControlToolTip(cat.valueBox, kValueBoxTip);
+    setControlToolTip(cat.answer, kAnswerTip);
   }
 }
 

@@ -12,6 +12,7 @@ class frmConversion : public FormWindow {
 
  protected:
   void onLoad() override;
+  void onControlsCreated(const QList<QPointer<QWidget>>& created) override;
 };
 
 }  // namespace calvexa

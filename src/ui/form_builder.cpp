@@ -110,10 +110,13 @@ QWidget* containerFor(const ControlSpec& design, QWidget* surface, const std::ma
   if (!design.parent) return surface;
   const QString parent = QString::fromUtf8(design.parent);
   const int colon = parent.indexOf(QLatin1Char(':'));
-  auto it = built.find(colon < 0 ? parent : parent.left(colon));
-  if (it == built.end()) return surface;
-  if (colon < 0) return it->second;
-  auto* tabs = qobject_cast<TabControl*>(it->second);
+  const QString container = colon < 0 ? parent : parent.left(colon);
+  auto it = built.find(container);
+  // A container built by an earlier call (a tab control whose pages are filled later).
+  QWidget* found = it != built.end() ? it->second : surface->findChild<QWidget*>(container);
+  if (!found) return surface;
+  if (colon < 0) return found;
+  auto* tabs = qobject_cast<TabControl*>(found);
   QWidget* page = tabs ? tabs->page(parent.mid(colon + 1).toInt()) : nullptr;
   return page ? page : surface;
 }

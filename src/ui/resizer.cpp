@@ -30,13 +30,20 @@ class ReentryGuard {
 
 void Resizer::registerWindow(const QString& window, QWidget* surface, const QList<QPointer<QWidget>>& controls) {
   windows_[window] = {surface->width(), surface->height()};
+  registerControls(window, controls, surface->font());
+}
+
+void Resizer::registerControls(const QString& window, const QList<QPointer<QWidget>>& controls, const QFont& design) {
   for (const auto& control : controls) {
     if (!control) continue;
     ControlRow row;
     row.geometry = control->geometry();
-    row.fontSize = static_cast<int>(std::lround(control->font().pointSizeF()));
+    // A control without a font of its own has the window's design font, not
+    // the scaled font of a container it may sit in.
+    const QFont& font = control->testAttribute(Qt::WA_SetFont) ? control->font() : design;
+    row.fontSize = static_cast<int>(std::lround(font.pointSizeF()));
     if (row.fontSize < 0) row.fontSize = 0;
-    controls_[{window, control->objectName()}] = row;
+    controls_.emplace(std::make_pair(window, control->objectName()), row);  // the first sight counts
   }
 }
 
@@ -45,6 +52,19 @@ void Resizer::ResizeControls(QWidget* surface, const QList<QPointer<QWidget>>& c
   ReentryGuard guard(resizing_);
   const QString window = windowKey(surface);
   if (windows_.find(window) == windows_.end()) registerWindow(window, surface, controls);
+  scale(window, surface, controls);
+}
+
+void Resizer::adoptControls(QWidget* surface, const QList<QPointer<QWidget>>& controls) {
+  if (resizing_ || !surface) return;
+  const QString window = windowKey(surface);
+  if (windows_.find(window) == windows_.end()) return;  // the first resize registers them with the rest
+  ReentryGuard guard(resizing_);
+  registerControls(window, controls, surface->font());
+  scale(window, surface, controls);
+}
+
+void Resizer::scale(const QString& window, QWidget* surface, const QList<QPointer<QWidget>>& controls) {
   const WindowRow& stored = windows_[window];
   const int wp = percent(surface->width(), stored.width);
   const int hp = percent(surface->height(), stored.height);

@@ -11,6 +11,7 @@
 
 #include "app/form_window.h"
 #include "app/startup.h"
+#include "conversion/catalogue_rules.h"
 #include "support/recorder_seam.h"
 #include "ui/controls.h"
 
@@ -48,11 +49,16 @@ TEST_F(ConverterWindow, LoadedAtStartUpWithEveryListFilledOnce) {
   EXPECT_FALSE(converter()->isVisible());
   EXPECT_EQ(converter()->windowTitle(), "Conversions ");
   int total = 0;
-  for (QComboBox* list : converter()->findChildren<QComboBox*>()) {
-    total += list->count();
-    EXPECT_EQ(list->currentText(), "") << list->objectName().toStdString();
+  for (const Category& category : conversionCategories()) {
+    for (const char* name : {category.fromList, category.toList}) {
+      auto* list = converter()->control<QComboBox>(name);
+      ASSERT_NE(list, nullptr) << name;
+      total += list->count();
+      EXPECT_EQ(list->currentText(), "") << name;
+    }
   }
   EXPECT_EQ(total, 594);
+  EXPECT_EQ(converter()->findChildren<QComboBox*>().size(), 36);
   EXPECT_EQ(items(converter()->control<QComboBox>("CboTempTo")),
             QStringList({"Celcius", "Fahrenheit", "Kelvin", "Rankine"}));
   const QStringList prefixes = items(converter()->control<QComboBox>("CboPrefixFrom"));
@@ -140,6 +146,31 @@ TEST_F(ConverterWindow, TypedViscosityUnitCountsOnlyWhenExact) {
   converter()->control<QAbstractButton>("CmdKinCalc")->click();
   EXPECT_TRUE(app.seam.messages.empty());
   EXPECT_EQ(converter()->control<QLabel>("TbKinTo")->text(), "1");
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// Tab pages are filled when first shown: a page first shown after the window
+// was resized comes out at the window's present scale, like the pages before it.
+TEST_F(ConverterWindow, PageFirstShownAfterAResizeIsScaledLikeTheOthers) {
+  open();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(converter()));
+  QWidget* shown = converter()->control("TbConcFrom");
+  const QSize inner = converter()->surface()->size();
+  converter()->resize(converter()->size() + inner);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(converter()->surface()->size(), inner * 2);
+  converter()->control<TabControl>("SStab")->setCurrentIndex(0);
+  QWidget* later = converter()->control("TbVolFrom");
+  EXPECT_EQ(later->geometry(), shown->geometry());
+  EXPECT_EQ(later->font().pointSize(), shown->font().pointSize());
+  EXPECT_TRUE(later->isVisible());
+  QTest::keyClick(later, Qt::Key_Comma);
+  EXPECT_EQ(app.seam.messages.size(), 1u) << "the key filter is on boxes of later pages too";
 }
 
 }  // namespace
