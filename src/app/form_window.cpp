@@ -89,8 +89,7 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
 }
 
 QWidget* FormWindow::control(const QString& name) const {
-  for (const auto& control : controls_)
-    if (control && control->objectName() == name) return control;
+  if (QWidget* built = findControl(controls_, name)) return built;
   if (notBuilt_.empty()) return nullptr;
   // Asked for a control of a page not shown yet: create the pages first.
   const_cast<FormWindow*>(this)->buildAllPages();
@@ -98,18 +97,19 @@ QWidget* FormWindow::control(const QString& name) const {
 }
 
 void FormWindow::buildPage(const QString& page) {
-  std::vector<ControlSpec> rows;
-  std::vector<ControlSpec> rest;
-  for (const ControlSpec& row : notBuilt_) (QString::fromUtf8(row.parent) == page ? rows : rest).push_back(row);
-  if (rows.empty()) return;
-  notBuilt_ = std::move(rest);
-  adopt(buildControls(surface_, rows, registry_.seam()));
+  buildWhere([&page](const ControlSpec& row) { return QString::fromUtf8(row.parent) == page; });
 }
 
 void FormWindow::buildAllPages() {
-  if (notBuilt_.empty()) return;
-  std::vector<ControlSpec> rows = std::move(notBuilt_);
-  notBuilt_.clear();
+  buildWhere([](const ControlSpec&) { return true; });
+}
+
+void FormWindow::buildWhere(const std::function<bool(const ControlSpec&)>& wanted) {
+  std::vector<ControlSpec> rows;
+  std::vector<ControlSpec> rest;
+  for (const ControlSpec& row : notBuilt_) (wanted(row) ? rows : rest).push_back(row);
+  if (rows.empty()) return;
+  notBuilt_ = std::move(rest);
   adopt(buildControls(surface_, rows, registry_.seam()));
 }
 
@@ -143,24 +143,20 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
 
 void FormWindow::setListItems(const char* list, std::vector<std::string> items, bool sorted) {
   const QString name = QString::fromUtf8(list);
-  for (const auto& built : controls_) {
-    if (built && built->objectName() == name) {
-      fillList(built, items, sorted);
-      return;
-    }
+  if (QWidget* built = findControl(controls_, name)) {
+    fillList(built, items, sorted);
+  } else {
+    pendingLists_[name] = {std::move(items), sorted};
   }
-  pendingLists_[name] = {std::move(items), sorted};
 }
 
 void FormWindow::setControlToolTip(const char* name, const char* tip) {
   const QString key = QString::fromUtf8(name);
-  for (const auto& built : controls_) {
-    if (built && built->objectName() == key) {
-      built->setToolTip(QString::fromUtf8(tip));
-      return;
-    }
+  if (QWidget* built = findControl(controls_, key)) {
+    built->setToolTip(QString::fromUtf8(tip));
+  } else {
+    pendingTips_[key] = QString::fromUtf8(tip);
   }
-  pendingTips_[key] = QString::fromUtf8(tip);
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
@@ -236,8 +232,7 @@ void FormWindow::runMenuItem(const MenuItemSpec& item) {
   if (item.busy) pointer.emplace(registry_.seam());
   switch (item.action) {
     case MenuAction::SwitchTo:
-      hide();
-      registry_.show(item.target);
+      registry_.switchTo(this, item.target, false);  // the pointer bracket is this item's own
       break;
     case MenuAction::ExitApp:
       pointer.reset();

@@ -106,6 +106,7 @@ class FormWindow : public QMainWindow {
   };
   void buildPage(const QString& page);
   void buildAllPages();
+  void buildWhere(const std::function<bool(const ControlSpec&)>& wanted);
   void buildCurrentPages();
   void adopt(const QList<QPointer<QWidget>>& built);
   void buildMenus(const MenuTable& table);

@@ -85,9 +85,7 @@ std::vector<ControlSpec> conversionControls() {
 }
 
 QWidget* among(const QList<QPointer<QWidget>>& controls, const char* name) {
-  for (const auto& control : controls)
-    if (control && control->objectName() == QLatin1String(name)) return control;
-  return nullptr;
+  return findControl(controls, QString::fromUtf8(name));
 }
 
 // The converter's own look: centred titles, right-aligned captions before the

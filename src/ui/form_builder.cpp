@@ -151,6 +151,12 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
   return controls;
 }
 
+QWidget* findControl(const QList<QPointer<QWidget>>& controls, const QString& name) {
+  for (const auto& control : controls)
+    if (control && control->objectName() == name) return control;
+  return nullptr;
+}
+
 void fillList(QWidget* list, const std::vector<std::string>& items, bool sorted) {
   auto* combo = qobject_cast<QComboBox*>(list);
   if (!combo) return;

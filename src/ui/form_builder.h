@@ -50,6 +50,9 @@ struct ControlSpec {
 // reports refused keys through `seam`.
 QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam);
 
+// The control named `name` among `controls`, or nullptr.
+QWidget* findControl(const QList<QPointer<QWidget>>& controls, const QString& name);
+
 // Fills a drop-down list; sorted lists are ordered case-insensitively. No item
 // is picked afterwards, so the list's text is empty.
 void fillList(QWidget* list, const std::vector<std::string>& items, bool sorted);
