@@ -26,7 +26,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "app/startup.h"
 #include "ui/qt_seam.h"
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "app/startup.h"
 #include "ui/qt_seam.h"
 

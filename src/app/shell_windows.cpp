@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "app/identity_rules.h"
-#include "app/registry.h"
+#include "core/identity.h"
+#include "ui/registry.h"
 #include "ui/controls.h"
 #include "ui/seam.h"
 

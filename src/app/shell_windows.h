@@ -1,7 +1,7 @@
 // The shell's own windows: splash, main menu and About box.
 #pragma once
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 
 namespace calvexa {
 

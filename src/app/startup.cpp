@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "app/shell_windows.h"
 #include "calculator/calculator_window.h"
 #include "conversion/conversion_window.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "ui/seam.h"
 
 namespace calvexa {

@@ -4,7 +4,7 @@
 // of the calculator engine; the window only shows what the engine answers.
 #pragma once
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 #include "calculator/engine.h"
 
 class QLabel;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 namespace {

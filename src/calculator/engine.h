@@ -16,7 +16,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "ui/input_rules.h"
-#include "ui/number_text.h"
+#include "core/input.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 

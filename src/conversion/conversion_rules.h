@@ -8,7 +8,7 @@
 #include <string>
 
 #include "conversion/catalogue_rules.h"
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

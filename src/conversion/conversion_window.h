@@ -1,7 +1,7 @@
 // The unit converter: one tab per category, generated from the catalogue.
 #pragma once
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 
 namespace calvexa {
 

@@ -3,7 +3,7 @@
 
 #include "oilfield/oilfield_form_rules.h"
 #include "oilfield/oilfield_units_rules.h"
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ui/input_rules.h"
+#include "core/input.h"
 
 namespace calvexa {
 namespace {

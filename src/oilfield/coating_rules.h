@@ -3,7 +3,7 @@
 #pragma once
 
 #include "oilfield/oilfield_form_rules.h"
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

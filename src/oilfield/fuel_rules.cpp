@@ -1,6 +1,6 @@
 #include "oilfield/fuel_rules.h"
 
-#include "ui/input_rules.h"
+#include "core/input.h"
 
 namespace calvexa {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "oilfield/oilfield_units_rules.h"
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/input_rules.h"
-#include "ui/number_text.h"
+#include "core/input.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 

@@ -2,7 +2,7 @@
 // pipeline volume, coating volumes and fuel use.
 #pragma once
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 
 namespace calvexa {
 

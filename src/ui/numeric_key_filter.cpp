@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "ui/key_filter_rules.h"
+#include "core/key_filter.h"
 #include "ui/seam.h"
 
 namespace calvexa {

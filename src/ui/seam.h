@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 class QWidget;
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 #include "app/startup.h"
 #include "support/recorder_seam.h"
 #include "ui/controls.h"

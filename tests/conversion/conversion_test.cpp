@@ -8,8 +8,8 @@
 #include <string>
 
 #include "conversion/conversion_rules.h"
-#include "ui/input_rules.h"
-#include "ui/number_text.h"
+#include "core/input.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 namespace {

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 #include "app/startup.h"
 #include "conversion/catalogue_rules.h"
 #include "support/recorder_seam.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "conversion/conversion_rules.h"
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 namespace {
 

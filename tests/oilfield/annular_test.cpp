@@ -6,8 +6,8 @@
 
 #include "oilfield/annular_rules.h"
 #include "oilfield_checks.h"
-#include "ui/input_rules.h"
-#include "ui/number_text.h"
+#include "core/input.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 namespace {

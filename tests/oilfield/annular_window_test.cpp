@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 #include "app/startup.h"
 #include "support/recorder_seam.h"
 

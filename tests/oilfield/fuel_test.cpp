@@ -5,7 +5,7 @@
 
 #include "oilfield/fuel_rules.h"
 #include "oilfield_checks.h"
-#include "ui/input_rules.h"
+#include "core/input.h"
 
 namespace calvexa {
 namespace {

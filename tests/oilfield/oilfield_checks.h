@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "oilfield/oilfield_form_rules.h"
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -15,7 +15,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 #include "app/startup.h"
 #include "support/recorder_seam.h"
 

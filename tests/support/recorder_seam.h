@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "ui/seam.h"
 
 namespace calvexa {

@@ -1,4 +1,4 @@
-#include "app/menus.h"
+#include "ui/menus.h"
 
 #include <map>
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "app/window_id.h"
+#include "ui/window_id.h"
 #include "ui/resizer.h"
 
 class QWidget;

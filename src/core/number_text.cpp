@@ -1,4 +1,4 @@
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/window_id.h"
+#include "ui/window_id.h"
 
 namespace calvexa {
 

@@ -1,4 +1,4 @@
-#include "ui/key_filter_rules.h"
+#include "core/key_filter.h"
 
 #include <algorithm>
 #include <array>

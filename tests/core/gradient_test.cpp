@@ -1,5 +1,5 @@
 // Background bands: colours at the top and bottom, band count, odd sizes.
-#include "ui/gradient_rules.h"
+#include "core/gradient.h"
 
 #include <gtest/gtest.h>
 

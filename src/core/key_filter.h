@@ -1,7 +1,7 @@
 // The numeric key filter: which typed character codes a number box accepts.
 #pragma once
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "app/menus.h"
-#include "app/window_id.h"
+#include "ui/menus.h"
+#include "ui/window_id.h"
 #include "ui/form_builder.h"
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -1,4 +1,4 @@
-#include "app/registry.h"
+#include "ui/registry.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/form_window.h"
+#include "ui/form_window.h"
 #include "ui/seam.h"
 
 namespace calvexa {

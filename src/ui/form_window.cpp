@@ -1,4 +1,4 @@
-#include "app/form_window.h"
+#include "ui/form_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -10,9 +10,9 @@
 #include <cstring>
 #include <optional>
 
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "ui/controls.h"
-#include "ui/gradient_rules.h"
+#include "core/gradient.h"
 #include "ui/seam.h"
 
 namespace calvexa {

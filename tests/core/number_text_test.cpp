@@ -2,7 +2,7 @@
 // general, display and mask forms of answers. Every expected value is worked
 // out by hand from the rules (and, for the masks, from the double's exact
 // binary value, stated next to the row).
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 

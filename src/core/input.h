@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/outcome.h"
+#include "core/outcome.h"
 
 namespace calvexa {
 

@@ -1,8 +1,8 @@
-#include "ui/input_rules.h"
+#include "core/input.h"
 
 #include <cmath>
 
-#include "ui/number_text.h"
+#include "core/number_text.h"
 
 namespace calvexa {
 

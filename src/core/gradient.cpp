@@ -1,4 +1,4 @@
-#include "ui/gradient_rules.h"
+#include "core/gradient.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/identity_rules.h"
+#include "core/identity.h"
 
 namespace calvexa {
 
