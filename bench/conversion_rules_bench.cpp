@@ -21,8 +21,8 @@ struct Job {
 std::vector<Job> jobs() {
   std::vector<Job> out;
   for (const Category& category : calvexa::conversionCategories()) {
-    const char* first = category.units.items[0];
-    const char* last = category.units.items[category.units.size() - 1];
+    const char* first = category.units[0].name;
+    const char* last = category.units[category.units.size() - 1].name;
     out.push_back({&category, {{category.valueBox, "12.5"}, {category.fromList, last}, {category.toList, first}}});
     out.push_back({&category, {{category.valueBox, "1.45E+09"}, {category.fromList, first}, {category.toList, last}}});
   }

@@ -8,6 +8,7 @@ CALVEXA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth
+  locales
 )
 
 calvexa_missing_packages() {
@@ -35,5 +36,14 @@ calvexa_install_deps() {
     echo "Calvexa needs these Debian packages, which are not installed:" >&2
     echo "  sudo apt-get install -y $missing" >&2
     return 1
+  fi
+}
+
+# One locale with a decimal comma, so the tests can show that numbers are read
+# and written the same whatever the user's language (a few MB, generated once).
+calvexa_comma_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8 >/dev/null 2>&1 || echo "Could not generate de_DE.UTF-8." >&2
   fi
 }

@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
 calvexa_install_deps
+calvexa_comma_locale
 jobs=$(nproc)
 cmake --preset default >/dev/null
 cmake --build --preset default -j"$jobs"

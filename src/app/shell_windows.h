@@ -5,10 +5,11 @@
 
 namespace calvexa {
 
-class frmSplash : public FormWindow {
+// frmSplash: shown during start-up; a click on its frame or a key unloads it.
+class SplashWindow : public FormWindow {
   Q_OBJECT
  public:
-  explicit frmSplash(WindowRegistry& registry);
+  explicit SplashWindow(WindowRegistry& registry);
 
  protected:
   void onLoad() override;
@@ -17,20 +18,22 @@ class frmSplash : public FormWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-class FrmMainMenu : public FormWindow {
+// FrmMainMenu: a picture button per calculator and Exit.
+class MainMenuWindow : public FormWindow {
   Q_OBJECT
  public:
-  explicit FrmMainMenu(WindowRegistry& registry);
+  explicit MainMenuWindow(WindowRegistry& registry);
 
  protected:
   void onLoad() override;
   void onUnload() override;  // closing the main menu ends the program
 };
 
-class frmAbout : public FormWindow {
+// frmAbout: title, version, description, contact line and System Info.
+class AboutWindow : public FormWindow {
   Q_OBJECT
  public:
-  explicit frmAbout(WindowRegistry& registry);
+  explicit AboutWindow(WindowRegistry& registry);
   void StartSysInfo();
 
  protected:

@@ -5,11 +5,15 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "ui/registry.h"
 #include "app/shell_windows.h"
 #include "calculator/calculator_window.h"
 #include "conversion/conversion_window.h"
-#include "oilfield/oilfield_windows.h"
+#include "oilfield/annular_rules.h"
+#include "oilfield/coating_rules.h"
+#include "oilfield/fuel_rules.h"
+#include "oilfield/pipeline_rules.h"
+#include "ui/page_window.h"
+#include "ui/registry.h"
 #include "ui/seam.h"
 
 // Pictures are compiled into the window library; make sure they are linked in.
@@ -21,6 +25,11 @@ namespace {
 template <class Window>
 WindowRegistry::Factory make() {
   return [](WindowRegistry& registry) -> QWidget* { return new Window(registry); };
+}
+
+// A window generated from its page table.
+WindowRegistry::Factory pages(WindowId id, const PageForm& (*form)()) {
+  return [id, form](WindowRegistry& registry) -> QWidget* { return new PageWindow(registry, id, form()); };
 }
 
 // The splash is drawn at once, before the slow loading that it covers: the
@@ -37,15 +46,15 @@ void drawNow(QWidget* window) {
 
 void registerWindows(WindowRegistry& registry) {
   initPictures();
-  registry.setFactory(WindowId::Splash, make<frmSplash>());
-  registry.setFactory(WindowId::MainMenu, make<FrmMainMenu>());
-  registry.setFactory(WindowId::About, make<frmAbout>());
-  registry.setFactory(WindowId::Conversion, make<frmConversion>());
-  registry.setFactory(WindowId::AnnVolume, make<FrmAnnVolume>());
-  registry.setFactory(WindowId::PipelineVolume, make<FrmPipelineVolume>());
-  registry.setFactory(WindowId::Coating, make<frmCoating>());
-  registry.setFactory(WindowId::FuelUse, make<frmFuelUse>());
-  registry.setFactory(WindowId::SciCalc, make<FrmSciCalc>());
+  registry.setFactory(WindowId::Splash, make<SplashWindow>());
+  registry.setFactory(WindowId::MainMenu, make<MainMenuWindow>());
+  registry.setFactory(WindowId::About, make<AboutWindow>());
+  registry.setFactory(WindowId::Conversion, make<ConversionWindow>());
+  registry.setFactory(WindowId::AnnVolume, pages(WindowId::AnnVolume, annularForm));
+  registry.setFactory(WindowId::PipelineVolume, pages(WindowId::PipelineVolume, pipelineForm));
+  registry.setFactory(WindowId::Coating, pages(WindowId::Coating, coatingForm));
+  registry.setFactory(WindowId::FuelUse, pages(WindowId::FuelUse, fuelForm));
+  registry.setFactory(WindowId::SciCalc, make<CalculatorWindow>());
 }
 
 void startUp(WindowRegistry& registry) {

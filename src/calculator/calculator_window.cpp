@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QRadioButton>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -87,31 +86,28 @@ std::string buttonName(const KeyGroup& group, const Key& key) {
   return key.index < 0 ? std::string(group.name) : std::string(group.name) + "_" + std::to_string(key.index);
 }
 
-// The control table; button names made up here live in `names` while it is used.
-std::vector<ControlSpec> calculatorControls(std::deque<std::string>& names) {
+std::vector<ControlSpec> calculatorControls() {
   std::vector<ControlSpec> c = {
-      {K::TextBox, "Text1", "", QRect(12, 10, 556, 40), nullptr, nullptr, 18},
-      {K::Label, "Label2", "0.", QRect(12, 58, 340, 28), nullptr, nullptr, 12},
-      {K::Frame, "Frame3", "angle", QRect(368, 52, 200, 48), nullptr, nullptr, 9},
-      {K::Frame, "Frame1", "Scientific Calculator", QRect(12, 106, 556, 276), nullptr, nullptr, 9},
+      {.kind = K::TextBox, .name = "Text1", .geometry = QRect(12, 10, 556, 40), .fontSize = 18},
+      {.kind = K::Label, .name = "Label2", .caption = "0.", .geometry = QRect(12, 58, 340, 28), .fontSize = 12},
+      {.kind = K::Frame, .name = "Frame3", .caption = "angle", .geometry = QRect(368, 52, 200, 48)},
+      {.kind = K::Frame, .name = "Frame1", .caption = "Scientific Calculator", .geometry = QRect(12, 106, 556, 276)},
   };
-  for (int i = 0; i < 3; ++i) {
-    names.push_back("Option2_" + std::to_string(i));
-    c.push_back({K::Option, names.back().c_str(), kAngleUnits[i], QRect(10 + i * 64, 20, 58, 22), nullptr, "Frame3"});
-  }
-  for (const KeyGroup& group : kKeyGroups) {
-    for (const Key& key : group.keys) {
-      names.push_back(buttonName(group, key));
-      c.push_back({K::Button, names.back().c_str(), key.caption, keyCell(key.row, key.column), nullptr, "Frame1", 10});
-    }
-  }
+  for (int i = 0; i < 3; ++i)
+    c.push_back({.kind = K::Option,
+                 .name = QStringLiteral("Option2_%1").arg(i),
+                 .caption = kAngleUnits[i],
+                 .geometry = QRect(10 + i * 64, 20, 58, 22),
+                 .parent = {.container = "Frame3"}});
+  for (const KeyGroup& group : kKeyGroups)
+    for (const Key& key : group.keys)
+      c.push_back({.kind = K::Button,
+                   .name = QString::fromStdString(buttonName(group, key)),
+                   .caption = QString::fromUtf8(key.caption),
+                   .geometry = keyCell(key.row, key.column),
+                   .parent = {.container = "Frame1"},
+                   .fontSize = 10});
   return c;
-}
-
-std::vector<ControlSpec> calculatorTable() {
-  static std::deque<std::string> names;  // the table's names, alive for the whole run
-  static const std::vector<ControlSpec> table = calculatorControls(names);
-  return table;
 }
 
 KeyEffects press(CalculatorEngine& engine, KeyKind kind, int index, std::string_view caption) {
@@ -146,15 +142,20 @@ bool calculatorCharacter(const QKeyEvent& key, char& out) {
 
 }  // namespace
 
-FrmSciCalc::FrmSciCalc(WindowRegistry& registry)
-    : FormWindow(registry, {WindowId::SciCalc, "FrmSciCalc", "Scientific Calculator", kDesignSize}, calculatorTable()) {
+CalculatorWindow::CalculatorWindow(WindowRegistry& registry)
+    : FormWindow(registry,
+                 {.id = WindowId::SciCalc,
+                  .name = "FrmSciCalc",
+                  .caption = "Scientific Calculator",
+                  .designSize = kDesignSize},
+                 calculatorControls()) {
   connectKeys();
   connectDisplay();
   connectAngleUnits();
   watchTypedKeys();
 }
 
-void FrmSciCalc::connectKeys() {
+void CalculatorWindow::connectKeys() {
   for (const KeyGroup& group : kKeyGroups) {
     for (const Key& key : group.keys) {
       auto* button = control<QAbstractButton>(buttonName(group, key).c_str());
@@ -167,7 +168,7 @@ void FrmSciCalc::connectKeys() {
 
 // Text1 is red on black, right-aligned; Label2 follows every change of Text1
 // and the engine's display follows what is edited in the box itself.
-void FrmSciCalc::connectDisplay() {
+void CalculatorWindow::connectDisplay() {
   display_ = control<QLineEdit>("Text1");
   mirror_ = control<QLabel>("Label2");
   display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -185,7 +186,7 @@ void FrmSciCalc::connectDisplay() {
   });
 }
 
-void FrmSciCalc::connectAngleUnits() {
+void CalculatorWindow::connectAngleUnits() {
   for (int i = 0; i < 3; ++i) {
     auto* option = control<QRadioButton>(("Option2_" + std::to_string(i)).c_str());
     const char* unit = kAngleUnits[i];
@@ -198,13 +199,13 @@ void FrmSciCalc::connectAngleUnits() {
 // Keys go to the focused control: watching the window and every control on
 // its surface lets the calculator see them first. Menus are left alone so
 // that their access keys keep working.
-void FrmSciCalc::watchTypedKeys() {
+void CalculatorWindow::watchTypedKeys() {
   installEventFilter(this);
   surface()->installEventFilter(this);
   for (QWidget* child : surface()->findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-bool FrmSciCalc::eventFilter(QObject* watched, QEvent* event) {
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     char c = 0;
     if (calculatorCharacter(*static_cast<QKeyEvent*>(event), c)) {
@@ -215,19 +216,19 @@ bool FrmSciCalc::eventFilter(QObject* watched, QEvent* event) {
   return FormWindow::eventFilter(watched, event);
 }
 
-void FrmSciCalc::onLoad() {
+void CalculatorWindow::onLoad() {
   applyEffects(engine_.reset());
   control<QRadioButton>("Option2_0")->setChecked(true);
   engine_.setAngleUnit(AngleUnit::Degrees);
 }
 
-void FrmSciCalc::pressKey(int groupIndex, int index) {
+void CalculatorWindow::pressKey(int groupIndex, int index) {
   const KeyGroup& group = kKeyGroups[static_cast<std::size_t>(groupIndex)];
   for (const Key& key : group.keys)
     if (key.index == index) return applyEffects(press(engine_, group.kind, index, key.caption));
 }
 
-void FrmSciCalc::applyEffects(const KeyEffects& effects) {
+void CalculatorWindow::applyEffects(const KeyEffects& effects) {
   Seam& seam = registry().seam();
   for (const Message& message : effects.messages) seam.showMessage(this, message);
   if (effects.clearClipboard) seam.clearClipboard();
@@ -235,7 +236,7 @@ void FrmSciCalc::applyEffects(const KeyEffects& effects) {
   if (display_->text() != text) display_->setText(text);
 }
 
-void FrmSciCalc::onMenuItem(const QString& name) {
+void CalculatorWindow::onMenuItem(const QString& name) {
   if (name == QLatin1String("ecut"))
     cut();
   else if (name == QLatin1String("ecopy"))
@@ -246,24 +247,24 @@ void FrmSciCalc::onMenuItem(const QString& name) {
     selectAll();
 }
 
-void FrmSciCalc::cut() {
+void CalculatorWindow::cut() {
   Seam& seam = registry().seam();
   seam.clearClipboard();
   seam.setClipboardText(display_->selectedText());
   if (display_->hasSelectedText()) display_->del();  // the engine follows through textChanged
 }
 
-void FrmSciCalc::copy() {
+void CalculatorWindow::copy() {
   Seam& seam = registry().seam();
   seam.clearClipboard();
   seam.setClipboardText(display_->selectedText());
 }
 
 // The display becomes the clipboard's text; the next key reads its leading number.
-void FrmSciCalc::paste() { display_->setText(registry().seam().clipboardText()); }
+void CalculatorWindow::paste() { display_->setText(registry().seam().clipboardText()); }
 
 // The whole text, leading space included; the selection stays as it was.
-void FrmSciCalc::selectAll() {
+void CalculatorWindow::selectAll() {
   Seam& seam = registry().seam();
   seam.clearClipboard();
   seam.setClipboardText(display_->text());

@@ -4,18 +4,18 @@
 // of the calculator engine; the window only shows what the engine answers.
 #pragma once
 
-#include "ui/form_window.h"
 #include "calculator/engine.h"
+#include "ui/form_window.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace calvexa {
 
-class FrmSciCalc : public FormWindow {
+class CalculatorWindow : public FormWindow {
   Q_OBJECT
  public:
-  explicit FrmSciCalc(WindowRegistry& registry);
+  explicit CalculatorWindow(WindowRegistry& registry);
 
  protected:
   void onLoad() override;

@@ -1,6 +1,7 @@
-// The unit converter's catalogue as data: one row per tab of frmConversion,
-// with its captions, the objectNames of its controls and its unit names in
-// loading order, so that the window is generated from this table alone.
+// The unit converter's catalogue as data: one row per tab of frmConversion
+// with its captions, the objectNames of its controls, its messages, and its
+// units, each unit one row of name and rules to and from the tab's base unit,
+// so that the window and its calculations come from this table alone.
 #pragma once
 
 #include <array>
@@ -8,16 +9,53 @@
 #include <string>
 #include <vector>
 
+#include "core/outcome.h"
+#include "core/page_table.h"
+
 namespace calvexa {
 
-// The unit names of one category, in the order they are loaded into the lists.
-struct UnitNames {
-  const char* const* items;
-  std::size_t count;
-  const char* const* begin() const { return items; }
-  const char* const* end() const { return items + count; }
-  std::size_t size() const { return count; }
+// A rule is a short chain of steps applied left to right to the value, so that
+// every answer is computed in the same order, and so rounds the same way, as
+// the formula it stands for. A parenthesised constant such as (0.1589873 × 1000)
+// is one step whose constant is formed first (at compile time, in doubles).
+enum class Op {
+  None,     // end of the chain
+  Mul,      // x × k
+  Div,      // x ÷ k
+  Add,      // x + k
+  Sub,      // x - k
+  DivInto,  // k ÷ x
+  SubFrom,  // k - x
+  ZeroAt,   // x equal to k gives 0 and ends the chain
 };
+struct Step {
+  Op op = Op::None;
+  double k = 0;
+};
+using Rule = std::array<Step, 3>;
+
+// One unit: its name (the list item, matched exactly) and its rules to and
+// from the category's base unit. An empty rule takes the value unchanged.
+struct UnitRule {
+  const char* name;
+  Rule toBase;
+  Rule fromBase;
+};
+
+// The units of one category, in the order they are loaded into the lists.
+struct UnitRules {
+  const UnitRule* rows;
+  std::size_t count;
+  const UnitRule* begin() const { return rows; }
+  const UnitRule* end() const { return rows + count; }
+  std::size_t size() const { return count; }
+  const UnitRule& operator[](std::size_t i) const { return rows[i]; }
+};
+
+enum class Tips { Shown, None };                    // the five tooltips of a tab
+enum class ToLoading { AsFrom, FirstTwoSwapped };   // how the To list is loaded
+enum class CheckOrder { ValueFirst, ToUnitFirst };  // when the To unit is matched
+enum class ZeroBase { Accepted, Refused };          // a base value of zero
 
 // One tab. The four row labels are, in this order, the labels before the From
 // list ("Convert From:"), the To list ("Convert To:"), the value box ("Units:")
@@ -33,11 +71,16 @@ struct Category {
   const char* toList;     // unit list to convert to
   const char* answer;     // read-only answer field
   const char* calculate;  // the Calculate button
-  bool tooltips;          // the five tooltips are set on this tab's controls
-  UnitNames units;        // loading order of the From list
-  bool sorted;            // both lists show their items sorted, case-insensitively
-  bool editable;          // both lists accept typed text
-  bool toSwapsFirstTwo;   // the To list is loaded with its first two items swapped
+  UnitRules units;
+  Message emptyValue;   // the value box is exactly empty
+  Message unknownFrom;  // the From list's text is not a unit name
+  Message unknownTo;    // the To list's text is not a unit name
+  Tips tips = Tips::Shown;
+  ListOrder order = ListOrder::Sorted;  // both lists
+  ListKind lists = ListKind::PickOnly;  // both lists
+  ToLoading toLoading = ToLoading::AsFrom;
+  CheckOrder checks = CheckOrder::ValueFirst;
+  ZeroBase zeroBase = ZeroBase::Accepted;
 };
 
 enum class ListSide { From, To };
@@ -49,6 +92,9 @@ const std::array<Category, kCategoryCount>& conversionCategories();
 
 // The tab whose key is given ("Vol", "Dyn"), or null.
 const Category* findCategory(const std::string& key);
+
+// The unit names of a tab, in loading order.
+std::vector<std::string> unitNames(const Category& category);
 
 // The items of one list in the order they are appended.
 std::vector<std::string> loadingOrder(const Category& category, ListSide side);
@@ -70,7 +116,7 @@ extern const char* const kValueBoxInitialText;   // "1"
 extern const char* const kCalculateCaption;      // "&Calculate"
 extern const std::array<const char*, 4> kRowLabelTexts;
 
-// Tooltips of the tabs whose `tooltips` is set.
+// Tooltips of the tabs whose tips are shown.
 extern const char* const kCalculateTip;
 extern const char* const kFromListTip;
 extern const char* const kToListTip;

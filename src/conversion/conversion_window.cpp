@@ -34,52 +34,58 @@ struct RowLayout {
 constexpr RowLayout kRows[] = {
     {RowControl::FromList, 0}, {RowControl::ValueBox, 2}, {RowControl::ToList, 1}, {RowControl::Answer, 3}};
 
-std::string joinedCaptions() {
-  std::string captions;
-  for (const Category& c : conversionCategories())
-    captions += (captions.empty() ? "" : "|") + std::string(c.tabCaption);
-  return captions;
-}
-
-ControlSpec rowControl(const Category& c, RowControl control, QRect geometry, const char* page) {
+ControlSpec rowControl(const Category& c, RowControl control, QRect geometry, const Parent& page) {
+  const ControlKind list = c.lists == ListKind::Editable ? K::EditList : K::PickList;
   switch (control) {
     case RowControl::FromList:
-      return {c.editable ? K::EditList : K::PickList, c.fromList, "", geometry, nullptr, page};
+      return {.kind = list, .name = c.fromList, .geometry = geometry, .parent = page};
     case RowControl::ToList:
-      return {c.editable ? K::EditList : K::PickList, c.toList, "", geometry, nullptr, page};
+      return {.kind = list, .name = c.toList, .geometry = geometry, .parent = page};
     case RowControl::ValueBox:
-      return {K::NumericBox, c.valueBox, kValueBoxInitialText, QRect(geometry.topLeft(), QSize(160, kRowHeight)),
-              nullptr,       page};
+      return {.kind = K::NumericBox,
+              .name = c.valueBox,
+              .caption = kValueBoxInitialText,
+              .geometry = QRect(geometry.topLeft(), QSize(160, kRowHeight)),
+              .parent = page};
     case RowControl::Answer:
-      return {K::Answer, c.answer, "", geometry, nullptr, page};
+      return {.kind = K::Answer, .name = c.answer, .geometry = geometry, .parent = page};
   }
   return {};
 }
 
 std::vector<ControlSpec> conversionControls() {
-  static const std::string captions = joinedCaptions();
-  static std::vector<std::string> pages;
   const auto& categories = conversionCategories();
-  if (pages.empty())
-    for (std::size_t i = 0; i < categories.size(); ++i)
-      pages.push_back(std::string(kConversionTabsName) + ":" + std::to_string(i));
-  std::vector<ControlSpec> c = {{K::Tabs, kConversionTabsName, captions.c_str(),
-                                 QRect(8, 8, kPageWidth, kPageHeight + kTabRows * kTabRowHeight), nullptr, nullptr, 9,
-                                 nullptr, 4}};
-  for (std::size_t i = 0; i < categories.size(); ++i) {
-    const Category& cat = categories[i];
-    const char* page = pages[i].c_str();
-    c.push_back({K::Label, cat.titleLabel, cat.titleText, QRect(12, 10, kPageWidth - 30, 24), nullptr, page, 10});
+  QStringList captions;
+  for (const Category& c : categories) captions << QString::fromUtf8(c.tabCaption);
+  std::vector<ControlSpec> c = {{.kind = K::Tabs,
+                                 .name = kConversionTabsName,
+                                 .geometry = QRect(8, 8, kPageWidth, kPageHeight + kTabRows * kTabRowHeight),
+                                 .tabs = captions}};
+  for (int i = 0; i < static_cast<int>(categories.size()); ++i) {
+    const Category& cat = categories[static_cast<std::size_t>(i)];
+    const Parent page = {.container = kConversionTabsName, .page = i};
+    c.push_back({.kind = K::Label,
+                 .name = cat.titleLabel,
+                 .caption = cat.titleText,
+                 .geometry = QRect(12, 10, kPageWidth - 30, 24),
+                 .parent = page,
+                 .fontSize = 10});
     int top = kFirstRowTop;
     for (const RowLayout& row : kRows) {
-      c.push_back({K::Label, cat.rowLabels[static_cast<std::size_t>(row.label)],
-                   kRowLabelTexts[static_cast<std::size_t>(row.label)],
-                   QRect(kCaptionLeft, top, kCaptionWidth, kRowHeight), nullptr, page});
+      const auto label = static_cast<std::size_t>(row.label);
+      c.push_back({.kind = K::Label,
+                   .name = cat.rowLabels[label],
+                   .caption = kRowLabelTexts[label],
+                   .geometry = QRect(kCaptionLeft, top, kCaptionWidth, kRowHeight),
+                   .parent = page});
       c.push_back(rowControl(cat, row.control, QRect(kControlLeft, top, kControlWidth, kRowHeight), page));
       top += kRowPitch;
     }
-    c.push_back(
-        {K::Button, cat.calculate, kCalculateCaption, QRect(450, kFirstRowTop + kRowPitch, 110, 32), nullptr, page});
+    c.push_back({.kind = K::Button,
+                 .name = cat.calculate,
+                 .caption = kCalculateCaption,
+                 .geometry = QRect(450, kFirstRowTop + kRowPitch, 110, 32),
+                 .parent = page});
   }
   return c;
 }
@@ -104,14 +110,17 @@ void styleTab(const Category& cat, const QList<QPointer<QWidget>>& created) {
 
 }  // namespace
 
-frmConversion::frmConversion(WindowRegistry& registry)
+ConversionWindow::ConversionWindow(WindowRegistry& registry)
     : FormWindow(registry,
-                 {WindowId::Conversion, kConversionWindowName, kConversionCaption,
-                  QSize(kPageWidth + 16, kPageHeight + kTabRows * kTabRowHeight + 16), true, false, true},
+                 {.id = WindowId::Conversion,
+                  .name = kConversionWindowName,
+                  .caption = kConversionCaption,
+                  .designSize = QSize(kPageWidth + 16, kPageHeight + kTabRows * kTabRowHeight + 16),
+                  .pages = PageCreation::OnDemand},
                  conversionControls()) {}
 
 // A tab's controls exist once the tab is first shown (or one of them is asked for).
-void frmConversion::onControlsCreated(const QList<QPointer<QWidget>>& created) {
+void ConversionWindow::onControlsCreated(const QList<QPointer<QWidget>>& created) {
   for (const Category& category : conversionCategories()) {
     auto* button = qobject_cast<QAbstractButton*>(among(created, category.calculate));
     if (!button) continue;
@@ -122,7 +131,7 @@ void frmConversion::onControlsCreated(const QList<QPointer<QWidget>>& created) {
   }
 }
 
-void frmConversion::onLoad() {
+void ConversionWindow::onLoad() {
   auto* tabs = control<TabControl>(kConversionTabsName);
   QPalette palette = tabs->palette();
   palette.setColor(QPalette::Window, kWindowColour);
@@ -130,9 +139,9 @@ void frmConversion::onLoad() {
   tabs->setAutoFillBackground(true);
   tabs->setCurrentIndex(kConversionInitialTab);
   for (const Category& cat : conversionCategories()) {
-    setListItems(cat.fromList, displayOrder(cat, ListSide::From), false);
-    setListItems(cat.toList, displayOrder(cat, ListSide::To), false);
-    if (!cat.tooltips) continue;
+    setListItems(cat.fromList, displayOrder(cat, ListSide::From), ListOrder::AsAdded);
+    setListItems(cat.toList, displayOrder(cat, ListSide::To), ListOrder::AsAdded);
+    if (cat.tips == Tips::None) continue;
     setControlToolTip(cat.calculate, kCalculateTip);
     setControlToolTip(cat.fromList, kFromListTip);
     setControlToolTip(cat.toList, kToListTip);

@@ -5,10 +5,10 @@
 
 namespace calvexa {
 
-class frmConversion : public FormWindow {
+class ConversionWindow : public FormWindow {
   Q_OBJECT
  public:
-  explicit frmConversion(WindowRegistry& registry);
+  explicit ConversionWindow(WindowRegistry& registry);
 
  protected:
   void onLoad() override;

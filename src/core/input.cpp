@@ -18,10 +18,35 @@ std::optional<double> readNumber(const Fields& fields, const std::string& box, c
   return value;
 }
 
+bool readInput(const Fields& fields, const Input& input, Reading& reading, Outcome& outcome) {
+  if (input.list) {
+    reading.unit = matchUnit(*input.units.table, *input.units.accepted, fieldText(fields, input.list));
+    if (!reading.unit) {
+      outcome.show(input.unitMessage);
+      return false;
+    }
+  }
+  if (!input.box) return true;
+  const std::optional<double> value = readNumber(fields, input.box, input.valueName, outcome);
+  if (!value) return false;
+  reading.typed = *value;
+  reading.value = reading.unit ? applyFactor(*reading.unit, *value) : *value;
+  return true;
+}
+
 bool acceptAnswer(double value, Outcome& outcome) {
   if (std::isfinite(value)) return true;
   outcome.show(kAnswerOutOfRangeText);
   return false;
+}
+
+std::string hash3Answer(double value) { return maskText(value, Mask::Hash3); }
+std::string grouped3Answer(double value) { return maskText(value, Mask::Grouped3); }
+std::string grouped4Answer(double value) { return maskText(value, Mask::Grouped4); }
+std::string generalAnswer(double value) { return generalText(value); }
+
+void writeAnswer(double answer, const char* target, AnswerForm form, Outcome& outcome) {
+  if (acceptAnswer(answer, outcome)) outcome.write(target, form(answer));
 }
 
 }  // namespace calvexa

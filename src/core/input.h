@@ -1,11 +1,14 @@
-// Input-check helpers shared by every calculation: reading a box as a number
-// and refusing answers that are not finite, with the program's own wordings.
+// How a calculation reads its inputs: declared as a list in checking order,
+// read by one helper that stops at the first refusal with its message.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "core/outcome.h"
+#include "core/units.h"
 
 namespace calvexa {
 
@@ -15,12 +18,77 @@ std::string notANumberText(const std::string& valueName);
 // The answer a calculation refuses to show because it is infinite or undefined.
 extern const char* const kAnswerOutOfRangeText;
 
-// Reads the box `box` as a number; when its text is not a number, adds the
-// not-a-number message naming valueName to outcome and returns nullopt.
+// One input of a calculation. With a list, its text is matched against the
+// accepted units first; with a box, the box is then read as a number and
+// converted with the matched unit (taken as it is without a list).
+struct Input {
+  const char* box = nullptr;   // value box; none: the unit alone (an answer unit)
+  const char* list = nullptr;  // unit list; none: a plain number
+  const char* valueName = "";  // named when the box's text is not a number
+  Message unitMessage;         // shown when the list's text is not an accepted unit
+  UnitConversion units = {};   // the list's factors and accepted names
+};
+
+// What one input gave: the box's number in the base unit and as typed, and
+// the matched unit.
+struct Reading {
+  double value = 0;
+  double typed = 0;
+  const UnitFactor* unit = nullptr;
+};
+
+template <std::size_t N>
+using Readings = std::array<Reading, N>;
+
+// Reads one input into `reading`; false (and its message added) when refused.
+bool readInput(const Fields& fields, const Input& input, Reading& reading, Outcome& outcome);
+
+// Reads `inputs` in order and stops at the first refusal, whose message is
+// then the outcome's last effect and the result is empty.
+template <std::size_t N>
+std::optional<Readings<N>> readInputs(const Fields& fields, const Input (&inputs)[N], Outcome& outcome) {
+  Readings<N> readings{};
+  for (std::size_t i = 0; i < N; ++i)
+    if (!readInput(fields, inputs[i], readings[i], outcome)) return std::nullopt;
+  return readings;
+}
+
+// A box or list that must not be empty (exactly the empty text), and the
+// message shown when it is.
+struct Required {
+  const char* control;
+  Message message;
+};
+
+// Runs the checks in order; shows the message of the first empty control and
+// returns false.
+template <std::size_t N>
+bool requireTexts(const Fields& fields, const Required (&checks)[N], Outcome& outcome) {
+  for (const Required& check : checks) {
+    if (fieldText(fields, check.control).empty()) {
+      outcome.show(check.message);
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads a box as a number; when its text is not a number, adds the
+// not-a-number message naming valueName and returns nullopt.
 std::optional<double> readNumber(const Fields& fields, const std::string& box, const std::string& valueName,
                                  Outcome& outcome);
 
 // True when value is finite; otherwise adds the out-of-range message.
 bool acceptAnswer(double value, Outcome& outcome);
+
+// The answer forms.
+using AnswerForm = std::string (*)(double);
+std::string hash3Answer(double value);     // "###.###"
+std::string grouped3Answer(double value);  // "#,###.000"
+std::string grouped4Answer(double value);  // "#,###.0000"
+std::string generalAnswer(double value);   // general number text, up to 15 digits
+
+// Refuses a non-finite answer (its message) or writes it to `target` in `form`.
+void writeAnswer(double answer, const char* target, AnswerForm form, Outcome& outcome);
 
 }  // namespace calvexa

@@ -13,8 +13,8 @@ enum class Icon { None, Information, Exclamation, Critical };
 // An empty title means the application title. Line breaks stay as written
 // ("\r", "\r\n"); only the presenter turns them into display line breaks.
 struct Message {
-  std::string text;
-  std::string title;
+  std::string text = {};
+  std::string title = {};
   Icon icon = Icon::None;
   bool operator==(const Message& other) const {
     return text == other.text && title == other.title && icon == other.icon;

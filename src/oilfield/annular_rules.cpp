@@ -2,20 +2,37 @@
 
 #include <cmath>
 
+#include "core/input.h"
+#include "oilfield/oilfield_units_rules.h"
+
 namespace calvexa {
 namespace {
 
 // The window's length units, in the order they are tried.
 const UnitOrder kAnnularLengthOrder = {"Meters", "Centimeters", "Millimeters", "Feet", "Inches"};
+const UnitConversion kAnnularLengths = {&kLengthToMetres, &kAnnularLengthOrder};
 
-const UnitInput kCasing = {"TbCasingDiameter", "CboCasingDiameter", "Casing Diameter",
-                           "An improper Casing Diameter measurement has been chosen. Re-choose a Unit with the mouse."};
-const UnitInput kHeight = {"TbAnnularHeight", "CboAnnularHeight", "Annular Height",
-                           "An improper Annular Height measurement has been chosen. Re-choose a Unit with the mouse."};
-const UnitInput kTubing = {"TbTubingDiameter", "CboTubingDiameter", "Tubing Diameter",
-                           "An improper Tubing Diameter measurement has been chosen. Re-choose a Unit with the mouse."};
-const char* const kVolumeUnitMessage =
-    "An improper Volume Unit has been chosen.  Re-choose a Volume Unit with the mouse.";
+// No emptiness checks here: each box is read as soon as its unit matched.
+const Input kInputs[] = {
+    {.box = "TbCasingDiameter",
+     .list = "CboCasingDiameter",
+     .valueName = "Casing Diameter",
+     .unitMessage = {"An improper Casing Diameter measurement has been chosen. Re-choose a Unit with the mouse."},
+     .units = kAnnularLengths},
+    {.box = "TbAnnularHeight",
+     .list = "CboAnnularHeight",
+     .valueName = "Annular Height",
+     .unitMessage = {"An improper Annular Height measurement has been chosen. Re-choose a Unit with the mouse."},
+     .units = kAnnularLengths},
+    {.box = "TbTubingDiameter",
+     .list = "CboTubingDiameter",
+     .valueName = "Tubing Diameter",
+     .unitMessage = {"An improper Tubing Diameter measurement has been chosen. Re-choose a Unit with the mouse."},
+     .units = kAnnularLengths},
+    {.list = "CboDownholeAnswer",
+     .unitMessage = {"An improper Volume Unit has been chosen.  Re-choose a Volume Unit with the mouse."},
+     .units = kVolumeUnits},
+};
 
 }  // namespace
 
@@ -29,17 +46,10 @@ double AnnularVolume(double tubingDiameter, double annularHeight, double casingD
 
 Outcome annularCalculate(const Fields& fields) {
   Outcome outcome;
-  // No emptiness checks here: each box is read as soon as its unit matched.
-  const auto casing = readInUnit(fields, kCasing, kLengthToMetres, kAnnularLengthOrder, outcome);
-  if (!casing) return outcome;
-  const auto height = readInUnit(fields, kHeight, kLengthToMetres, kAnnularLengthOrder, outcome);
-  if (!height) return outcome;
-  const auto tubing = readInUnit(fields, kTubing, kLengthToMetres, kAnnularLengthOrder, outcome);
-  if (!tubing) return outcome;
-  const UnitFactor* volume =
-      readUnit(fields, "CboDownholeAnswer", kCubicMetresToVolume, kVolumeOrder, kVolumeUnitMessage, outcome);
-  if (!volume) return outcome;
-  const double answer = applyFactor(*volume, AnnularVolume(*tubing, *height, *casing));
+  const auto in = readInputs(fields, kInputs, outcome);
+  if (!in) return outcome;
+  const auto& [casing, height, tubing, volume] = *in;
+  const double answer = applyFactor(*volume.unit, AnnularVolume(tubing.value, height.value, casing.value));
   writeAnswer(answer, "TbDownholeAnswer", hash3Answer, outcome);
   return outcome;
 }
@@ -51,31 +61,52 @@ const UnitItems& annularLengthUnits() {
 
 const UnitItems& annularVolumeUnits() { return kVolumeItems; }
 
-const OilfieldForm& annularForm() {
-  static const OilfieldForm form = {
-      "FrmAnnVolume",
-      "Annular Calculations",
-      "SSTab1",
-      {{"Annular Volume (T+C)",
-        "Annular Volume Calculation between Tubing (T) and Casing (C)",
-        "Label4",
-        "Picture3",
-        {
-            {"Internal Casing Diameter:", "TbCasingDiameter", "1", "Enter the casing diameter here",
-             "CboCasingDiameter", &annularLengthUnits(), true, "Choose the casing diameter units here", false},
-            {"Annular Height:", "TbAnnularHeight", "1", "Enter the fluids annular height here", "CboAnnularHeight",
-             &annularLengthUnits(), true, "Choose the annular height units here", false},
-            {"Internal Tubing Diameter:", "TbTubingDiameter", "1", "Enter the tubing diameter here",
-             "CboTubingDiameter", &annularLengthUnits(), true, "Choose the tubing diameter units here", false},
-            {"Calculated Volume:", "TbDownholeAnswer", "0.000", "Press Calculate and the answer appears here",
-             "CboDownholeAnswer", &kVolumeItems, true, "Choose the answer units here", true},
-        },
-        true,
-        nullptr,
-        "CboDwnholeCoatingCalc",
-        "&Calculate",
-        nullptr,
-        annularCalculate}}};
+const PageForm& annularForm() {
+  static const PageForm form = {
+      .name = "FrmAnnVolume",
+      .caption = "Annular Calculations",
+      .tabs = "SSTab1",
+      .pages = {{
+          .tab = "Annular Volume (T+C)",
+          .heading = "Annular Volume Calculation between Tubing (T) and Casing (C)",
+          .headingName = "Label4",
+          .picture = {.name = "Picture3", .drawing = ":/pictures/annulus.svg"},
+          .rows =
+              {
+                  {.caption = "Internal Casing Diameter:",
+                   .box = "TbCasingDiameter",
+                   .boxText = "1",
+                   .boxTip = "Enter the casing diameter here",
+                   .list = "CboCasingDiameter",
+                   .items = &annularLengthUnits(),
+                   .listTip = "Choose the casing diameter units here"},
+                  {.caption = "Annular Height:",
+                   .box = "TbAnnularHeight",
+                   .boxText = "1",
+                   .boxTip = "Enter the fluids annular height here",
+                   .list = "CboAnnularHeight",
+                   .items = &annularLengthUnits(),
+                   .listTip = "Choose the annular height units here"},
+                  {.caption = "Internal Tubing Diameter:",
+                   .box = "TbTubingDiameter",
+                   .boxText = "1",
+                   .boxTip = "Enter the tubing diameter here",
+                   .list = "CboTubingDiameter",
+                   .items = &annularLengthUnits(),
+                   .listTip = "Choose the tubing diameter units here"},
+                  {.caption = "Calculated Volume:",
+                   .box = "TbDownholeAnswer",
+                   .boxText = "0.000",
+                   .boxTip = "Press Calculate and the answer appears here",
+                   .list = "CboDownholeAnswer",
+                   .items = &kVolumeItems,
+                   .listTip = "Choose the answer units here",
+                   .kind = RowKind::Answer},
+              },
+          .buttons = {{.name = "CboDwnholeCoatingCalc", .caption = "&Calculate"}},
+          .calculate = annularCalculate,
+      }},
+  };
   return form;
 }
 

@@ -1,9 +1,8 @@
 // The annular volume: the fluid between the tubing and the casing of a well.
 #pragma once
 
-#include "oilfield/oilfield_form_rules.h"
-#include "oilfield/oilfield_units_rules.h"
 #include "core/outcome.h"
+#include "core/page_table.h"
 
 namespace calvexa {
 
@@ -20,6 +19,6 @@ const UnitItems& annularLengthUnits();
 const UnitItems& annularVolumeUnits();
 
 // FrmAnnVolume: one tab, three value rows and the answer row.
-const OilfieldForm& annularForm();
+const PageForm& annularForm();
 
 }  // namespace calvexa

@@ -3,62 +3,118 @@
 #include <cmath>
 
 #include "core/input.h"
+#include "oilfield/oilfield_units_rules.h"
 
 namespace calvexa {
 namespace {
 
 // ---- Tab "Pipline Coating"
 
-const UnitInput kPipeDiameter = {"TbPipelineDiameter", "CboPipelineDiameter", "Pipeline Diameter",
-                                 "An improper pipeline diameter measurement has been chosen. Re-choose a pipeline "
-                                 "diameter unit with the mouse."};
-const UnitInput kPipeThickness = {"TbPipelineThickness", "CboPipelineThickness", "Coating Thickness",
-                                  "An improper Inner Radius Unit has been chosen.  Re-choose another Inner Radius "
-                                  "Unit with the mouse."};
-const UnitInput kPipeLength = {"TbPipelineLength", "CboPipelineLength", "Pipeline Length",
-                               "An improper pipeline length has been chosen.  Re-choose a pipeline diameter unit "
-                               "with the mouse."};
-const char* const kPipeVolumeMessage =
-    "An improper volume has been chosen.  Re-choose a pipeline volume unit with the mouse.";
+const Input kPipeDiameter = {
+    .box = "TbPipelineDiameter",
+    .list = "CboPipelineDiameter",
+    .valueName = "Pipeline Diameter",
+    .unitMessage = {"An improper pipeline diameter measurement has been chosen. Re-choose a pipeline "
+                    "diameter unit with the mouse."},
+    .units = kDiameterUnits};
+const Input kPipeThickness = {
+    .box = "TbPipelineThickness",
+    .list = "CboPipelineThickness",
+    .valueName = "Coating Thickness",
+    .unitMessage = {"An improper Inner Radius Unit has been chosen.  Re-choose another Inner Radius "
+                    "Unit with the mouse."},
+    .units = kThicknessUnits};
+const Input kPipeLength = {
+    .box = "TbPipelineLength",
+    .list = "CboPipelineLength",
+    .valueName = "Pipeline Length",
+    .unitMessage = {"An improper pipeline length has been chosen.  Re-choose a pipeline diameter unit "
+                    "with the mouse."},
+    .units = kLengthUnits};
+const Input kPipeVolume = {
+    .list = "CboPipelineVolume",
+    .unitMessage = {"An improper volume has been chosen.  Re-choose a pipeline volume unit with the mouse."},
+    .units = kVolumeUnits};
 
 // ---- Tab "Complete Downhole Coating"
 
-const UnitInput kCasingDiameter = {"TbCasingDiameter", "CboCasingDiameter", "Casing Diameter",
-                                   "An improper Casing diameter measurement has been chosen. Re-choose a Casing "
-                                   "Diameter Unit with the mouse."};
-const UnitInput kCasingLength = {"TbCasingLength", "CboCasingLength", "Casing Length",
-                                 "An improper Casing length has been chosen.  Re-choose a Casing unit with the mouse."};
-const UnitInput kHoleCoating = {"TbDwnholeCoating", "CboDownholeCoating", "Coating Thickness",
-                                "An improper Hole Coating Thickness Unit has been chosen.  Re-choose another Hole "
-                                "Coating Thickness Unit with the mouse."};
-const UnitInput kTubingDiameter = {"TbTubingDiameter", "CboTubingDiameter", "Tubing Diameter",
-                                   "An improper Internal Tubing diameter measurement has been chosen. Re-choose an "
-                                   "Internal Tubing Diameter Unit with the mouse."};
-const UnitInput kTubingLength = {"TbTubingLength", "CboTubingLength", "Tubing Length",
-                                 "An improper Tubing length has been chosen.  Re-choose a Tubing unit with the mouse."};
-const UnitInput kTubingThickness = {"TbTubingThickness", "CboTubingThickness", "Tubing Thickness",
-                                    "An improper Tubing Thickness Unit has been chosen.  Re-choose another Tubing "
-                                    "Thickness Unit with the mouse."};
-const char* const kDownholeVolumeMessage =
-    "An improper Downhole Answer Volume has been chosen.  Re-choose a Downhole Answer Volume unit with the mouse.";
+const Input kCasingDiameter = {
+    .box = "TbCasingDiameter",
+    .list = "CboCasingDiameter",
+    .valueName = "Casing Diameter",
+    .unitMessage = {"An improper Casing diameter measurement has been chosen. Re-choose a Casing "
+                    "Diameter Unit with the mouse."},
+    .units = kDiameterUnits};
+const Input kCasingLength = {
+    .box = "TbCasingLength",
+    .list = "CboCasingLength",
+    .valueName = "Casing Length",
+    .unitMessage = {"An improper Casing length has been chosen.  Re-choose a Casing unit with the mouse."},
+    .units = kLengthUnits};
+const Input kHoleCoating = {
+    .box = "TbDwnholeCoating",
+    .list = "CboDownholeCoating",
+    .valueName = "Coating Thickness",
+    .unitMessage = {"An improper Hole Coating Thickness Unit has been chosen.  Re-choose another Hole "
+                    "Coating Thickness Unit with the mouse."},
+    .units = kThicknessUnits};
+const Input kTubingDiameter = {
+    .box = "TbTubingDiameter",
+    .list = "CboTubingDiameter",
+    .valueName = "Tubing Diameter",
+    .unitMessage = {"An improper Internal Tubing diameter measurement has been chosen. Re-choose an "
+                    "Internal Tubing Diameter Unit with the mouse."},
+    .units = kDiameterUnits};
+const Input kTubingLength = {
+    .box = "TbTubingLength",
+    .list = "CboTubingLength",
+    .valueName = "Tubing Length",
+    .unitMessage = {"An improper Tubing length has been chosen.  Re-choose a Tubing unit with the mouse."},
+    .units = kLengthUnits};
+const Input kTubingThickness = {
+    .box = "TbTubingThickness",
+    .list = "CboTubingThickness",
+    .valueName = "Tubing Thickness",
+    .unitMessage = {"An improper Tubing Thickness Unit has been chosen.  Re-choose another Tubing "
+                    "Thickness Unit with the mouse."},
+    .units = kThicknessUnits};
+const Input kDownholeVolume = {
+    .list = "CboDownholeAnswer",
+    .unitMessage = {"An improper Downhole Answer Volume has been chosen.  Re-choose a Downhole Answer Volume unit "
+                    "with the mouse."},
+    .units = kVolumeUnits};
 
 // ---- Tab "Internal Tube Coating"
-
-const UnitInput kTubeDiameter = {"TbIntTubDiameter", "CboIntTubDiameter", "Tubing Diameter",
-                                 "An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit "
-                                 "with the mouse."};
-const UnitInput kTubeCoating = {"TbIntTubCoating", "CboIntTubCoating", "Tube Coating Thickness",
-                                "An improper Coating Unit has been chosen.  Re-choose another Unit with the mouse."};
-const UnitInput kTubeLength = {"TbIntTubLength", "CboIntTubLength", "Tubing Length",
-                               "An improper tubing length has been chosen.  Re-choose a unit with the mouse."};
-const char* const kTubeVolumeMessage =
-    "An improper Coating Volume Unit has been chosen.  Re-choose a Unit with the mouse.";
 
 // The tube's diameter is taken whole (not halved); its thickness list also
 // knows feet and metres; its length list also millimetres.
 const UnitOrder kTubeDiameterOrder = {"Meters", "Centimeters", "Millimeters", "Feet", "Inches", "Mil"};
 const UnitOrder kTubeCoatingOrder = {"Centimeters", "Inches", "Feet", "Meters", "Millimeters", "Mil"};
 const UnitOrder kTubeLengthOrder = {"Meters", "Centimeters", "Millimeters", "Kilometers", "Feet", "Inches", "Miles"};
+
+const Input kTubeDiameter = {
+    .box = "TbIntTubDiameter",
+    .list = "CboIntTubDiameter",
+    .valueName = "Tubing Diameter",
+    .unitMessage = {"An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit "
+                    "with the mouse."},
+    .units = {&kLengthToMetres, &kTubeDiameterOrder}};
+const Input kTubeCoating = {
+    .box = "TbIntTubCoating",
+    .list = "CboIntTubCoating",
+    .valueName = "Tube Coating Thickness",
+    .unitMessage = {"An improper Coating Unit has been chosen.  Re-choose another Unit with the mouse."},
+    .units = {&kThicknessToMetres, &kTubeCoatingOrder}};
+const Input kTubeLength = {
+    .box = "TbIntTubLength",
+    .list = "CboIntTubLength",
+    .valueName = "Tubing Length",
+    .unitMessage = {"An improper tubing length has been chosen.  Re-choose a unit with the mouse."},
+    .units = {&kLengthToMetres, &kTubeLengthOrder}};
+const Input kTubeVolume = {
+    .list = "CboIntTubAnswer",
+    .unitMessage = {"An improper Coating Volume Unit has been chosen.  Re-choose a Unit with the mouse."},
+    .units = kVolumeUnits};
 
 // The downhole layers as the calculation has always combined them: the casing
 // layer comes out negative (its first radius is the smaller), the sign is
@@ -77,65 +133,47 @@ double downholeVolume(double casingRadius, double coating, double casingLength, 
 
 Outcome PipelineCoating(const Fields& fields) {
   Outcome outcome;
-  if (!requireTexts(fields,
-                    {{kPipeDiameter.box, "Please type in a number for Pipeline Diameter."},
-                     {kPipeLength.box, "Please type in a number for Pipeline Length."},
-                     {kPipeThickness.box, "Please type in a number for Coating Thickness."}},
-                    outcome))
-    return outcome;
-  const auto outerRadius = readInUnit(fields, kPipeDiameter, kDiameterToRadius, kDiameterOrder, outcome);
-  if (!outerRadius) return outcome;
-  const auto thickness = readInUnit(fields, kPipeThickness, kThicknessToMetres, kThicknessOrder, outcome);
-  if (!thickness) return outcome;
-  const double innerRadius = *outerRadius - *thickness;
+  const Required required[] = {
+      {kPipeDiameter.box, {"Please type in a number for Pipeline Diameter."}},
+      {kPipeLength.box, {"Please type in a number for Pipeline Length."}},
+      {kPipeThickness.box, {"Please type in a number for Coating Thickness."}},
+  };
+  if (!requireTexts(fields, required, outcome)) return outcome;
+  const auto in = readInputs(fields, {kPipeDiameter, kPipeThickness, kPipeLength, kPipeVolume}, outcome);
+  if (!in) return outcome;
+  const auto& [outerRadius, thickness, length, volume] = *in;
+  const double innerRadius = outerRadius.value - thickness.value;
   // The two cylinders are computed on the typed length; its unit factor comes last.
-  const UnitFactor* lengthUnit =
-      readUnit(fields, kPipeLength.list, kLengthToMetres, kLengthOrder, kPipeLength.unitMessage, outcome);
-  if (!lengthUnit) return outcome;
-  const auto typedLength = readNumber(fields, kPipeLength.box, kPipeLength.valueName, outcome);
-  if (!typedLength) return outcome;
-  const double outer = applyFactor(*lengthUnit, *typedLength * (std::pow(*outerRadius, 2) * kRingPi));
-  const double inner = applyFactor(*lengthUnit, *typedLength * (std::pow(innerRadius, 2) * kRingPi));
-  const UnitFactor* volume =
-      readUnit(fields, "CboPipelineVolume", kCubicMetresToVolume, kVolumeOrder, kPipeVolumeMessage, outcome);
-  if (!volume) return outcome;
-  writeAnswer(applyFactor(*volume, outer - inner), "TbPipelineVolume", generalAnswer, outcome);
+  const double outer = applyFactor(*length.unit, length.typed * (std::pow(outerRadius.value, 2) * kRingPi));
+  const double inner = applyFactor(*length.unit, length.typed * (std::pow(innerRadius, 2) * kRingPi));
+  writeAnswer(applyFactor(*volume.unit, outer - inner), "TbPipelineVolume", generalAnswer, outcome);
   return outcome;
 }
 
 Outcome DownholeCoating(const Fields& fields) {
   Outcome outcome;
-  if (!requireTexts(fields,
-                    {{kCasingDiameter.box, "Please type in a number for Casing Diameter."},
-                     {kCasingLength.box, "Please type in a number for Casing Length."},
-                     {kHoleCoating.box, "Please type in a number for Coating Thickness."},
-                     {kTubingDiameter.box, "Please type in a number for Tubing Diameter."},
-                     {kTubingLength.box, "Please type in a number for Tubing Length."},
-                     {kTubingThickness.box, "Please type in a number for Tubing Thickness."}},
-                    outcome))
-    return outcome;
+  const Required required[] = {
+      {kCasingDiameter.box, {"Please type in a number for Casing Diameter."}},
+      {kCasingLength.box, {"Please type in a number for Casing Length."}},
+      {kHoleCoating.box, {"Please type in a number for Coating Thickness."}},
+      {kTubingDiameter.box, {"Please type in a number for Tubing Diameter."}},
+      {kTubingLength.box, {"Please type in a number for Tubing Length."}},
+      {kTubingThickness.box, {"Please type in a number for Tubing Thickness."}},
+  };
+  if (!requireTexts(fields, required, outcome)) return outcome;
   // Read in the order the checks have always run. The coating thickness, the
   // tubing radius and the tubing length were read a second and third time
   // later on; those reads see the same texts, so they can neither fail nor
   // give another value, and each is read once here.
-  const auto casingRadius = readInUnit(fields, kCasingDiameter, kDiameterToRadius, kDiameterOrder, outcome);
-  if (!casingRadius) return outcome;
-  const auto coating = readInUnit(fields, kHoleCoating, kThicknessToMetres, kThicknessOrder, outcome);
-  if (!coating) return outcome;
-  const auto casingLength = readInUnit(fields, kCasingLength, kLengthToMetres, kLengthOrder, outcome);
-  if (!casingLength) return outcome;
-  const auto tubingRadius = readInUnit(fields, kTubingDiameter, kDiameterToRadius, kDiameterOrder, outcome);
-  if (!tubingRadius) return outcome;
-  const auto tubingWall = readInUnit(fields, kTubingThickness, kThicknessToMetres, kThicknessOrder, outcome);
-  if (!tubingWall) return outcome;
-  const auto tubingLength = readInUnit(fields, kTubingLength, kLengthToMetres, kLengthOrder, outcome);
-  if (!tubingLength) return outcome;
-  const UnitFactor* volume =
-      readUnit(fields, "CboDownholeAnswer", kCubicMetresToVolume, kVolumeOrder, kDownholeVolumeMessage, outcome);
-  if (!volume) return outcome;
-  const double total =
-      downholeVolume(*casingRadius, *coating, *casingLength, *tubingRadius, *tubingWall, *tubingLength);
-  writeAnswer(applyFactor(*volume, total), "TbDownholeAnswer", grouped3Answer, outcome);
+  const auto in = readInputs(
+      fields,
+      {kCasingDiameter, kHoleCoating, kCasingLength, kTubingDiameter, kTubingThickness, kTubingLength, kDownholeVolume},
+      outcome);
+  if (!in) return outcome;
+  const auto& [casingRadius, coating, casingLength, tubingRadius, tubingWall, tubingLength, volume] = *in;
+  const double total = downholeVolume(casingRadius.value, coating.value, casingLength.value, tubingRadius.value,
+                                      tubingWall.value, tubingLength.value);
+  writeAnswer(applyFactor(*volume.unit, total), "TbDownholeAnswer", grouped3Answer, outcome);
   return outcome;
 }
 
@@ -148,28 +186,22 @@ double TubeCoatingVolume(double diameter, double length, double thickness) {
 Outcome TubeCoating(const Fields& fields) {
   Outcome outcome;
   // The boxes of this tab have no key filter: any text can arrive here, and
-  // readInUnit refuses what is not a number.
-  if (!requireTexts(fields,
-                    {{kTubeCoating.box, "Please type in a number for Tube Coating Thickness."},
-                     {kTubeDiameter.box, "Please type in a number for Tubing Diameter."},
-                     {kTubeLength.box, "Please type in a number for Tubing Length."},
-                     {kTubeLength.list, "Please Choose a Tubing Length Unit with the mouse."},
-                     {kTubeCoating.list, "Please Choose a Tubing Coating Unit with the mouse."},
-                     {kTubeDiameter.list, "Please Choose a Tubing Diameter Unit with the mouse."},
-                     {"CboIntTubAnswer", "Please Choose a Tubing Volume Answer Unit with the mouse."}},
-                    outcome))
-    return outcome;
-  const auto diameter = readInUnit(fields, kTubeDiameter, kLengthToMetres, kTubeDiameterOrder, outcome);
-  if (!diameter) return outcome;
-  const auto thickness = readInUnit(fields, kTubeCoating, kThicknessToMetres, kTubeCoatingOrder, outcome);
-  if (!thickness) return outcome;
-  const auto length = readInUnit(fields, kTubeLength, kLengthToMetres, kTubeLengthOrder, outcome);
-  if (!length) return outcome;
-  const UnitFactor* volume =
-      readUnit(fields, "CboIntTubAnswer", kCubicMetresToVolume, kVolumeOrder, kTubeVolumeMessage, outcome);
-  if (!volume) return outcome;
-  writeAnswer(applyFactor(*volume, TubeCoatingVolume(*diameter, *length, *thickness)), "TbIntTubAnswer", grouped3Answer,
-              outcome);
+  // the reading refuses what is not a number.
+  const Required required[] = {
+      {kTubeCoating.box, {"Please type in a number for Tube Coating Thickness."}},
+      {kTubeDiameter.box, {"Please type in a number for Tubing Diameter."}},
+      {kTubeLength.box, {"Please type in a number for Tubing Length."}},
+      {kTubeLength.list, {"Please Choose a Tubing Length Unit with the mouse."}},
+      {kTubeCoating.list, {"Please Choose a Tubing Coating Unit with the mouse."}},
+      {kTubeDiameter.list, {"Please Choose a Tubing Diameter Unit with the mouse."}},
+      {kTubeVolume.list, {"Please Choose a Tubing Volume Answer Unit with the mouse."}},
+  };
+  if (!requireTexts(fields, required, outcome)) return outcome;
+  const auto in = readInputs(fields, {kTubeDiameter, kTubeCoating, kTubeLength, kTubeVolume}, outcome);
+  if (!in) return outcome;
+  const auto& [diameter, thickness, length, volume] = *in;
+  writeAnswer(applyFactor(*volume.unit, TubeCoatingVolume(diameter.value, length.value, thickness.value)),
+              "TbIntTubAnswer", grouped3Answer, outcome);
   return outcome;
 }
 
@@ -178,83 +210,158 @@ const UnitItems& tubeLengthUnits() {
   return items;
 }
 
-const OilfieldForm& coatingForm() {
-  static const OilfieldForm form = {
-      "frmCoating",
-      "Coating Calculations",
-      "SSTab1",
-      {
-          {"Pipline Coating",
-           "Internal Pipeline Coating Volume Calculation",
-           nullptr,
-           "Picture2",
-           {
-               {"Internal Pipeline Diameter:", kPipeDiameter.box, "1", "Type the Pipeline Diameter value here",
-                kPipeDiameter.list, &kDiameterItems, true, "Choose the Unit of Pipeline Diameter", false},
-               {"Pipeline Length:", kPipeLength.box, "1", "Type the Pipeline Length value here", kPipeLength.list,
-                &kLengthItems, true, "Choose the Unit of Pipeline Length", false},
-               {"Coating Thickness:", kPipeThickness.box, "1", "Type the coating thickness here", kPipeThickness.list,
-                &kThicknessItems, true, "Choose the Unit of Pipeline Thickness", false},
-               {"Calculated Volume:", "TbPipelineVolume", "", "Press Calculate for this answer", "CboPipelineVolume",
-                &kVolumeItems, true, "Choose the Unit of Pipeline Volume", true},
-           },
-           true,
-           nullptr,
-           "CmdCoatingCalculation",
-           "&Calculate",
-           "Press to calculate the answer",
-           PipelineCoating},
-          {"Complete Downhole Coating",
-           "Internal Oilfield Downhole Coating Volume Calculation",
-           nullptr,
-           "Picture3",
-           {
-               {"Internal Casing Diameter:", kCasingDiameter.box, "1", "Type the Internal Casing Diameter value here",
-                kCasingDiameter.list, &kDiameterItems, true, "Choose from this selection of Diameter casing Units",
-                false},
-               {"Casing Length:", kCasingLength.box, "1", "Type the Casing Length value here", kCasingLength.list,
-                &kLengthItems, true, "Choose from this selection of Casing Unit lengths", false},
-               {"Desired Coating Thickness:", kHoleCoating.box, "1", "Type the desired coating thickness here",
-                kHoleCoating.list, &kThicknessItems, true, "Choose from this selection of downhole thickness units",
-                false},
-               {"Internal Tubing Diameter:", kTubingDiameter.box, "1", "Type the Internal Tubing Diameter here",
-                kTubingDiameter.list, &kDiameterItems, true, "Choose from this selection of Tubing Diameter units",
-                false},
-               {"Tubing Length:", kTubingLength.box, "1", "Type the Tubing length here", kTubingLength.list,
-                &kLengthItems, true, "Choose from this selection of Tubing Length units", false},
-               {"Tubing Thickness:", kTubingThickness.box, "1", "Type the tubing thickness value here",
-                kTubingThickness.list, &kThicknessItems, true, "Choose from this selection of Tubing Thickness units",
-                false},
-               {"Calculated Volume:", "TbDownholeAnswer", "0.000", "Your calculated answer appears here",
-                "CboDownholeAnswer", &kVolumeItems, true, "Choose from these calculated answer units", true},
-           },
-           true,
-           nullptr,
-           "CboDwnholeCoatingCalc",
-           "&Calculate",
-           "Press this button to Calculate the Answer",
-           DownholeCoating},
-          {"Internal Tube Coating",
-           "Internal Pipeline Coating Volume Calculation",
-           nullptr,
-           "Picture1",
-           {
-               {"Internal Tubing Diameter:", kTubeDiameter.box, "1", "Enter the diameter value here",
-                kTubeDiameter.list, &kDiameterItems, true, "Choose the diameter measurement units", false},
-               {"Tubing Length:", kTubeLength.box, "1", "Enter the length value here", kTubeLength.list,
-                &tubeLengthUnits(), true, "Choose the length measurement units", false},
-               {"Coating Thickness:", kTubeCoating.box, "1", "Enter the coating value here", kTubeCoating.list,
-                &kThicknessItems, true, "Choose the coating measurement units", false},
-               {"Calculated Volume:", "TbIntTubAnswer", "", "Press Calculate and the answer appears here",
-                "CboIntTubAnswer", &kVolumeItems, true, "Choose the units that you want the answer to appear", true},
-           },
-           false,
-           nullptr,
-           "CmdCalcIntTubCoating",
-           "&Calculate",
-           "Press here to calculate the answer",
-           TubeCoating},
-      }};
+const PageForm& coatingForm() {
+  static const PageForm form = {
+      .name = "frmCoating",
+      .caption = "Coating Calculations",
+      .tabs = "SSTab1",
+      .pages =
+          {
+              {
+                  .tab = "Pipline Coating",
+                  .heading = "Internal Pipeline Coating Volume Calculation",
+                  .picture = {.name = "Picture2", .drawing = ":/pictures/coating.svg"},
+                  .rows =
+                      {
+                          {.caption = "Internal Pipeline Diameter:",
+                           .box = kPipeDiameter.box,
+                           .boxText = "1",
+                           .boxTip = "Type the Pipeline Diameter value here",
+                           .list = kPipeDiameter.list,
+                           .items = &kDiameterItems,
+                           .listTip = "Choose the Unit of Pipeline Diameter"},
+                          {.caption = "Pipeline Length:",
+                           .box = kPipeLength.box,
+                           .boxText = "1",
+                           .boxTip = "Type the Pipeline Length value here",
+                           .list = kPipeLength.list,
+                           .items = &kLengthItems,
+                           .listTip = "Choose the Unit of Pipeline Length"},
+                          {.caption = "Coating Thickness:",
+                           .box = kPipeThickness.box,
+                           .boxText = "1",
+                           .boxTip = "Type the coating thickness here",
+                           .list = kPipeThickness.list,
+                           .items = &kThicknessItems,
+                           .listTip = "Choose the Unit of Pipeline Thickness"},
+                          {.caption = "Calculated Volume:",
+                           .box = "TbPipelineVolume",
+                           .boxTip = "Press Calculate for this answer",
+                           .list = kPipeVolume.list,
+                           .items = &kVolumeItems,
+                           .listTip = "Choose the Unit of Pipeline Volume",
+                           .kind = RowKind::Answer},
+                      },
+                  .buttons = {{.name = "CmdCoatingCalculation",
+                               .caption = "&Calculate",
+                               .tip = "Press to calculate the answer"}},
+                  .calculate = PipelineCoating,
+              },
+              {
+                  .tab = "Complete Downhole Coating",
+                  .heading = "Internal Oilfield Downhole Coating Volume Calculation",
+                  .picture = {.name = "Picture3", .drawing = ":/pictures/coating.svg"},
+                  .rows =
+                      {
+                          {.caption = "Internal Casing Diameter:",
+                           .box = kCasingDiameter.box,
+                           .boxText = "1",
+                           .boxTip = "Type the Internal Casing Diameter value here",
+                           .list = kCasingDiameter.list,
+                           .items = &kDiameterItems,
+                           .listTip = "Choose from this selection of Diameter casing Units"},
+                          {.caption = "Casing Length:",
+                           .box = kCasingLength.box,
+                           .boxText = "1",
+                           .boxTip = "Type the Casing Length value here",
+                           .list = kCasingLength.list,
+                           .items = &kLengthItems,
+                           .listTip = "Choose from this selection of Casing Unit lengths"},
+                          {.caption = "Desired Coating Thickness:",
+                           .box = kHoleCoating.box,
+                           .boxText = "1",
+                           .boxTip = "Type the desired coating thickness here",
+                           .list = kHoleCoating.list,
+                           .items = &kThicknessItems,
+                           .listTip = "Choose from this selection of downhole thickness units"},
+                          {.caption = "Internal Tubing Diameter:",
+                           .box = kTubingDiameter.box,
+                           .boxText = "1",
+                           .boxTip = "Type the Internal Tubing Diameter here",
+                           .list = kTubingDiameter.list,
+                           .items = &kDiameterItems,
+                           .listTip = "Choose from this selection of Tubing Diameter units"},
+                          {.caption = "Tubing Length:",
+                           .box = kTubingLength.box,
+                           .boxText = "1",
+                           .boxTip = "Type the Tubing length here",
+                           .list = kTubingLength.list,
+                           .items = &kLengthItems,
+                           .listTip = "Choose from this selection of Tubing Length units"},
+                          {.caption = "Tubing Thickness:",
+                           .box = kTubingThickness.box,
+                           .boxText = "1",
+                           .boxTip = "Type the tubing thickness value here",
+                           .list = kTubingThickness.list,
+                           .items = &kThicknessItems,
+                           .listTip = "Choose from this selection of Tubing Thickness units"},
+                          {.caption = "Calculated Volume:",
+                           .box = "TbDownholeAnswer",
+                           .boxText = "0.000",
+                           .boxTip = "Your calculated answer appears here",
+                           .list = kDownholeVolume.list,
+                           .items = &kVolumeItems,
+                           .listTip = "Choose from these calculated answer units",
+                           .kind = RowKind::Answer},
+                      },
+                  .buttons = {{.name = "CboDwnholeCoatingCalc",
+                               .caption = "&Calculate",
+                               .tip = "Press this button to Calculate the Answer"}},
+                  .calculate = DownholeCoating,
+              },
+              {
+                  .tab = "Internal Tube Coating",
+                  .heading = "Internal Pipeline Coating Volume Calculation",
+                  .picture = {.name = "Picture1", .drawing = ":/pictures/coating.svg"},
+                  .rows =
+                      {
+                          {.caption = "Internal Tubing Diameter:",
+                           .box = kTubeDiameter.box,
+                           .boxText = "1",
+                           .boxTip = "Enter the diameter value here",
+                           .list = kTubeDiameter.list,
+                           .items = &kDiameterItems,
+                           .listTip = "Choose the diameter measurement units"},
+                          {.caption = "Tubing Length:",
+                           .box = kTubeLength.box,
+                           .boxText = "1",
+                           .boxTip = "Enter the length value here",
+                           .list = kTubeLength.list,
+                           .items = &tubeLengthUnits(),
+                           .listTip = "Choose the length measurement units"},
+                          {.caption = "Coating Thickness:",
+                           .box = kTubeCoating.box,
+                           .boxText = "1",
+                           .boxTip = "Enter the coating value here",
+                           .list = kTubeCoating.list,
+                           .items = &kThicknessItems,
+                           .listTip = "Choose the coating measurement units"},
+                          {.caption = "Calculated Volume:",
+                           .box = "TbIntTubAnswer",
+                           .boxTip = "Press Calculate and the answer appears here",
+                           .list = kTubeVolume.list,
+                           .items = &kVolumeItems,
+                           .listTip = "Choose the units that you want the answer to appear",
+                           .kind = RowKind::Answer},
+                      },
+                  .boxes = BoxKind::Plain,
+                  .buttons = {{.name = "CmdCalcIntTubCoating",
+                               .caption = "&Calculate",
+                               .tip = "Press here to calculate the answer"}},
+                  .calculate = TubeCoating,
+              },
+          },
+  };
   return form;
 }
 

@@ -2,8 +2,8 @@
 // tubing) or a tube with a layer of given thickness.
 #pragma once
 
-#include "oilfield/oilfield_form_rules.h"
 #include "core/outcome.h"
+#include "core/page_table.h"
 
 namespace calvexa {
 
@@ -33,6 +33,6 @@ Outcome TubeCoating(const Fields& fields);
 const UnitItems& tubeLengthUnits();
 
 // frmCoating: three tabs, one calculation each.
-const OilfieldForm& coatingForm();
+const PageForm& coatingForm();
 
 }  // namespace calvexa

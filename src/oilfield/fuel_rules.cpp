@@ -1,6 +1,7 @@
 #include "oilfield/fuel_rules.h"
 
 #include "core/input.h"
+#include "core/units.h"
 
 namespace calvexa {
 
@@ -34,8 +35,23 @@ const UnitTable kFuelToLitres = {
 };
 const UnitOrder kFuelOrder = {"Litres", "Gallons (Canada)", "Gallons (U.S.)"};
 
-const UnitInput kDistance = {"TbDistFrom", "CboMilageFrom", "Distance Travelled", kMileageUnitMessage};
-const UnitInput kFuel = {"TbFuelFrom", "CboFuelFrom", "Fuel Used", kMileageUnitMessage};
+const Required kRequired[] = {
+    {"TbDistFrom", {"Please enter a number in the 'Distance From' box."}},
+    {"TbFuelFrom", {"Please enter a number in the 'Fuel used' box."}},
+};
+
+const Input kInputs[] = {
+    {.box = "TbDistFrom",
+     .list = "CboMilageFrom",
+     .valueName = "Distance Travelled",
+     .unitMessage = {kMileageUnitMessage},
+     .units = {&kDistanceToKilometres, &kDistanceOrder}},
+    {.box = "TbFuelFrom",
+     .list = "CboFuelFrom",
+     .valueName = "Fuel Used",
+     .unitMessage = {kMileageUnitMessage},
+     .units = {&kFuelToLitres, &kFuelOrder}},
+};
 
 // The mileage units of the answer list: per 100 km, or miles per gallon of
 // the given size (in litres).
@@ -75,51 +91,58 @@ std::optional<double> mileage(const MileageUnit& unit, double kilometres, double
 
 Outcome fuelUseCalculate(const Fields& fields) {
   Outcome outcome;
-  if (!requireTexts(fields,
-                    {{kDistance.box, "Please enter a number in the 'Distance From' box."},
-                     {kFuel.box, "Please enter a number in the 'Fuel used' box."}},
-                    outcome))
-    return outcome;
-  const auto kilometres = readInUnit(fields, kDistance, kDistanceToKilometres, kDistanceOrder, outcome);
-  if (!kilometres) return outcome;
-  const auto litres = readInUnit(fields, kFuel, kFuelToLitres, kFuelOrder, outcome);
-  if (!litres) return outcome;
+  if (!requireTexts(fields, kRequired, outcome)) return outcome;
+  const auto in = readInputs(fields, kInputs, outcome);
+  if (!in) return outcome;
+  const auto& [kilometres, litres] = *in;
   const MileageUnit* unit = matchMileage(fieldText(fields, "CboMilageTo"));
   if (!unit) {
     outcome.show(kMileageUnitMessage);
     return outcome;
   }
-  const auto answer = mileage(*unit, *kilometres, *litres, outcome);
+  const auto answer = mileage(*unit, kilometres.value, litres.value, outcome);
   if (answer) writeAnswer(*answer, "TbFuelAns", generalAnswer, outcome);
   return outcome;
 }
 
-const OilfieldForm& fuelForm() {
+const PageForm& fuelForm() {
   static const UnitItems distanceItems = {"Kilometers", "Miles"};
   static const UnitItems fuelItems = {"Gallons (Canada)", "Gallons (U.S.)", "Litres"};
   static const UnitItems mileageItems = {"L/100 Km", "MPG (Canada)", "MPG (U.S.)"};
-  static const OilfieldForm form = {
-      "frmFuelUse",
-      "Fuel Use",
-      nullptr,
-      {{nullptr,
-        "Calculate Fuel Mileage",
-        nullptr,
-        nullptr,
-        {
-            {"Distance Travelled:", kDistance.box, "", "Place the Distance travelled here", kDistance.list,
-             &distanceItems, true, "Choose the Units of distance (Km/miles) here", false},
-            {"Fuel Used:", kFuel.box, "", "Place the Fuel used while travelling here", kFuel.list, &fuelItems, true,
-             "Choose the Units of Fuel (litres/gallons) here", false},
-            {"Fuel Mileage:", "TbFuelAns", "0.00", "Press Calculate and your answer appears here", "CboMilageTo",
-             &mileageItems, false, "Choose the fuel milage answer unit(mpg, l/100Km) here", true},
-        },
-        true,
-        "Units:",
-        "CmdCalcMilage",
-        "&Calculate",
-        "Press to calculate the answer",
-        fuelUseCalculate}}};
+  static const PageForm form = {
+      .name = "frmFuelUse",
+      .caption = "Fuel Use",
+      .pages = {{
+          .heading = "Calculate Fuel Mileage",
+          .rows =
+              {
+                  {.caption = "Distance Travelled:",
+                   .box = "TbDistFrom",
+                   .boxTip = "Place the Distance travelled here",
+                   .list = "CboMilageFrom",
+                   .items = &distanceItems,
+                   .listTip = "Choose the Units of distance (Km/miles) here"},
+                  {.caption = "Fuel Used:",
+                   .box = "TbFuelFrom",
+                   .boxTip = "Place the Fuel used while travelling here",
+                   .list = "CboFuelFrom",
+                   .items = &fuelItems,
+                   .listTip = "Choose the Units of Fuel (litres/gallons) here"},
+                  {.caption = "Fuel Mileage:",
+                   .box = "TbFuelAns",
+                   .boxText = "0.00",
+                   .boxTip = "Press Calculate and your answer appears here",
+                   .list = "CboMilageTo",
+                   .items = &mileageItems,
+                   .order = ListOrder::AsAdded,
+                   .listTip = "Choose the fuel milage answer unit(mpg, l/100Km) here",
+                   .kind = RowKind::Answer},
+              },
+          .unitsCaption = "Units:",
+          .buttons = {{.name = "CmdCalcMilage", .caption = "&Calculate", .tip = "Press to calculate the answer"}},
+          .calculate = fuelUseCalculate,
+      }},
+  };
   return form;
 }
 

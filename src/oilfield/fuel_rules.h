@@ -1,8 +1,8 @@
 // Fuel use: a vehicle's consumption from distance travelled and fuel used.
 #pragma once
 
-#include "oilfield/oilfield_form_rules.h"
 #include "core/outcome.h"
+#include "core/page_table.h"
 
 namespace calvexa {
 
@@ -15,6 +15,6 @@ extern const char* const kZeroFuelText;
 Outcome fuelUseCalculate(const Fields& fields);
 
 // frmFuelUse: two value rows and the answer row, each with a "Units:" label.
-const OilfieldForm& fuelForm();
+const PageForm& fuelForm();
 
 }  // namespace calvexa

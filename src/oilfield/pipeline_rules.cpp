@@ -1,68 +1,89 @@
 #include "oilfield/pipeline_rules.h"
 
+#include "core/input.h"
+#include "oilfield/oilfield_units_rules.h"
+
 namespace calvexa {
 namespace {
 
-const UnitInput kDiameter = {"TbExternalPipeVolDiameter", "CboExternalPipeVolDiameter", "External Pipeline Diameter",
-                             "An improper External Pipeline diameter measurement has been chosen. Re-choose an "
-                             "External Pipeline Diameter Unit with the mouse."};
-const UnitInput kThickness = {"TbPipeVolThickness", "CboPipeVolThickness", "Pipeline Thickness",
-                              "An improper Pipeline Thickness Unit has been chosen.  Re-choose another Pipeline "
-                              "Coating Thickness Unit with the mouse."};
-const UnitInput kLength = {"TbPipeVolLength", "CboPipeVolLength", "Pipeline Length",
-                           "An improper Pipe length has been chosen.  Re-choose a Pipe unit with the mouse."};
-const char* const kVolumeUnitMessage =
-    "An improper Calculated Volume Unit has been chosen.  Re-choose a Calculated Volume Unit with the mouse.";
+const Required kRequired[] = {
+    {"TbExternalPipeVolDiameter", {"Please type in a number for External Pipeline Diameter."}},
+    {"TbPipeVolThickness", {"Please type in a number for Pipeline Thickness."}},
+    {"TbPipeVolLength", {"Please type in a number for Pipeline Length."}},
+};
+
+const Input kInputs[] = {
+    {.box = "TbExternalPipeVolDiameter",
+     .list = "CboExternalPipeVolDiameter",
+     .valueName = "External Pipeline Diameter",
+     .unitMessage = {"An improper External Pipeline diameter measurement has been chosen. Re-choose an External "
+                     "Pipeline Diameter Unit with the mouse."},
+     .units = kDiameterUnits},
+    {.box = "TbPipeVolThickness",
+     .list = "CboPipeVolThickness",
+     .valueName = "Pipeline Thickness",
+     .unitMessage = {"An improper Pipeline Thickness Unit has been chosen.  Re-choose another Pipeline Coating "
+                     "Thickness Unit with the mouse."},
+     .units = kThicknessUnits},
+    {.box = "TbPipeVolLength",
+     .list = "CboPipeVolLength",
+     .valueName = "Pipeline Length",
+     .unitMessage = {"An improper Pipe length has been chosen.  Re-choose a Pipe unit with the mouse."},
+     .units = kLengthUnits},
+    {.list = "CboPipeVolAnswer",
+     .unitMessage = {"An improper Calculated Volume Unit has been chosen.  Re-choose a Calculated Volume Unit with "
+                     "the mouse."},
+     .units = kVolumeUnits},
+};
 
 }  // namespace
 
 Outcome PipelineVolume(const Fields& fields) {
   Outcome outcome;
-  if (!requireTexts(fields,
-                    {{kDiameter.box, "Please type in a number for External Pipeline Diameter."},
-                     {kThickness.box, "Please type in a number for Pipeline Thickness."},
-                     {kLength.box, "Please type in a number for Pipeline Length."}},
-                    outcome))
-    return outcome;
-  const auto outerRadius = readInUnit(fields, kDiameter, kDiameterToRadius, kDiameterOrder, outcome);
-  if (!outerRadius) return outcome;
-  const auto thickness = readInUnit(fields, kThickness, kThicknessToMetres, kThicknessOrder, outcome);
-  if (!thickness) return outcome;
-  const double innerRadius = *outerRadius - *thickness;
-  const auto length = readInUnit(fields, kLength, kLengthToMetres, kLengthOrder, outcome);
-  if (!length) return outcome;
-  const UnitFactor* volume =
-      readUnit(fields, "CboPipeVolAnswer", kCubicMetresToVolume, kVolumeOrder, kVolumeUnitMessage, outcome);
-  if (!volume) return outcome;
-  const double answer = applyFactor(*volume, RingVolume(innerRadius, 0, *length));
+  if (!requireTexts(fields, kRequired, outcome)) return outcome;
+  const auto in = readInputs(fields, kInputs, outcome);
+  if (!in) return outcome;
+  const auto& [outerRadius, thickness, length, volume] = *in;
+  const double innerRadius = outerRadius.value - thickness.value;
+  const double answer = applyFactor(*volume.unit, RingVolume(innerRadius, 0, length.value));
   writeAnswer(answer, "TbPipeVolAnswer", grouped3Answer, outcome);
   return outcome;
 }
 
-const OilfieldForm& pipelineForm() {
-  static const OilfieldForm form = {
-      "FrmPipelineVolume",
-      "Pipeline Volume",
-      nullptr,
-      {{nullptr,
-        "Total Pipeline Volume Calculation",
-        nullptr,
-        "Image2",
-        {
-            {"External Pipeline Diameter:", kDiameter.box, "1", nullptr, kDiameter.list, &kDiameterItems, true, nullptr,
-             false},
-            {"Pipeline Thickness:", kThickness.box, "1", nullptr, kThickness.list, &kThicknessItems, true, nullptr,
-             false},
-            {"Pipeline Length:", kLength.box, "1", nullptr, kLength.list, &kLengthItems, true, nullptr, false},
-            {"Calculated Volume:", "TbPipeVolAnswer", "", nullptr, "CboPipeVolAnswer", &kVolumeItems, true, nullptr,
-             true},
-        },
-        true,
-        nullptr,
-        "CmdLineVolume",
-        "&Calculate",
-        nullptr,
-        PipelineVolume}}};
+const PageForm& pipelineForm() {
+  static const PageForm form = {
+      .name = "FrmPipelineVolume",
+      .caption = "Pipeline Volume",
+      .pages = {{
+          .heading = "Total Pipeline Volume Calculation",
+          .picture = {.name = "Image2", .drawing = ":/pictures/pipeline.svg"},
+          .rows =
+              {
+                  {.caption = "External Pipeline Diameter:",
+                   .box = "TbExternalPipeVolDiameter",
+                   .boxText = "1",
+                   .list = "CboExternalPipeVolDiameter",
+                   .items = &kDiameterItems},
+                  {.caption = "Pipeline Thickness:",
+                   .box = "TbPipeVolThickness",
+                   .boxText = "1",
+                   .list = "CboPipeVolThickness",
+                   .items = &kThicknessItems},
+                  {.caption = "Pipeline Length:",
+                   .box = "TbPipeVolLength",
+                   .boxText = "1",
+                   .list = "CboPipeVolLength",
+                   .items = &kLengthItems},
+                  {.caption = "Calculated Volume:",
+                   .box = "TbPipeVolAnswer",
+                   .list = "CboPipeVolAnswer",
+                   .items = &kVolumeItems,
+                   .kind = RowKind::Answer},
+              },
+          .buttons = {{.name = "CmdLineVolume", .caption = "&Calculate"}},
+          .calculate = PipelineVolume,
+      }},
+  };
   return form;
 }
 

@@ -2,8 +2,8 @@
 // diameter, wall thickness and length.
 #pragma once
 
-#include "oilfield/oilfield_form_rules.h"
 #include "core/outcome.h"
+#include "core/page_table.h"
 
 namespace calvexa {
 
@@ -13,6 +13,6 @@ namespace calvexa {
 Outcome PipelineVolume(const Fields& fields);
 
 // FrmPipelineVolume: three value rows and the answer row, no tab control.
-const OilfieldForm& pipelineForm();
+const PageForm& pipelineForm();
 
 }  // namespace calvexa

@@ -18,7 +18,7 @@ namespace calvexa {
 namespace {
 
 QWidget* makeLabel(const ControlSpec& design, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(design.caption), parent);
+  auto* label = new QLabel(design.caption, parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -26,7 +26,7 @@ QWidget* makeLabel(const ControlSpec& design, QWidget* parent) {
 }
 
 QWidget* makeBox(const ControlSpec& design, QWidget* parent) {
-  auto* box = new QLineEdit(QString::fromUtf8(design.caption), parent);
+  auto* box = new QLineEdit(design.caption, parent);
   return box;
 }
 
@@ -38,7 +38,7 @@ QWidget* makeList(const ControlSpec&, QWidget* parent, bool editable) {
 }
 
 QWidget* makeAnswer(const ControlSpec& design, QWidget* parent) {
-  auto* answer = new QLabel(QString::fromUtf8(design.caption), parent);
+  auto* answer = new QLabel(design.caption, parent);
   answer->setTextFormat(Qt::PlainText);
   answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   answer->setAutoFillBackground(true);
@@ -51,7 +51,7 @@ QWidget* makeAnswer(const ControlSpec& design, QWidget* parent) {
 
 // A frame without caption is a plain box; a captioned one is a group box.
 QWidget* makeFrame(const ControlSpec& design, QWidget* parent) {
-  if (design.caption && *design.caption) return new QGroupBox(QString::fromUtf8(design.caption), parent);
+  if (!design.caption.isEmpty()) return new QGroupBox(design.caption, parent);
   auto* frame = new QFrame(parent);
   frame->setFrameShape(QFrame::Box);
   frame->setFrameShadow(QFrame::Sunken);
@@ -66,13 +66,10 @@ QWidget* makeLine(const ControlSpec& design, QWidget* parent) {
 }
 
 QWidget* makeTabs(const ControlSpec& design, QWidget* parent) {
-  const QStringList captions = QString::fromUtf8(design.caption).split(QLatin1Char('|'));
-  return new TabControl(captions, design.tabsPerRow, parent);
+  return new TabControl(design.tabs, design.tabsPerRow, parent);
 }
 
-QWidget* makePicture(const ControlSpec& design, QWidget* parent) {
-  return new QSvgWidget(QString::fromUtf8(design.picture), parent);
-}
+QWidget* makePicture(const ControlSpec& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
 
 QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
   switch (design.kind) {
@@ -88,9 +85,9 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
     case ControlKind::Answer:
       return makeAnswer(design, parent);
     case ControlKind::Button:
-      return new QPushButton(QString::fromUtf8(design.caption), parent);
+      return new QPushButton(design.caption, parent);
     case ControlKind::PictureButton:
-      return new PictureButton(QString::fromUtf8(design.picture), parent);
+      return new PictureButton(design.picture, parent);
     case ControlKind::Picture:
       return makePicture(design, parent);
     case ControlKind::Frame:
@@ -100,24 +97,21 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
     case ControlKind::Tabs:
       return makeTabs(design, parent);
     case ControlKind::Option:
-      return new QRadioButton(QString::fromUtf8(design.caption), parent);
+      return new QRadioButton(design.caption, parent);
   }
   return nullptr;
 }
 
-// "Tabs:3" names page 3 of the tab control Tabs; any other name is a frame.
-QWidget* containerFor(const ControlSpec& design, QWidget* surface, const std::map<QString, QWidget*>& built) {
-  if (!design.parent) return surface;
-  const QString parent = QString::fromUtf8(design.parent);
-  const int colon = parent.indexOf(QLatin1Char(':'));
-  const QString container = colon < 0 ? parent : parent.left(colon);
-  auto it = built.find(container);
+// The frame or tab page a control sits in; the surface when it names none.
+QWidget* containerFor(const Parent& parent, QWidget* surface, const std::map<QString, QWidget*>& built) {
+  if (parent.container.isEmpty()) return surface;
+  auto it = built.find(parent.container);
   // A container built by an earlier call (a tab control whose pages are filled later).
-  QWidget* found = it != built.end() ? it->second : surface->findChild<QWidget*>(container);
+  QWidget* found = it != built.end() ? it->second : surface->findChild<QWidget*>(parent.container);
   if (!found) return surface;
-  if (colon < 0) return found;
+  if (!parent.onPage()) return found;
   auto* tabs = qobject_cast<TabControl*>(found);
-  QWidget* page = tabs ? tabs->page(parent.mid(colon + 1).toInt()) : nullptr;
+  QWidget* page = tabs ? tabs->page(parent.page) : nullptr;
   return page ? page : surface;
 }
 
@@ -128,12 +122,10 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
   std::map<QString, QWidget*> built;
   NumericKeyFilterBinding* filter = nullptr;
   for (const ControlSpec& design : table) {
-    QWidget* parent = containerFor(design, surface, built);
-    QWidget* control = makeControl(design, parent);
-    const QString name = QString::fromUtf8(design.name);
-    control->setObjectName(name);
+    QWidget* control = makeControl(design, containerFor(design.parent, surface, built));
+    control->setObjectName(design.name);
     control->setGeometry(design.geometry);
-    if (design.tooltip) control->setToolTip(QString::fromUtf8(design.tooltip));
+    if (!design.tooltip.isEmpty()) control->setToolTip(design.tooltip);
     // Controls of the surface's size inherit its font: setting the same font on
     // each one costs start-up time for nothing.
     if (design.fontSize > 0 && design.fontSize != surface->font().pointSize()) {
@@ -145,7 +137,7 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
       if (!filter) filter = new NumericKeyFilterBinding(seam, surface);
       control->installEventFilter(filter);
     }
-    built[name] = control;
+    built[design.name] = control;
     controls.push_back(control);
   }
   return controls;
@@ -157,12 +149,12 @@ QWidget* findControl(const QList<QPointer<QWidget>>& controls, const QString& na
   return nullptr;
 }
 
-void fillList(QWidget* list, const std::vector<std::string>& items, bool sorted) {
+void fillList(QWidget* list, const std::vector<std::string>& items, ListOrder order) {
   auto* combo = qobject_cast<QComboBox*>(list);
   if (!combo) return;
   QStringList texts;
   for (const auto& item : items) texts.push_back(QString::fromStdString(item));
-  if (sorted) {
+  if (order == ListOrder::Sorted) {
     std::stable_sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
       return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "core/page_table.h"
+
 namespace calvexa {
 
 class Seam;
@@ -29,19 +31,30 @@ enum class ControlKind {
   Picture,        // drawing (picture = resource path)
   Frame,          // captioned frame; may hold controls
   Line,           // separating line
-  Tabs,           // tab control: caption holds the tab captions separated by "|"
+  Tabs,           // tab control with its pages
   Option,         // option button
 };
 
+// Where a control sits: on the window's surface, in a frame, or on a page
+// of a tab control.
+struct Parent {
+  QString container = {};  // objectName of the frame or tab control; empty: the surface
+  int page = -1;           // the page of a tab control; -1: the container itself
+  bool onPage() const { return page >= 0; }
+};
+
+// One control of a window's table. Names and texts are owned by the row, so
+// tables made up at run time need no store of their own.
 struct ControlSpec {
-  ControlKind kind;
-  const char* name;
-  const char* caption;
-  QRect geometry;  // design pixels, relative to the parent container
-  const char* tooltip = nullptr;
-  const char* parent = nullptr;    // a Frame's name, or "Tabs:3" for page 3 of tab control Tabs
-  int fontSize = kDesignFontSize;  // points
-  const char* picture = nullptr;   // PictureButton, Picture
+  ControlKind kind = ControlKind::Label;
+  QString name = {};
+  QString caption = {};  // text of labels, boxes, buttons and captioned frames
+  QRect geometry = {};   // design pixels, relative to the parent container
+  QString tooltip = {};
+  Parent parent = {};
+  int fontSize = kDesignFontSize;  // points; 0 keeps the inherited font
+  QString picture = {};            // PictureButton, Picture: resource path
+  QStringList tabs = {};           // Tabs: the tab captions
   int tabsPerRow = 4;              // Tabs
 };
 
@@ -55,7 +68,7 @@ QWidget* findControl(const QList<QPointer<QWidget>>& controls, const QString& na
 
 // Fills a drop-down list; sorted lists are ordered case-insensitively. No item
 // is picked afterwards, so the list's text is empty.
-void fillList(QWidget* list, const std::vector<std::string>& items, bool sorted);
+void fillList(QWidget* list, const std::vector<std::string>& items, ListOrder order);
 
 // The text a calculation reads from a control: a box's text, a list's text,
 // an answer's text.

@@ -7,12 +7,11 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <cstring>
 #include <optional>
 
-#include "ui/registry.h"
-#include "ui/controls.h"
 #include "core/gradient.h"
+#include "ui/controls.h"
+#include "ui/registry.h"
 #include "ui/seam.h"
 
 namespace calvexa {
@@ -53,27 +52,24 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
 
 FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls)
     : registry_(registry), design_(design), surface_(new FormSurface(this)) {
-  setObjectName(QString::fromUtf8(design.name));
-  setWindowTitle(QString::fromUtf8(design.caption));
+  setObjectName(design.name);
+  setWindowTitle(design.caption);
   setCentralWidget(surface_);
   QFont font = surface_->font();
   font.setPointSize(kDesignFontSize);
   surface_->setFont(font);
   std::vector<ControlSpec> now;
-  for (const ControlSpec& row : controls) {
-    const bool onPage = row.parent && std::strchr(row.parent, ':');
-    (design.pagesOnDemand && onPage ? notBuilt_ : now).push_back(row);
-  }
+  for (const ControlSpec& row : controls)
+    (design.pages == PageCreation::OnDemand && row.parent.onPage() ? notBuilt_ : now).push_back(row);
   controls_ = buildControls(surface_, now, registry.seam());
   for (const auto& built : controls_) {
     if (auto* tabs = qobject_cast<TabControl*>(built)) {
       const QString name = tabs->objectName();
-      connect(tabs, &TabControl::currentChanged, this,
-              [this, name](int index) { buildPage(name + QLatin1Char(':') + QString::number(index)); });
+      connect(tabs, &TabControl::currentChanged, this, [this, name](int index) { buildPage(name, index); });
     }
   }
   buildMenus(menuTable(design.id));
-  if (design.statusBar) {
+  if (design.statusBar == StatusBar::Shown) {
     status_ = new StatusPanels(this);
     setStatusBar(status_);
     // The status bar invites F1: it opens the help file at its contents.
@@ -96,8 +92,8 @@ QWidget* FormWindow::control(const QString& name) const {
   return control(name);
 }
 
-void FormWindow::buildPage(const QString& page) {
-  buildWhere([&page](const ControlSpec& row) { return QString::fromUtf8(row.parent) == page; });
+void FormWindow::buildPage(const QString& tabs, int page) {
+  buildWhere([&](const ControlSpec& row) { return row.parent.container == tabs && row.parent.page == page; });
 }
 
 void FormWindow::buildAllPages() {
@@ -115,8 +111,7 @@ void FormWindow::buildWhere(const std::function<bool(const ControlSpec&)>& wante
 
 void FormWindow::buildCurrentPages() {
   for (const auto& built : QList<QPointer<QWidget>>(controls_))
-    if (auto* tabs = qobject_cast<TabControl*>(built))
-      buildPage(tabs->objectName() + QLatin1Char(':') + QString::number(tabs->currentIndex()));
+    if (auto* tabs = qobject_cast<TabControl*>(built)) buildPage(tabs->objectName(), tabs->currentIndex());
 }
 
 // Controls created after the window was first seen: shown with their page,
@@ -127,7 +122,7 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
     const QString name = control->objectName();
     auto list = pendingLists_.find(name);
     if (list != pendingLists_.end()) {
-      fillList(control, list->second.items, list->second.sorted);
+      fillList(control, list->second.items, list->second.order);
       pendingLists_.erase(list);
     }
     auto tip = pendingTips_.find(name);
@@ -141,21 +136,19 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
   onControlsCreated(built);
 }
 
-void FormWindow::setListItems(const char* list, std::vector<std::string> items, bool sorted) {
-  const QString name = QString::fromUtf8(list);
-  if (QWidget* built = findControl(controls_, name)) {
-    fillList(built, items, sorted);
+void FormWindow::setListItems(const QString& list, std::vector<std::string> items, ListOrder order) {
+  if (QWidget* built = findControl(controls_, list)) {
+    fillList(built, items, order);
   } else {
-    pendingLists_[name] = {std::move(items), sorted};
+    pendingLists_[list] = {std::move(items), order};
   }
 }
 
-void FormWindow::setControlToolTip(const char* name, const char* tip) {
-  const QString key = QString::fromUtf8(name);
-  if (QWidget* built = findControl(controls_, key)) {
-    built->setToolTip(QString::fromUtf8(tip));
+void FormWindow::setControlToolTip(const QString& name, const QString& tip) {
+  if (QWidget* built = findControl(controls_, name)) {
+    built->setToolTip(tip);
   } else {
-    pendingTips_[key] = QString::fromUtf8(tip);
+    pendingTips_[name] = tip;
   }
 }
 
@@ -185,9 +178,10 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::surfaceResized() {
-  if (design_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
+  const bool scaleFirst = design_.resizeOrder == ResizeOrder::ScaleFirst;
+  if (scaleFirst) registry_.resizer().ResizeControls(surface_, controls_);
   surface_->PaintGradient();
-  if (!design_.resizeFirst) registry_.resizer().ResizeControls(surface_, controls_);
+  if (!scaleFirst) registry_.resizer().ResizeControls(surface_, controls_);
   surface_->update();
 }
 
@@ -229,7 +223,7 @@ void FormWindow::buildMenus(const MenuTable& table) {
 
 void FormWindow::runMenuItem(const MenuItemSpec& item) {
   std::optional<BusyPointer> pointer;
-  if (item.busy) pointer.emplace(registry_.seam());
+  if (item.pointer == Pointer::Busy) pointer.emplace(registry_.seam());
   switch (item.action) {
     case MenuAction::SwitchTo:
       registry_.switchTo(this, item.target, false);  // the pointer bracket is this item's own

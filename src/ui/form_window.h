@@ -12,10 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "core/outcome.h"
+#include "core/page_table.h"
+#include "ui/form_builder.h"
 #include "ui/menus.h"
 #include "ui/window_id.h"
-#include "ui/form_builder.h"
-#include "core/outcome.h"
 
 namespace calvexa {
 
@@ -23,16 +24,22 @@ class WindowRegistry;
 class StatusPanels;
 class FormWindow;
 
+enum class StatusBar { Shown, None };
+// The main menu and the About box rescale their controls before repainting
+// the background; every other window repaints first.
+enum class ResizeOrder { PaintFirst, ScaleFirst };
+// The controls of a tab page are created when the page is first shown or a
+// control of it is asked for: a window of many tabs then opens quickly.
+enum class PageCreation { AtOnce, OnDemand };
+
 struct FormSpec {
-  WindowId id;
-  const char* name;     // objectName, the window's name
-  const char* caption;  // window title
-  QSize designSize;     // inner area, pixels
-  bool statusBar = true;
-  bool resizeFirst = false;  // rescale before repainting (main menu, About box)
-  // The controls of a tab page are created when the page is first shown or a
-  // control of it is asked for: a window of many tabs then opens quickly.
-  bool pagesOnDemand = false;
+  WindowId id = WindowId::MainMenu;
+  QString name = {};      // objectName, the window's name
+  QString caption = {};   // window title
+  QSize designSize = {};  // inner area, pixels
+  StatusBar statusBar = StatusBar::Shown;
+  ResizeOrder resizeOrder = ResizeOrder::PaintFirst;
+  PageCreation pages = PageCreation::AtOnce;
 };
 
 // The window's inner area: paints the gradient (cached per size) and hands
@@ -84,8 +91,8 @@ class FormWindow : public QMainWindow {
   void surfaceResized();
 
   // Fill a list, or set a tooltip, now or as soon as its page is created.
-  void setListItems(const char* list, std::vector<std::string> items, bool sorted);
-  void setControlToolTip(const char* name, const char* tip);
+  void setListItems(const QString& list, std::vector<std::string> items, ListOrder order);
+  void setControlToolTip(const QString& name, const QString& tip);
 
  protected:
   virtual void onLoad() {}
@@ -102,9 +109,9 @@ class FormWindow : public QMainWindow {
  private:
   struct PendingList {
     std::vector<std::string> items;
-    bool sorted;
+    ListOrder order;
   };
-  void buildPage(const QString& page);
+  void buildPage(const QString& tabs, int page);
   void buildAllPages();
   void buildWhere(const std::function<bool(const ControlSpec&)>& wanted);
   void buildCurrentPages();

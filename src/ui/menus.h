@@ -19,12 +19,15 @@ enum class MenuAction {
   Custom,          // handled by the window itself (by the item's name)
 };
 
+// Whether an item runs inside the busy-pointer bracket.
+enum class Pointer { Busy, Unchanged };
+
 struct MenuItemSpec {
-  const char* caption;  // with & access key; nullptr for a separator
-  const char* name;     // objectName
-  MenuAction action;
+  const char* caption = nullptr;  // with & access key; none for a separator
+  const char* name = "";          // objectName
+  MenuAction action = MenuAction::Separator;
   WindowId target = WindowId::MainMenu;
-  bool busy = true;  // runs inside the busy-pointer bracket
+  Pointer pointer = Pointer::Busy;
 };
 
 struct MenuSpec {

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -40,6 +42,35 @@ void QtSeam::showMessage(QWidget* owner, const Message& message) {
   const QString title = message.title.empty() ? QStringLiteral("Calvexa") : QString::fromStdString(message.title);
   QMessageBox box(boxIcon(message.icon), title, displayText(message.text), QMessageBox::Ok, owner);
   box.exec();
+}
+
+int QtSeam::runDialog(QDialog& dialog) { return dialog.exec(); }
+
+namespace {
+
+// A window-modal progress dialog; it shows itself once the task takes a while.
+class DialogProgress : public Progress {
+ public:
+  DialogProgress(QWidget* owner, const QString& label, int total)
+      : dialog_(label, QStringLiteral("Cancel"), 0, total, owner) {
+    dialog_.setWindowTitle(QStringLiteral("Calvexa"));
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(300);
+    dialog_.setValue(0);
+  }
+  bool advance(int done) override {
+    dialog_.setValue(done);
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<Progress> QtSeam::startProgress(QWidget* owner, const QString& label, int total) {
+  return std::make_unique<DialogProgress>(owner, label, total);
 }
 
 void QtSeam::setBusyPointer(bool busy) {

@@ -15,6 +15,8 @@ QString displayText(const std::string& text);
 class QtSeam : public Seam {
  public:
   void showMessage(QWidget* owner, const Message& message) override;
+  int runDialog(QDialog& dialog) override;
+  std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;
   void setBusyPointer(bool busy) override;
   void clearClipboard() override;
   void setClipboardText(const QString& text) override;

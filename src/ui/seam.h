@@ -1,16 +1,27 @@
-// The one seam for everything modal or external: message boxes, the busy
-// pointer, the clipboard, starting a program and opening help. The program
-// uses QtSeam; tests install a recorder.
+// The one seam for everything modal or external: message boxes, the program's
+// own modal dialogs (the divisions dialog, the chart preview), progress with
+// Cancel, the busy pointer, the clipboard, starting a program and opening
+// help. The program uses QtSeam; tests install a recorder.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 #include "core/outcome.h"
 
+class QDialog;
 class QWidget;
 
 namespace calvexa {
+
+// A long task's progress, shown with a Cancel button while it lives.
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  // Reports `done` steps of the total; false once the user has cancelled.
+  virtual bool advance(int done) = 0;
+};
 
 class Seam {
  public:
@@ -18,6 +29,13 @@ class Seam {
 
   // A modal box with an OK button; an empty title means "Calvexa".
   virtual void showMessage(QWidget* owner, const Message& message) = 0;
+
+  // Runs one of the program's own modal dialogs until it is closed; returns
+  // its result (QDialog::Accepted or Rejected).
+  virtual int runDialog(QDialog& dialog) = 0;
+
+  // Progress of a task of `total` steps over `owner`, with Cancel.
+  virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) = 0;
 
   // Busy pointer (arrow and hourglass) on or off; calls nest.
   virtual void setBusyPointer(bool busy) = 0;
@@ -46,9 +64,5 @@ class BusyPointer {
  private:
   Seam& seam_;
 };
-
-// Carries out a calculation's effects: messages through the seam, answer
-// texts into the controls of `window` named by the effects.
-void applyOutcome(Seam& seam, QWidget* window, const Outcome& outcome);
 
 }  // namespace calvexa

@@ -39,7 +39,8 @@ TEST(Catalogue, HoldsEveryUnitOnceInEachCategory) {
     EXPECT_STREQ(category.key, cases[i].key);
     EXPECT_STREQ(category.tabCaption, cases[i].tabCaption);
     EXPECT_EQ(category.units.size(), cases[i].units) << category.key;
-    const std::set<std::string> distinct(category.units.begin(), category.units.end());
+    const Names names = unitNames(category);
+    const std::set<std::string> distinct(names.begin(), names.end());
     EXPECT_EQ(distinct.size(), category.units.size()) << category.key << " names a unit twice";
   }
   EXPECT_EQ(totalListItems(), 594u);
@@ -69,9 +70,9 @@ TEST(Catalogue, ControlNamesFollowTheTabKey) {
 TEST(Catalogue, OnlyViscosityListsAreEditableAndWithoutTooltips) {
   for (const Category& category : conversionCategories()) {
     const bool viscosity = std::string(category.key) == "Dyn" || std::string(category.key) == "Kin";
-    EXPECT_EQ(category.editable, viscosity) << category.key;
-    EXPECT_EQ(category.tooltips, !viscosity) << category.key;
-    EXPECT_EQ(category.toSwapsFirstTwo, std::string(category.key) == "Dyn") << category.key;
+    EXPECT_EQ(category.lists == ListKind::Editable, viscosity) << category.key;
+    EXPECT_EQ(category.tips == Tips::Shown, !viscosity) << category.key;
+    EXPECT_EQ(category.toLoading == ToLoading::FirstTwoSwapped, std::string(category.key) == "Dyn") << category.key;
   }
 }
 
@@ -84,7 +85,7 @@ TEST(Catalogue, ListsShowTheirItemsAlphabeticallyExceptPrefixes) {
   EXPECT_EQ(pressure[5], "dyne/square cm");
   EXPECT_EQ(pressure.back(), "Torr (mm Hg, 0 C)");
   for (const Category& category : conversionCategories()) {
-    if (!category.sorted) continue;
+    if (category.order != ListOrder::Sorted) continue;
     for (ListSide side : {ListSide::From, ListSide::To}) {
       Names shown = displayOrder(category, side);
       Names lowered = shown;
@@ -97,8 +98,8 @@ TEST(Catalogue, ListsShowTheirItemsAlphabeticallyExceptPrefixes) {
     }
   }
   const Names prefixes = displayOrder(byKey("Prefix"), ListSide::To);
-  EXPECT_FALSE(byKey("Prefix").sorted);
-  EXPECT_EQ(prefixes, Names(byKey("Prefix").units.begin(), byKey("Prefix").units.end()));
+  EXPECT_FALSE(byKey("Prefix").order == ListOrder::Sorted);
+  EXPECT_EQ(prefixes, unitNames(byKey("Prefix")));
   EXPECT_EQ(prefixes.front(), "exa-meter (E)");
   EXPECT_EQ(prefixes.back(), "meter");
 }
@@ -123,7 +124,8 @@ TEST(Catalogue, DynamicToListIsLoadedWithItsFirstTwoItemsSwapped) {
 
 TEST(Catalogue, DosageAndDensityShareElevenNamesAndNoOtherNameRepeats) {
   std::multiset<std::string> all;
-  for (const Category& category : conversionCategories()) all.insert(category.units.begin(), category.units.end());
+  for (const Category& category : conversionCategories())
+    for (const std::string& name : unitNames(category)) all.insert(name);
   std::set<std::string> repeated;
   for (const auto& name : all)
     if (all.count(name) > 1) repeated.insert(name);
@@ -133,7 +135,7 @@ TEST(Catalogue, DosageAndDensityShareElevenNamesAndNoOtherNameRepeats) {
                                         "Pounds/gallon (U.S.)",   "Pounds/gallon (U.K.)"};
   EXPECT_EQ(repeated, shared);
   // The energy unit with the middle dot keeps its UTF-8 bytes.
-  EXPECT_STREQ(byKey("Energy").units.items[0], "W\xC2\xB7s");
+  EXPECT_STREQ(byKey("Energy").units[0].name, "W\xC2\xB7s");
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST(Conversion, NotANumberIsRefusedWhereTheValueIsRead) {
   EXPECT_EQ(notANumber.text, "Please type in a number for the 'Convert From Unit' box.");
   for (const char* text : {".", "-", "+", "E", "1E", "1.2.3", "1-2", "1,5", "abc", "1e400"}) {
     for (const Category& category : conversionCategories()) {
-      const std::string unit = category.units.items[category.units.size() - 1];
+      const std::string unit = category.units[category.units.size() - 1].name;
       expectOnlyMessage(
           convert(category, {{category.valueBox, text}, {category.fromList, unit}, {category.toList, unit}}),
           notANumber, std::string(category.key) + " '" + text + "'");
@@ -254,7 +254,8 @@ TEST(Conversion, EveryUnitRoundTrips) {
                                               "centistoke"};
   for (std::size_t i = 0; i < kCategoryCount; ++i) {
     const Category& category = conversionCategories()[i];
-    for (const char* unit : category.units) {
+    for (const UnitRule& rule : category.units) {
+      const char* unit = rule.name;
       const std::string label = std::string(category.key) + " " + unit;
       const Outcome there =
           convert(category, {{category.valueBox, "7.25"}, {category.fromList, unit}, {category.toList, pivots[i]}});

@@ -403,7 +403,7 @@ TEST(ConversionSizes, EveryFactorUnitHasItsStandardSize) {
   const std::set<std::string> scales = {"Temp|Celcius", "Temp|Fahrenheit",     "Temp|Rankine",
                                         "Temp|Kelvin",  "Density|API Gravity", "Density|Baume"};
   for (const Category& category : conversionCategories())
-    for (const char* unit : category.units) {
+    for (const std::string& unit : unitNames(category)) {
       const std::string id = std::string(category.key) + "|" + unit;
       EXPECT_TRUE(checked.count(id) || scales.count(id)) << id << " has no reference size";
     }

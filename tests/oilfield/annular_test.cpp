@@ -4,10 +4,11 @@
 
 #include <cmath>
 
-#include "oilfield/annular_rules.h"
-#include "oilfield_checks.h"
 #include "core/input.h"
 #include "core/number_text.h"
+#include "oilfield/annular_rules.h"
+#include "oilfield/oilfield_units_rules.h"
+#include "oilfield_checks.h"
 
 namespace calvexa {
 namespace {

@@ -1,41 +1,14 @@
 // The annular volume window from the main menu to the answer.
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include "ui/form_window.h"
-#include "app/startup.h"
-#include "support/recorder_seam.h"
+#include "support/window_test.h"
 
 namespace calvexa {
 namespace {
 
-class AnnularWindow : public ::testing::Test {
+class AnnularWindow : public MenuWindowTest {
  protected:
-  void SetUp() override {
-    startUp(*app.registry);
-    app.window<FormWindow>(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
-    window = app.window<FormWindow>(WindowId::AnnVolume);
-    ASSERT_NE(window, nullptr);
-  }
-  void type(const char* box, const char* text) {
-    auto* edit = window->control<QLineEdit>(box);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  void pick(const char* list, const char* item) {
-    auto* combo = window->control<QComboBox>(list);
-    combo->setCurrentIndex(combo->findText(item));
-  }
-  QString answer() const { return window->control<QLabel>("TbDownholeAnswer")->text(); }
-  void calculate() { window->control<QAbstractButton>("CboDwnholeCoatingCalc")->click(); }
-
-  TestApp app;
-  FormWindow* window = nullptr;
+  AnnularWindow() : MenuWindowTest(WindowId::AnnVolume, "CmdAnnularVolume") {}
+  QString answer() const { return text("TbDownholeAnswer"); }
+  void calculate() { click("CboDwnholeCoatingCalc"); }
 };
 
 TEST_F(AnnularWindow, StartsWithDesignTextsAndEmptySortedLists) {
@@ -47,10 +20,8 @@ TEST_F(AnnularWindow, StartsWithDesignTextsAndEmptySortedLists) {
   EXPECT_EQ(window->control("TbTubingDiameter")->toolTip(), "Enter the tubing diameter here");
   EXPECT_EQ(window->control("CboDownholeAnswer")->toolTip(), "Choose the answer units here");
   auto* list = window->control<QComboBox>("CboDownholeAnswer");
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
-  EXPECT_EQ(items, QStringList({"Cubic Feet", "Cubic Meters", "Drums (208 litre)", "Gallons (Canada)", "Gallons (U.S.)",
-                                "Litres"}));
+  EXPECT_EQ(items("CboDownholeAnswer"), QStringList({"Cubic Feet", "Cubic Meters", "Drums (208 litre)",
+                                                     "Gallons (Canada)", "Gallons (U.S.)", "Litres"}));
   EXPECT_EQ(list->currentText(), "");
   EXPECT_FALSE(list->isEditable());
 }

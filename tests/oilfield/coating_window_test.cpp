@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <functional>
 
-#include "oilfield/oilfield_window_fixture.h"
+#include "support/window_test.h"
 #include "ui/controls.h"
 
 namespace calvexa {
@@ -15,9 +15,9 @@ const QStringList kThicknesses = {"Centimeters", "Inches", "Mil", "Millimeters"}
 const QStringList kVolumes = {"Cubic Feet",       "Cubic Meters",   "Drums (208 litre)",
                               "Gallons (Canada)", "Gallons (U.S.)", "Litres"};
 
-class CoatingWindow : public OilfieldWindowTest {
+class CoatingWindow : public MenuWindowTest {
  protected:
-  CoatingWindow() : OilfieldWindowTest(WindowId::Coating, "CmdCoatingPic") {}
+  CoatingWindow() : MenuWindowTest(WindowId::Coating, "CmdCoatingPic") {}
   TabControl* tabs() const { return window->control<TabControl>("SSTab1"); }
   bool onTab(const char* control, int tab) const {
     return window->control(control)->parentWidget() == tabs()->page(tab);

@@ -2,7 +2,7 @@
 #include <tuple>
 
 #include "oilfield/fuel_rules.h"
-#include "oilfield/oilfield_window_fixture.h"
+#include "support/window_test.h"
 
 namespace calvexa {
 namespace {
@@ -10,9 +10,9 @@ namespace {
 const char* const kMileageMessage =
     "An improper mileage Unit has been chosen.  Re-choose another mileage unit with the mouse.";
 
-class FuelWindow : public OilfieldWindowTest {
+class FuelWindow : public MenuWindowTest {
  protected:
-  FuelWindow() : OilfieldWindowTest(WindowId::FuelUse, "CmdFuelUse") {}
+  FuelWindow() : MenuWindowTest(WindowId::FuelUse, "CmdFuelUse") {}
   void fill(const char* distance, const char* distanceUnit, const char* fuel, const char* fuelUnit,
             const char* answerUnit) {
     type("TbDistFrom", distance);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "oilfield/oilfield_form_rules.h"
 #include "core/outcome.h"
+#include "core/page_table.h"
 
 namespace calvexa {
 
@@ -60,26 +60,26 @@ inline std::string lowered(std::string text) {
 // item and every value box at "1", gives an answer and no message; and each
 // sorted list is already in its sorted order, so the table shows the order
 // the window shows.
-inline void expectListsMatchCalculations(const OilfieldForm& form) {
-  for (const FormPage& page : form.pages) {
+inline void expectListsMatchCalculations(const PageForm& form) {
+  for (const Page& page : form.pages) {
     Fields base;
-    const FormRow* answerRow = nullptr;
-    for (const FormRow& row : page.rows) {
-      if (row.answer) {
+    const PageRow* answerRow = nullptr;
+    for (const PageRow& row : page.rows) {
+      if (row.kind == RowKind::Answer) {
         answerRow = &row;
       } else {
         base[row.box] = "1";
       }
       ASSERT_FALSE(row.items->empty()) << row.list;
       base[row.list] = row.items->front();
-      if (row.sorted) {
+      if (row.order == ListOrder::Sorted) {
         EXPECT_TRUE(std::is_sorted(row.items->begin(), row.items->end(),
                                    [](const std::string& a, const std::string& b) { return lowered(a) < lowered(b); }))
             << row.list;
       }
     }
     ASSERT_NE(answerRow, nullptr) << form.name;
-    for (const FormRow& row : page.rows) {
+    for (const PageRow& row : page.rows) {
       for (const std::string& item : *row.items) {
         Fields fields = base;
         fields[row.list] = item;

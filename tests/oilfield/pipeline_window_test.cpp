@@ -2,14 +2,14 @@
 #include <functional>
 #include <utility>
 
-#include "oilfield/oilfield_window_fixture.h"
+#include "support/window_test.h"
 
 namespace calvexa {
 namespace {
 
-class PipelineWindow : public OilfieldWindowTest {
+class PipelineWindow : public MenuWindowTest {
  protected:
-  PipelineWindow() : OilfieldWindowTest(WindowId::PipelineVolume, "CmdPipelineVolume") {}
+  PipelineWindow() : MenuWindowTest(WindowId::PipelineVolume, "CmdPipelineVolume") {}
   void pickUnits(const char* diameter, const char* thickness, const char* length, const char* volume) {
     pick("CboExternalPipeVolDiameter", diameter);
     pick("CboPipeVolThickness", thickness);

@@ -8,6 +8,32 @@ namespace calvexa {
 
 void RecorderSeam::showMessage(QWidget*, const Message& message) { messages.push_back(message); }
 
+int RecorderSeam::runDialog(QDialog& dialog) {
+  dialogs.push_back(dialog.objectName());
+  dialog.setResult(QDialog::Rejected);
+  if (answerDialog) answerDialog(dialog);
+  if (dialog.isVisible()) dialog.reject();
+  return dialog.result();
+}
+
+namespace {
+
+class RecordedProgress : public Progress {
+ public:
+  explicit RecordedProgress(int cancelAt) : cancelAt_(cancelAt) {}
+  bool advance(int done) override { return cancelAt_ < 0 || done < cancelAt_; }
+
+ private:
+  int cancelAt_;
+};
+
+}  // namespace
+
+std::unique_ptr<Progress> RecorderSeam::startProgress(QWidget*, const QString& label, int) {
+  progressLabels.push_back(label);
+  return std::make_unique<RecordedProgress>(cancelProgressAt);
+}
+
 void RecorderSeam::setBusyPointer(bool busy) {
   if (busy) {
     ++busyDepth;

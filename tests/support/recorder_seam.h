@@ -2,6 +2,8 @@
 // box, tracks the busy pointer and keeps an in-memory clipboard.
 #pragma once
 
+#include <QDialog>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,6 +15,11 @@ namespace calvexa {
 class RecorderSeam : public Seam {
  public:
   void showMessage(QWidget* owner, const Message& message) override;
+  // Records the dialog and lets the test answer it (click its buttons, type
+  // into it); a dialog left open is rejected, so nothing waits for a user.
+  int runDialog(QDialog& dialog) override;
+  // Records the task; the test may cancel it after a given step.
+  std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;
   void setBusyPointer(bool busy) override;
   void clearClipboard() override {
     clipboard_.clear();
@@ -25,6 +32,10 @@ class RecorderSeam : public Seam {
   void openHelp(QWidget* owner, const QString& path) override;
 
   std::vector<Message> messages;
+  QStringList dialogs;                         // objectNames of the dialogs run, in order
+  std::function<void(QDialog&)> answerDialog;  // what the test does in a dialog
+  QStringList progressLabels;                  // tasks that reported progress
+  int cancelProgressAt = -1;                   // cancel once this step is reached; -1: never
   std::vector<std::string> messageTexts() const;
   int busyDepth = 0;     // nesting of busy-pointer calls now
   int busyBrackets = 0;  // how many times the pointer was set busy

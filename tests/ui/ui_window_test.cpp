@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ui/form_window.h"
 #include "app/startup.h"
 #include "support/recorder_seam.h"
 #include "ui/controls.h"
+#include "ui/form_window.h"
 
 namespace calvexa {
 namespace {
@@ -107,11 +107,25 @@ TEST(Resizer, ControlsOnHiddenTabPagesStayHiddenWhileScaling) {
   RecorderSeam seam;
   WindowRegistry registry(seam, {});
   const std::vector<ControlSpec> table = {
-      {ControlKind::Tabs, "Tabs", "One|Two", QRect(0, 0, 300, 200)},
-      {ControlKind::NumericBox, "OnFirst", "1", QRect(10, 40, 80, 20), nullptr, "Tabs:0"},
-      {ControlKind::NumericBox, "OnSecond", "2", QRect(20, 50, 80, 20), nullptr, "Tabs:1"},
+      {.kind = ControlKind::Tabs, .name = "Tabs", .geometry = QRect(0, 0, 300, 200), .tabs = {"One", "Two"}},
+      {.kind = ControlKind::NumericBox,
+       .name = "OnFirst",
+       .caption = "1",
+       .geometry = QRect(10, 40, 80, 20),
+       .parent = {.container = "Tabs", .page = 0}},
+      {.kind = ControlKind::NumericBox,
+       .name = "OnSecond",
+       .caption = "2",
+       .geometry = QRect(20, 50, 80, 20),
+       .parent = {.container = "Tabs", .page = 1}},
   };
-  FormWindow window(registry, {WindowId::Splash, "ResizeFixture", "Fixture", QSize(300, 200), false}, table);
+  FormWindow window(registry,
+                    {.id = WindowId::Splash,
+                     .name = "ResizeFixture",
+                     .caption = "Fixture",
+                     .designSize = QSize(300, 200),
+                     .statusBar = StatusBar::None},
+                    table);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* hidden = window.control("OnSecond");
