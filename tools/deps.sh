@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Calvexa needs to build, run and test, when
+# Installs the Debian packages Calvexa needs to build, run, test and package, when
 # missing. As root it installs them; otherwise it prints the command to run.
 # Sourced by tools/run.sh and tools/test.sh.
 
@@ -9,6 +9,7 @@ CALVEXA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth
   locales
+  librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 
 calvexa_missing_packages() {
