@@ -72,9 +72,9 @@ struct Category {
   const char* answer;     // read-only answer field
   const char* calculate;  // the Calculate button
   UnitRules units;
-  Message emptyValue;   // the value box is exactly empty
-  Message unknownFrom;  // the From list's text is not a unit name
-  Message unknownTo;    // the To list's text is not a unit name
+  Message emptyValue;      // the value box is exactly empty
+  Message unknownUnit;     // the From list's text (and the To list's) is not a unit name
+  Message unknownTo = {};  // the To list's text is not a unit name, where that has its own message
   Tips tips = Tips::Shown;
   ListOrder order = ListOrder::Sorted;  // both lists
   ListKind lists = ListKind::PickOnly;  // both lists

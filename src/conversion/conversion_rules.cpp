@@ -13,6 +13,10 @@ const char* const kConvertValueName = "the 'Convert From Unit' box";
 
 namespace {
 
+const Message& unknownToMessage(const Category& category) {
+  return category.unknownTo.text.empty() ? category.unknownUnit : category.unknownTo;
+}
+
 const char* const kDensityZeroText = "Error, Density Cannot equal zero.  Please enter another value.";
 
 double apply(const Rule& steps, double x) {
@@ -66,11 +70,11 @@ Outcome convert(const Category& category, const Fields& fields) {
   // Step 1: the value box, the From unit, the base value.
   if (fieldText(fields, category.valueBox).empty()) return stop(category.emptyValue);
   const UnitRule* from = findUnit(category.units, fieldText(fields, category.fromList));
-  if (!from) return stop(category.unknownFrom);
+  if (!from) return stop(category.unknownUnit);
   const UnitRule* to = nullptr;
   if (category.checks == CheckOrder::ToUnitFirst) {
     to = findUnit(category.units, fieldText(fields, category.toList));
-    if (!to) return stop(category.unknownTo);
+    if (!to) return stop(unknownToMessage(category));
   }
   Outcome outcome;
   std::optional<double> value = readNumber(fields, category.valueBox, kConvertValueName, outcome);
@@ -81,7 +85,7 @@ Outcome convert(const Category& category, const Fields& fields) {
   if (category.zeroBase == ZeroBase::Refused && base == 0) return stop(Message{kDensityZeroText});
   if (!to) {
     to = findUnit(category.units, fieldText(fields, category.toList));
-    if (!to) return stop(category.unknownTo);
+    if (!to) return stop(unknownToMessage(category));
   }
   const double answer = apply(to->fromBase, base);
   if (!acceptAnswer(answer, outcome)) return outcome;

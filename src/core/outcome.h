@@ -2,6 +2,7 @@
 // it writes, in order. Windows carry the effects out; tests read them.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,12 +63,6 @@ struct Outcome {
     return false;
   }
 };
-
-}  // namespace calvexa
-
-#include <map>
-
-namespace calvexa {
 
 // The texts of a window's boxes and lists, by control objectName. A missing
 // name reads as an empty text.

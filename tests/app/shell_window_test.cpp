@@ -1,39 +1,14 @@
 // The shell: start-up, main menu, switching and closing windows, menus,
 // About box, status bar.
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
 
-#include "ui/form_window.h"
-#include "app/startup.h"
-#include "support/recorder_seam.h"
+#include "support/window_test.h"
 #include "ui/controls.h"
 
 namespace calvexa {
 namespace {
 
-QStringList menuCaptions(QMainWindow* window, int menuIndex) {
-  QStringList captions;
-  const auto menus = window->menuBar()->actions();
-  for (QAction* item : menus[menuIndex]->menu()->actions()) captions << (item->isSeparator() ? "-" : item->text());
-  return captions;
-}
-
-QAction* menuItem(QWidget* window, const char* name) { return window->findChild<QAction*>(name); }
-
-class Shell : public ::testing::Test {
- protected:
-  void SetUp() override { startUp(*app.registry); }
-  FormWindow* form(WindowId id) { return app.window<FormWindow>(id); }
-  TestApp app;
-};
+using Shell = WindowTest;
 
 TEST_F(Shell, StartUpShowsMainMenuAloneWithDefaultPointer) {
   ASSERT_NE(form(WindowId::MainMenu), nullptr);

@@ -1,35 +1,25 @@
 // The scientific calculator window: opening from the main menu, keyboard and
 // keypad entry, messages, the clipboard menu, the key groups, closing.
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QAction>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
-#include "ui/form_window.h"
-#include "app/startup.h"
-#include "support/recorder_seam.h"
+#include "support/window_test.h"
 #include "ui/controls.h"
 
 namespace calvexa {
 namespace {
 
-class Calculator : public ::testing::Test {
+class Calculator : public MenuWindowTest {
  protected:
+  Calculator() : MenuWindowTest(WindowId::SciCalc, "BtnCalculator") {}
   void SetUp() override {
-    startUp(*app.registry);
+    WindowTest::SetUp();
     app.seam.clipboard_ = "left over";
-    openFromMainMenu();
+    reopen();
   }
-
-  void openFromMainMenu() {
-    app.window<FormWindow>(WindowId::MainMenu)->control<QAbstractButton>("BtnCalculator")->click();
-    calc = app.window<FormWindow>(WindowId::SciCalc);
-    ASSERT_NE(calc, nullptr);
+  void reopen() {
+    open();
+    calc = window;
   }
 
   // Clicks the buttons named, in order.
@@ -40,11 +30,10 @@ class Calculator : public ::testing::Test {
       button->click();
     }
   }
-  void menu(const char* name) { calc->findChild<QAction*>(name)->trigger(); }
+  void menu(const char* name) { trigger(name); }
   QLineEdit* text1() { return calc->control<QLineEdit>("Text1"); }
   QString label2() { return calc->control<QLabel>("Label2")->text(); }
 
-  TestApp app;
   FormWindow* calc = nullptr;
 };
 
@@ -68,7 +57,7 @@ TEST_F(Calculator, OpensFreshFromMainMenuAndClosesBackToIt) {
   EXPECT_TRUE(mainMenu->isVisible());
   EXPECT_FALSE(app.quitCalled);
 
-  openFromMainMenu();
+  reopen();
   EXPECT_EQ(text1()->text(), "");
   EXPECT_EQ(label2(), "0.");
   EXPECT_TRUE(calc->control<QRadioButton>("Option2_0")->isChecked());

@@ -1,47 +1,20 @@
 // The converter window: its tabs and lists, a conversion from the main menu
 // and back, and the start state after closing.
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include "ui/form_window.h"
-#include "app/startup.h"
 #include "conversion/catalogue_rules.h"
-#include "support/recorder_seam.h"
+#include "support/window_test.h"
 #include "ui/controls.h"
 
 namespace calvexa {
 namespace {
 
-QStringList items(QComboBox* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
-  return out;
-}
-
-class ConverterWindow : public ::testing::Test {
+class ConverterWindow : public WindowTest {
  protected:
-  void SetUp() override { startUp(*app.registry); }
-  FormWindow* converter() const { return app.window<FormWindow>(WindowId::Conversion); }
-  FormWindow* mainMenu() const { return app.window<FormWindow>(WindowId::MainMenu); }
-  void open() { mainMenu()->control<QAbstractButton>("CmdOpenConversions")->click(); }
-  void pick(const char* list, const char* item) {
-    auto* combo = converter()->control<QComboBox>(list);
-    const int index = combo->findText(item);
-    ASSERT_GE(index, 0) << item;
-    combo->setCurrentIndex(index);
+  void SetUp() override {
+    WindowTest::SetUp();
+    window = converter();
   }
-  void type(const char* box, const char* text) {
-    auto* edit = converter()->control<QLineEdit>(box);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  TestApp app;
+  FormWindow* converter() const { return form(WindowId::Conversion); }
+  void open() { openFromMainMenu("CmdOpenConversions", WindowId::Conversion); }
 };
 
 TEST_F(ConverterWindow, LoadedAtStartUpWithEveryListFilledOnce) {
@@ -59,9 +32,9 @@ TEST_F(ConverterWindow, LoadedAtStartUpWithEveryListFilledOnce) {
   }
   EXPECT_EQ(total, 594);
   EXPECT_EQ(converter()->findChildren<QComboBox*>().size(), 36);
-  EXPECT_EQ(items(converter()->control<QComboBox>("CboTempTo")),
+  EXPECT_EQ(items("CboTempTo"),
             QStringList({"Celcius", "Fahrenheit", "Kelvin", "Rankine"}));
-  const QStringList prefixes = items(converter()->control<QComboBox>("CboPrefixFrom"));
+  const QStringList prefixes = items("CboPrefixFrom");
   EXPECT_EQ(prefixes.front(), "exa-meter (E)");
   EXPECT_EQ(prefixes.back(), "meter");
   EXPECT_TRUE(converter()->control<QComboBox>("CboKinFrom")->isEditable());
@@ -147,12 +120,6 @@ TEST_F(ConverterWindow, TypedViscosityUnitCountsOnlyWhenExact) {
   EXPECT_TRUE(app.seam.messages.empty());
   EXPECT_EQ(converter()->control<QLabel>("TbKinTo")->text(), "1");
 }
-
-}  // namespace
-}  // namespace calvexa
-
-namespace calvexa {
-namespace {
 
 // Tab pages are filled when first shown: a page first shown after the window
 // was resized comes out at the window's present scale, like the pages before it.

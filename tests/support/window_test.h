@@ -90,6 +90,7 @@ class WindowTest : public ::testing::Test {
   QString text(const char* name) const { return textOf(window, name); }
   QStringList items(const char* list) const { return itemsOf(window, list); }
   QStringList menuCaptions(int index) const { return calvexa::menuCaptions(window, index); }
+  QStringList menuCaptions(QMainWindow* of, int index) const { return calvexa::menuCaptions(of, index); }
   void click(const char* button) {
     auto* widget = window->control<QAbstractButton>(button);
     ASSERT_NE(widget, nullptr) << button;
