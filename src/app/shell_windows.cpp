@@ -222,6 +222,20 @@ void AboutWindow::onLoad() {
   control<QLabel>("Lbltitle")->setText(QString::fromUtf8(kApplicationTitle));
 }
 
+// OK has the focus, so Enter is OK; Escape closes the box.
+void AboutWindow::showEvent(QShowEvent* event) {
+  FormWindow::showEvent(event);
+  control("cmdOK")->setFocus(Qt::OtherFocusReason);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    registry().unload(WindowId::About);
+    return;
+  }
+  FormWindow::keyPressEvent(event);
+}
+
 void AboutWindow::StartSysInfo() {
   Seam& seam = registry().seam();
   for (const char* tool : kSystemInfoTools) {

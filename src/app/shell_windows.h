@@ -39,6 +39,8 @@ class AboutWindow : public FormWindow {
  protected:
   void onLoad() override;
   void onUnload() override {}  // it only hides
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace calvexa

@@ -261,7 +261,11 @@ void CalculatorWindow::copy() {
 }
 
 // The display becomes the clipboard's text; the next key reads its leading number.
-void CalculatorWindow::paste() { display_->setText(registry().seam().clipboardText()); }
+void CalculatorWindow::paste() {
+  const QString text = registry().seam().clipboardText();
+  engine_.paste(text.toStdString());
+  display_->setText(text);
+}
 
 // The whole text, leading space included; the selection stays as it was.
 void CalculatorWindow::selectAll() {

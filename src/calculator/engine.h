@@ -58,8 +58,14 @@ class CalculatorEngine {
 
   const std::string& display() const { return state_.display; }
   const CalculatorState& state() const { return state_; }
-  // The display text edited outside the keys (paste, cut, typing into the box).
+  // The display text edited outside the keys (cut, typing into the box).
   void setDisplay(std::string text) { state_.display = std::move(text); }
+  // "&Paste": the pasted text is an entry, so the next operator applies the
+  // pending one to its leading number instead of replacing it.
+  void paste(std::string text) {
+    state_.display = std::move(text);
+    state_.opflag = false;
+  }
 
   // "0" to "9", "00" and ".".
   KeyEffects numberKey(std::string_view key);

@@ -73,12 +73,15 @@ std::vector<ControlSpec> conversionControls() {
     int top = kFirstRowTop;
     for (const RowLayout& row : kRows) {
       const auto label = static_cast<std::size_t>(row.label);
+      const ControlSpec control =
+          rowControl(cat, row.control, QRect(kControlLeft, top, kControlWidth, kRowHeight), page);
       c.push_back({.kind = K::Label,
                    .name = cat.rowLabels[label],
                    .caption = kRowLabelTexts[label],
                    .geometry = QRect(kCaptionLeft, top, kCaptionWidth, kRowHeight),
-                   .parent = page});
-      c.push_back(rowControl(cat, row.control, QRect(kControlLeft, top, kControlWidth, kRowHeight), page));
+                   .parent = page,
+                   .captionOf = {control.name}});
+      c.push_back(control);
       top += kRowPitch;
     }
     c.push_back({.kind = K::Button,
@@ -95,7 +98,7 @@ QWidget* among(const QList<QPointer<QWidget>>& controls, const char* name) {
 }
 
 // The converter's own look: centred titles, right-aligned captions before the
-// lists, answers in the window colour with right-aligned text.
+// lists, answers in the window colour.
 void styleTab(const Category& cat, const QList<QPointer<QWidget>>& created) {
   if (auto* title = qobject_cast<QLabel*>(among(created, cat.titleLabel))) title->setAlignment(Qt::AlignCenter);
   for (int row : {0, 1})
@@ -104,7 +107,6 @@ void styleTab(const Category& cat, const QList<QPointer<QWidget>>& created) {
   if (auto* answer = qobject_cast<QLabel*>(among(created, cat.answer))) {
     answer->setFrameStyle(QFrame::Box | QFrame::Plain);
     answer->setBackgroundRole(QPalette::Window);
-    answer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
 }
 

@@ -11,10 +11,13 @@ const char* const kAnswerOutOfRangeText =
 
 std::string notANumberText(const std::string& valueName) { return "Please type in a number for " + valueName + "."; }
 
+std::string tooLargeText(const std::string& valueName) { return "The value typed for " + valueName + " is too large."; }
+
 std::optional<double> readNumber(const Fields& fields, const std::string& box, const std::string& valueName,
                                  Outcome& outcome) {
-  std::optional<double> value = parseNumber(fieldText(fields, box));
-  if (!value) outcome.show(notANumberText(valueName));
+  const std::string text = fieldText(fields, box);
+  std::optional<double> value = parseNumber(text);
+  if (!value) outcome.show(numberTooLarge(text) ? tooLargeText(valueName) : notANumberText(valueName));
   return value;
 }
 

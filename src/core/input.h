@@ -15,6 +15,9 @@ namespace calvexa {
 // "Please type in a number for Casing Diameter."
 std::string notANumberText(const std::string& valueName);
 
+// "The value typed for Casing Diameter is too large."
+std::string tooLargeText(const std::string& valueName);
+
 // The answer a calculation refuses to show because it is infinite or undefined.
 extern const char* const kAnswerOutOfRangeText;
 
@@ -74,7 +77,8 @@ bool requireTexts(const Fields& fields, const Required (&checks)[N], Outcome& ou
 }
 
 // Reads a box as a number; when its text is not a number, adds the
-// not-a-number message naming valueName and returns nullopt.
+// not-a-number message naming valueName (the too-large message for a number
+// beyond the range of a double) and returns nullopt.
 std::optional<double> readNumber(const Fields& fields, const std::string& box, const std::string& valueName,
                                  Outcome& outcome);
 

@@ -147,6 +147,14 @@ std::optional<double> parseNumber(std::string_view text) {
   return convert(text);
 }
 
+bool numberTooLarge(std::string_view text) {
+  text = skipSpaces(text);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  int digits = 0;
+  const std::size_t length = scanNumber(text, digits);
+  return length != 0 && length == text.size() && !convert(text);
+}
+
 std::optional<double> leadingNumber(std::string_view text) {
   text = skipSpaces(text);
   int digits = 0;

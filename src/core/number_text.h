@@ -15,6 +15,10 @@ namespace calvexa {
 // number beyond the range of a double, is not a number (nullopt), never 0.
 std::optional<double> parseNumber(std::string_view text);
 
+// True when text has the form of a number that parseNumber takes, but its
+// magnitude is beyond the range of a double (1E999, a 400-digit value).
+bool numberTooLarge(std::string_view text);
+
 // The leading number of a text, as the calculator reads its display: leading
 // spaces skipped, then sign, digits, one point and an exponent are taken while
 // they fit; no leading number gives 0 (" .5" is 0.5, " " is 0, "1.2.3" is 1.2,

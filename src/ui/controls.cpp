@@ -2,22 +2,59 @@
 
 #include <QButtonGroup>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace calvexa {
+
+bool isEnterKey(const QKeyEvent& event) {
+  const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+  return enter && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+PushButton::PushButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+  if (isEnterKey(*event)) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
 
 PictureButton::PictureButton(const QString& picture, QWidget* parent)
     : QAbstractButton(parent), renderer_(new QSvgRenderer(picture, this)) {
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+// The tooltip says what the picture opens; screen readers say the same.
+bool PictureButton::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTipChange) setAccessibleName(toolTip());
+  return QAbstractButton::event(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  if (isEnterKey(*event)) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
@@ -51,6 +88,136 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   QAbstractButton::mouseReleaseEvent(event);
 }
 
+AnswerLabel::AnswerLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent), scroll_(new QScrollBar(Qt::Horizontal, this)) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  setFocusPolicy(Qt::StrongFocus);
+  scroll_->hide();
+  scroll_->setFocusPolicy(Qt::NoFocus);
+  connect(scroll_, &QScrollBar::valueChanged, this, [this] { update(); });
+  fit();
+}
+
+// setText is not virtual: a changed text is noticed where the fit is used.
+void AnswerLabel::fitIfChanged() const {
+  if (text() != fittedText_ || font() != fittedFont_) const_cast<AnswerLabel*>(this)->fit();
+}
+
+QFont AnswerLabel::shownFont() const {
+  fitIfChanged();
+  return shown_;
+}
+
+bool AnswerLabel::scrolls() const {
+  fitIfChanged();
+  return scroll_->maximum() > 0;
+}
+
+// The text area: inside the frame and margin, above the scroll bar when it shows.
+QRect AnswerLabel::textArea() const {
+  QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+  if (scroll_->maximum() > 0) area.setBottom(area.bottom() - scroll_->height());
+  return area;
+}
+
+// Chooses the largest font up to the widget's own that shows the whole text;
+// when even the smallest is too wide, the text scrolls.
+void AnswerLabel::fit() {
+  fittedText_ = text();
+  fittedFont_ = font();
+  shown_ = font();
+  const int width = contentsRect().width() - 2 * margin();
+  int points = shown_.pointSize() > 0 ? shown_.pointSize() : kMinimumPoints;
+  textWidth_ = QFontMetrics(shown_).horizontalAdvance(text());
+  while (textWidth_ > width && points > kMinimumPoints) {
+    shown_.setPointSize(--points);
+    textWidth_ = QFontMetrics(shown_).horizontalAdvance(text());
+  }
+  const int overflow = std::max(0, textWidth_ - width);
+  const int barHeight = std::clamp(height() / 4, 6, 12);
+  scroll_->setGeometry(contentsRect().left(), contentsRect().bottom() + 1 - barHeight, contentsRect().width(),
+                       barHeight);
+  scroll_->setRange(0, overflow);
+  scroll_->setPageStep(std::max(1, width));
+  scroll_->setSingleStep(std::max(1, QFontMetrics(shown_).averageCharWidth()));
+  scroll_->setVisible(overflow > 0);
+  update();
+}
+
+bool AnswerLabel::event(QEvent* event) {
+  const bool handled = QLabel::event(event);
+  switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::ContentsRectChange:
+    case QEvent::Show:
+      fit();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
+void AnswerLabel::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  fit();
+}
+
+void AnswerLabel::paintEvent(QPaintEvent*) {
+  fitIfChanged();
+  QPainter painter(this);
+  drawFrame(&painter);
+  const QRect area = textArea();
+  painter.setFont(shown_);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setClipRect(area);
+  if (scroll_->maximum() > 0) {
+    // Scrolling text starts from its first character.
+    painter.drawText(area.translated(-scroll_->value(), 0).adjusted(0, 0, scroll_->maximum(), 0),
+                     Qt::AlignLeft | Qt::AlignVCenter, text());
+  } else {
+    painter.drawText(area, static_cast<int>(alignment()), text());
+  }
+  if (hasFocus()) {
+    painter.setClipping(false);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void AnswerLabel::wheelEvent(QWheelEvent* event) {
+  if (scroll_->maximum() <= 0) {
+    QLabel::wheelEvent(event);
+    return;
+  }
+  const int steps = (event->angleDelta().y() + event->angleDelta().x()) / 120;
+  scroll_->setValue(scroll_->value() - steps * scroll_->singleStep() * 3);
+  event->accept();
+}
+
+void AnswerLabel::keyPressEvent(QKeyEvent* event) {
+  if (scroll_->maximum() > 0) {
+    switch (event->key()) {
+      case Qt::Key_Left:
+        scroll_->setValue(scroll_->value() - scroll_->singleStep());
+        return;
+      case Qt::Key_Right:
+        scroll_->setValue(scroll_->value() + scroll_->singleStep());
+        return;
+      case Qt::Key_Home:
+        scroll_->setValue(0);
+        return;
+      case Qt::Key_End:
+        scroll_->setValue(scroll_->maximum());
+        return;
+      default:
+        break;
+    }
+  }
+  QLabel::keyPressEvent(event);
+}
+
 TabControl::TabControl(const QStringList& captions, int tabsPerRow, QWidget* parent)
     : QWidget(parent), group_(new QButtonGroup(this)), stack_(new QStackedWidget(this)) {
   auto* layout = new QVBoxLayout(this);
@@ -77,7 +244,22 @@ TabControl::TabControl(const QStringList& captions, int tabsPerRow, QWidget* par
     stack_->addWidget(page);
   }
   if (!captions.isEmpty()) group_->button(0)->setChecked(true);
+  for (QAbstractButton* button : group_->buttons()) {
+    button->installEventFilter(this);
+    button->setFocusPolicy(button->isChecked() ? Qt::TabFocus : Qt::NoFocus);
+  }
   connect(group_, &QButtonGroup::idClicked, this, &TabControl::setCurrentIndex);
+  // Switching tabs from anywhere inside the control, wrapping at the ends.
+  const auto keys = [this](QKeySequence sequence, int by) {
+    auto* shortcut = new QShortcut(sequence, this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, by] { switchByKeyboard(by); });
+  };
+  keys(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+  keys(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+  keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+  keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
+  keys(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
 int TabControl::currentIndex() const { return stack_->currentIndex(); }
@@ -85,9 +267,63 @@ int TabControl::currentIndex() const { return stack_->currentIndex(); }
 void TabControl::setCurrentIndex(int index) {
   if (index < 0 || index >= pages_.size()) return;
   group_->button(index)->setChecked(true);
+  // Only the current tab takes the focus, so Tab into the strip lands on it.
+  for (QAbstractButton* button : group_->buttons())
+    button->setFocusPolicy(button == group_->button(index) ? Qt::TabFocus : Qt::NoFocus);
   if (stack_->currentIndex() == index) return;
   stack_->setCurrentIndex(index);
   emit currentChanged(index);
+}
+
+void TabControl::step(int by, bool wrap) {
+  const int n = count();
+  if (n == 0) return;
+  int next = currentIndex() + by;
+  if (wrap) {
+    next = (next % n + n) % n;
+  } else if (next < 0 || next >= n) {
+    return;
+  }
+  setCurrentIndex(next);
+}
+
+// Ctrl+Tab and its kin: the next page with the focus on its first box.
+void TabControl::switchByKeyboard(int by) {
+  step(by, true);
+  if (QWidget* first = firstInputOfCurrentPage()) {
+    first->setFocus(Qt::TabFocusReason);
+  } else {
+    tabButton(currentIndex())->setFocus(Qt::TabFocusReason);
+  }
+}
+
+// Arrow keys on the current tab move to a neighbour and show it, as a tab bar does.
+bool TabControl::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && group_->buttons().contains(qobject_cast<QAbstractButton*>(watched))) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    int by = 0;
+    if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up) by = -1;
+    if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down) by = 1;
+    if (by != 0 && key->modifiers() == Qt::NoModifier) {
+      step(by, false);
+      tabButton(currentIndex())->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+QWidget* TabControl::firstInputOfCurrentPage() const {
+  QWidget* page = pages_.value(currentIndex());
+  if (!page) return nullptr;
+  QWidget* firstFocusable = nullptr;
+  // Children in creation order, which is the tab order of a page.
+  for (QWidget* child : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (child->focusPolicy() == Qt::NoFocus || !child->isEnabled()) continue;
+    if (qobject_cast<QLineEdit*>(child)) return child;
+    if (!firstFocusable) firstFocusable = child;
+  }
+  return firstFocusable;
 }
 
 QAbstractButton* TabControl::tabButton(int index) const { return group_->button(index); }

@@ -1,22 +1,39 @@
-// The program's own control kinds: picture buttons with a pressed border, a
-// tab control whose tabs wrap into rows, and the three-panel status bar.
+// The program's own control kinds: push and picture buttons that Enter
+// clicks, answer fields that always show their whole text, a tab control
+// whose tabs wrap into rows, and the three-panel status bar.
 #pragma once
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QVector>
 #include <QWidget>
 
 class QButtonGroup;
-class QLabel;
+class QScrollBar;
 class QStackedWidget;
 class QSvgRenderer;
 class QTimer;
 
 namespace calvexa {
 
+// True for Enter and Return without Ctrl, Alt or Meta.
+bool isEnterKey(const QKeyEvent& event);
+
+// A push button that Enter clicks when it has the focus, as Space does.
+class PushButton : public QPushButton {
+  Q_OBJECT
+ public:
+  PushButton(const QString& caption, QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
 // A button showing a drawing; while a mouse button is held down over it a
-// single-line border is drawn, which gives the pressed look.
+// single-line border is drawn, which gives the pressed look. Enter clicks it
+// when it has the focus; its tooltip is also its accessible name.
 class PictureButton : public QAbstractButton {
   Q_OBJECT
  public:
@@ -24,7 +41,9 @@ class PictureButton : public QAbstractButton {
   bool borderShown() const { return borderShown_; }
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -33,8 +52,45 @@ class PictureButton : public QAbstractButton {
   bool borderShown_ = false;
 };
 
+// A read-only answer that looks like a box and always shows its whole text:
+// a text too wide for the field is drawn in a smaller font, down to a
+// readable minimum; below that the field scrolls sideways (scroll bar, wheel,
+// arrow keys). The widget's own font stays as the resizer sets it.
+class AnswerLabel : public QLabel {
+  Q_OBJECT
+ public:
+  static constexpr int kMinimumPoints = 7;
+
+  AnswerLabel(const QString& text, QWidget* parent);
+  // The font the text is drawn in now.
+  QFont shownFont() const;
+  // True while the text is wider than the field even in the smallest font.
+  bool scrolls() const;
+  QScrollBar* scrollBar() const { return scroll_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void fit();
+  void fitIfChanged() const;
+  QRect textArea() const;
+  QScrollBar* scroll_;
+  QFont shown_;
+  int textWidth_ = 0;
+  QString fittedText_;
+  QFont fittedFont_;
+};
+
 // Tabs in rows of a fixed count above a stack of pages; switching runs no
-// code of the window and changes no value.
+// code of the window and changes no value. From the keyboard: Ctrl+Tab and
+// Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PageUp to the
+// previous one, both wrapping; only the current tab takes the focus, and the
+// arrow keys there move to a neighbouring tab and show it.
 class TabControl : public QWidget {
   Q_OBJECT
  public:
@@ -46,11 +102,18 @@ class TabControl : public QWidget {
   QAbstractButton* tabButton(int index) const;
   void setTabToolTip(int index, const QString& tip);
   QString tabText(int index) const;
+  // The first box of the current page, else its first control that takes the focus.
+  QWidget* firstInputOfCurrentPage() const;
 
  signals:
   void currentChanged(int index);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void step(int by, bool wrap);
+  void switchByKeyboard(int by);
   QButtonGroup* group_;
   QStackedWidget* stack_;
   QVector<QWidget*> pages_;

@@ -38,13 +38,10 @@ QWidget* makeList(const ControlSpec&, QWidget* parent, bool editable) {
 }
 
 QWidget* makeAnswer(const ControlSpec& design, QWidget* parent) {
-  auto* answer = new QLabel(design.caption, parent);
-  answer->setTextFormat(Qt::PlainText);
+  auto* answer = new AnswerLabel(design.caption, parent);
   answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   answer->setAutoFillBackground(true);
   answer->setBackgroundRole(QPalette::Base);
-  answer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
   answer->setMargin(2);
   return answer;
 }
@@ -85,7 +82,7 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
     case ControlKind::Answer:
       return makeAnswer(design, parent);
     case ControlKind::Button:
-      return new QPushButton(design.caption, parent);
+      return new PushButton(design.caption, parent);
     case ControlKind::PictureButton:
       return new PictureButton(design.picture, parent);
     case ControlKind::Picture:
@@ -139,6 +136,18 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
     }
     built[design.name] = control;
     controls.push_back(control);
+  }
+  // Captions name the boxes and lists beside them, for the keyboard and for
+  // screen readers; no visible text changes.
+  for (const ControlSpec& design : table) {
+    auto* label = qobject_cast<QLabel*>(built.count(design.name) ? built[design.name] : nullptr);
+    if (!label || design.captionOf.isEmpty()) continue;
+    for (const QString& name : design.captionOf) {
+      auto it = built.find(name);
+      if (it == built.end()) continue;
+      if (!label->buddy()) label->setBuddy(it->second);
+      it->second->setAccessibleName(design.caption);
+    }
   }
   return controls;
 }

@@ -56,6 +56,9 @@ struct ControlSpec {
   QString picture = {};            // PictureButton, Picture: resource path
   QStringList tabs = {};           // Tabs: the tab captions
   int tabsPerRow = 4;              // Tabs
+  // Label: the controls it is the caption of (its buddy first); they take the
+  // caption as their accessible name.
+  QStringList captionOf = {};
 };
 
 // Builds every control of the table on `surface`, in table order, and returns

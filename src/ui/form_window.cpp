@@ -75,7 +75,7 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
     // The status bar invites F1: it opens the help file at its contents.
     auto* help = new QAction(this);
     help->setShortcut(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, [this] { registry_.seam().openHelp(this, registry_.helpPath()); });
+    connect(help, &QAction::triggered, this, &FormWindow::openHelp);
     addAction(help);
   }
   // menuBar() creates a bar on first call: windows without menus get none.
@@ -155,6 +155,20 @@ void FormWindow::setControlToolTip(const QString& name, const QString& tip) {
 void FormWindow::showEvent(QShowEvent* event) {
   buildCurrentPages();
   QMainWindow::showEvent(event);
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    focusFirstInput();
+  }
+}
+
+// A window that opens on a tab starts with the focus on that page's first box.
+void FormWindow::focusFirstInput() {
+  for (const auto& built : controls_) {
+    if (auto* tabs = qobject_cast<TabControl*>(built)) {
+      if (QWidget* first = tabs->firstInputOfCurrentPage()) first->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
 }
 
 void FormWindow::runLoadHandler() {
@@ -204,6 +218,27 @@ void FormWindow::apply(const Outcome& outcome) {
   }
 }
 
+// The modeless About box is a window of its own, so it stays open when this
+// window is closed; the modal one is owned by this window and blocks it.
+void FormWindow::showAbout(AboutModality modality) {
+  QWidget* about = registry_.load(WindowId::About);
+  if (!about) return;
+  if (modality == AboutModality::Modal) {
+    about->setParent(this, Qt::Dialog);
+    about->setWindowModality(Qt::WindowModal);
+  } else {
+    about->setParent(nullptr, Qt::Dialog);
+    about->setWindowModality(Qt::NonModal);
+  }
+  about->show();
+  about->raise();
+  about->activateWindow();
+}
+
+void FormWindow::openHelp() {
+  registry_.seam().openHelp(this, registry_.helpPath(), QString::fromUtf8(helpSection(design_.id)));
+}
+
 void FormWindow::buildMenus(const MenuTable& table) {
   for (const MenuSpec& menuSpec : table) {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuSpec.caption));
@@ -236,17 +271,14 @@ void FormWindow::runMenuItem(const MenuItemSpec& item) {
       registry_.unload(design_.id);
       break;
     case MenuAction::About:
+      showAbout(AboutModality::Modeless);
+      break;
     case MenuAction::AboutModal:
-      if (QWidget* about = registry_.load(WindowId::About)) {
-        about->setParent(this, Qt::Dialog);
-        about->setWindowModality(item.action == MenuAction::AboutModal ? Qt::WindowModal : Qt::NonModal);
-        about->show();
-        about->raise();
-      }
+      showAbout(AboutModality::Modal);
       break;
     case MenuAction::Help:
     case MenuAction::ConfiguredHelp:
-      registry_.seam().openHelp(this, registry_.helpPath());
+      openHelp();
       break;
     case MenuAction::Custom:
       onMenuItem(QString::fromUtf8(item.name));

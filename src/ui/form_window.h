@@ -90,6 +90,9 @@ class FormWindow : public QMainWindow {
   // Resize handler of the surface.
   void surfaceResized();
 
+  // F1 and the Help items: the help file at this window's section.
+  void openHelp();
+
   // Fill a list, or set a tooltip, now or as soon as its page is created.
   void setListItems(const QString& list, std::vector<std::string> items, ListOrder order);
   void setControlToolTip(const QString& name, const QString& tip);
@@ -116,6 +119,9 @@ class FormWindow : public QMainWindow {
   void buildWhere(const std::function<bool(const ControlSpec&)>& wanted);
   void buildCurrentPages();
   void adopt(const QList<QPointer<QWidget>>& built);
+  void focusFirstInput();
+  enum class AboutModality { Modeless, Modal };
+  void showAbout(AboutModality modality);
   void buildMenus(const MenuTable& table);
   void runMenuItem(const MenuItemSpec& item);
 
@@ -127,6 +133,7 @@ class FormWindow : public QMainWindow {
   std::vector<ControlSpec> notBuilt_;  // rows of pages not shown yet
   std::map<QString, PendingList> pendingLists_;
   std::map<QString, QString> pendingTips_;
+  bool shownBefore_ = false;
 };
 
 }  // namespace calvexa

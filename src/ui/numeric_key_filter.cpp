@@ -9,14 +9,42 @@
 namespace calvexa {
 namespace {
 
+// Keys that move the focus or the cursor, or delete forward: they type no
+// character, so the filter never sees them, whatever modifiers come with them
+// (X11 gives Tab and Delete a character all the same).
+bool isNavigationKey(int key) {
+  switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // The character code a key press types, or -1 for keys that type nothing
-// (arrows, Home, Delete, modifiers): those are not typed keys.
+// (navigation keys, modifiers, function keys): those are not typed keys.
 int typedCode(const QKeyEvent* event) {
+  if (isNavigationKey(event->key())) return -1;
   if (event->key() == Qt::Key_Backspace) return 8;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return 13;
   const QString text = event->text();
   if (text.isEmpty()) return -1;
   return text.at(0).unicode();
+}
+
+// In a dialog, Enter is its default button's and Escape its Cancel's.
+bool dialogKey(const QObject* box, int code) {
+  return (code == 13 || code == 27) && box->property(kDialogKeys).toBool();
 }
 
 }  // namespace
@@ -26,8 +54,8 @@ NumericKeyFilterBinding::NumericKeyFilterBinding(Seam& seam, QObject* parent) : 
 bool NumericKeyFilterBinding::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     // Editing shortcuts (copy, paste, cut...) reach the filter as typed codes.
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (typedCode(key) > 0 && typedCode(key) < 32 && typedCode(key) != 8 && typedCode(key) != 13) {
+    const int code = typedCode(static_cast<QKeyEvent*>(event));
+    if (code > 0 && code < 32 && code != 8 && code != 13 && !dialogKey(watched, code)) {
       event->accept();
       return true;
     }
@@ -35,7 +63,7 @@ bool NumericKeyFilterBinding::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() != QEvent::KeyPress) return false;
   int code = typedCode(static_cast<QKeyEvent*>(event));
-  if (code < 0) return false;
+  if (code < 0 || dialogKey(watched, code)) return false;
   if (!NumericKeyFilter(code)) return false;
   seam_.showMessage(qobject_cast<QWidget*>(watched) ? qobject_cast<QWidget*>(watched)->window() : nullptr,
                     improperNumberMessage());

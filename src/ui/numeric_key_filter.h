@@ -8,6 +8,10 @@ namespace calvexa {
 
 class Seam;
 
+// A box with this property set leaves Enter and Escape to its dialog (its
+// default and Cancel buttons).
+inline constexpr const char* kDialogKeys = "calvexaDialogKeys";
+
 class NumericKeyFilterBinding : public QObject {
   Q_OBJECT
  public:

@@ -79,7 +79,9 @@ void addPage(std::vector<ControlSpec>& c, const PageForm& form, const Page& page
                  .name = QStringLiteral("lbl") + text(row.box),
                  .caption = text(row.caption),
                  .geometry = QRect(kLabelLeft, top, kLabelWidth, kRowHeight),
-                 .parent = parent});
+                 .parent = parent,
+                 .captionOf = row.kind == RowKind::Value ? QStringList{text(row.box), text(row.list)}
+                                                         : QStringList{text(row.list)}});
     c.push_back({.kind = boxKind(page, row),
                  .name = text(row.box),
                  .caption = text(row.boxText),

@@ -8,9 +8,6 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
-#include <QTextBrowser>
-#include <QUrl>
-#include <QVBoxLayout>
 
 namespace calvexa {
 namespace {
@@ -93,26 +90,17 @@ bool QtSeam::startDetached(const QString& program, const QStringList& arguments)
   return QProcess::startDetached(program, arguments);
 }
 
-void QtSeam::openHelp(QWidget* owner, const QString& path) {
+// The viewer has no parent window: it stays open when the window it was
+// opened from is closed.
+void QtSeam::openHelp(QWidget*, const QString& path, const QString& section) {
   if (!QFile::exists(path)) return;  // a missing help file is the viewer's concern
-  if (!helpViewer_) {
-    auto* viewer = new QWidget(owner, Qt::Window);
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setObjectName(QStringLiteral("HelpViewer"));
-    viewer->setWindowTitle(QStringLiteral("Calvexa Help"));
-    auto* layout = new QVBoxLayout(viewer);
-    auto* browser = new QTextBrowser(viewer);
-    browser->setObjectName(QStringLiteral("HelpBrowser"));
-    browser->setOpenExternalLinks(false);
-    layout->addWidget(browser);
-    viewer->resize(720, 640);
-    helpViewer_ = viewer;
-  }
-  auto* browser = helpViewer_->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
-  browser->setSource(QUrl::fromLocalFile(path));
+  if (!helpViewer_) helpViewer_ = new HelpViewer;
+  helpViewer_->open(path, section);
   helpViewer_->show();
   helpViewer_->raise();
   helpViewer_->activateWindow();
 }
+
+QtSeam::~QtSeam() { delete helpViewer_.data(); }
 
 }  // namespace calvexa

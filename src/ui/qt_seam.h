@@ -3,6 +3,7 @@
 
 #include <QPointer>
 
+#include "ui/help_viewer.h"
 #include "ui/seam.h"
 
 class QWidget;
@@ -23,10 +24,14 @@ class QtSeam : public Seam {
   QString clipboardText() override;
   QString findProgram(const QString& name) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
-  void openHelp(QWidget* owner, const QString& path) override;
+  void openHelp(QWidget* owner, const QString& path, const QString& section) override;
+  ~QtSeam() override;
+
+  // The viewer now open, if any.
+  HelpViewer* helpViewer() const { return helpViewer_; }
 
  private:
-  QPointer<QWidget> helpViewer_;
+  QPointer<HelpViewer> helpViewer_;
 };
 
 }  // namespace calvexa

@@ -24,6 +24,40 @@ WindowId parentWindow(WindowId id) {
   }
 }
 
+const char* helpSection(WindowId id) {
+  switch (id) {
+    case WindowId::Conversion:
+      return "converter";
+    case WindowId::TankSelection:
+      return "tankselection";
+    case WindowId::VerticalTank:
+      return "vertical";
+    case WindowId::HorizontalTanks:
+      return "horizontal";
+    case WindowId::RectangularTank:
+      return "rectangular";
+    case WindowId::SphericalTank:
+      return "spherical";
+    case WindowId::TankSections:
+      return "charts";
+    case WindowId::AnnVolume:
+      return "annular";
+    case WindowId::PipelineVolume:
+      return "pipeline";
+    case WindowId::Coating:
+      return "coating";
+    case WindowId::FuelUse:
+      return "fuel";
+    case WindowId::SciCalc:
+      return "scicalc";
+    case WindowId::Splash:
+    case WindowId::MainMenu:
+    case WindowId::About:
+      break;
+  }
+  return "mainmenu";
+}
+
 WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit) : seam_(seam), quit_(std::move(quit)) {}
 
 WindowRegistry::~WindowRegistry() {

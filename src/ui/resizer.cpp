@@ -73,13 +73,23 @@ void Resizer::scale(const QString& window, QWidget* surface, const QList<QPointe
     auto row = controls_.find({window, control->objectName()});
     if (row == controls_.end()) continue;  // a control the window did not have at first sight
     const QRect& g = row->second.geometry;
-    if (row->second.fontSize > 0) {
+    const int storedFont = row->second.fontSize;
+    const int newFont = storedFont > 0 ? std::max(1, scaled(storedFont, wp)) : 0;
+    if (storedFont > 0) {
       QFont font = control->font();
-      font.setPointSize(std::max(1, scaled(row->second.fontSize, wp)));
+      font.setPointSize(newFont);
       control->setFont(font);
     }
-    const int height = qobject_cast<QComboBox*>(control) ? control->height() : scaled(g.height(), hp);
-    control->setGeometry(scaled(g.x(), wp), scaled(g.y(), hp), scaled(g.width(), wp), height);
+    const int top = scaled(g.y(), hp);
+    const int rowHeight = scaled(g.height(), hp);
+    if (qobject_cast<QComboBox*>(control)) {
+      // A drop-down list takes the height of its font, as lists always have:
+      // its design height times the font's scale, centred on its row.
+      const int height = storedFont > 0 ? g.height() * newFont / storedFont : g.height();
+      control->setGeometry(scaled(g.x(), wp), top + (rowHeight - height) / 2, scaled(g.width(), wp), height);
+      continue;
+    }
+    control->setGeometry(scaled(g.x(), wp), top, scaled(g.width(), wp), rowHeight);
   }
 }
 

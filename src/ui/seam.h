@@ -49,8 +49,9 @@ class Seam {
   // Starts a program with arguments (no shell), without waiting; false if it failed.
   virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
 
-  // Opens the help file at its contents; a missing file is reported by nothing.
-  virtual void openHelp(QWidget* owner, const QString& path) = 0;
+  // Opens the help file at `section` (an anchor; empty: its contents) in a
+  // viewer that outlives `owner`; a missing file is reported by nothing.
+  virtual void openHelp(QWidget* owner, const QString& path, const QString& section) = 0;
 };
 
 // Keeps the busy pointer on for its lifetime, whatever way the scope is left.

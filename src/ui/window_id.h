@@ -24,4 +24,7 @@ enum class WindowId {
 // The window shown when `id` is closed; MainMenu's own close ends the program.
 WindowId parentWindow(WindowId id);
 
+// The anchor of the help file's section about `id`.
+const char* helpSection(WindowId id);
+
 }  // namespace calvexa

@@ -194,6 +194,13 @@ TEST_F(Calculator, ClipboardMenu) {
   press({"Command1_3", "Command2_4"});
   EXPECT_EQ(text1()->text(), " 15");
 
+  // A pasted number counts as typed: 6 * (paste 2) / 3 = is (6 * 2) / 3.
+  press({"Command4", "Command1_6", "Command2_3"});
+  app.seam.clipboard_ = "2";
+  menu("epaste");
+  press({"Command2_2", "Command1_3", "Command2_4"});
+  EXPECT_EQ(text1()->text(), " 4");
+
   EXPECT_TRUE(app.seam.messages.empty());
 }
 

@@ -56,7 +56,7 @@ KeyEffects press(CalculatorEngine& engine, const std::string& key) {
   static const std::set<std::string> memory = {"M +", "M -", "M *", "M /", "MR", "MC"};
   if (key.rfind("type:", 0) == 0) return engine.typeCharacter(key[5]);
   if (key.rfind("paste:", 0) == 0) {
-    engine.setDisplay(key.substr(6));
+    engine.paste(key.substr(6));
     return {};
   }
   if (numbers.count(key)) return engine.numberKey(key);
@@ -123,6 +123,7 @@ TEST(CalculatorEngine, KeySequences) {
        {said("ILLEGAL.  INVALIED ENTRIES")}},
       {"divide by zero refused", {"5", "/", "0", "="}, " 5", {said(" ILLEGAL  DIVIDE  0 ")}},
       {"pasted text read by its leading number", {"paste:12abc", "+", "1", "="}, " 13", {}},
+      {"a paste is an entry for the pending operator", {"6", "*", "paste:2", "/", "3", "="}, " 4", {}},
       // Functions
       {"factorial of 13 refused", {"1", "3", "n !"}, " 13", {said("VALUE TOO LARGE")}},
       {"factorial of 0 refused", {"0", "n !"}, " 0", {said("ILLEGAL  NEAGETIVE  FACTORIAL")}},

@@ -174,12 +174,14 @@ TEST(Conversion, MessagesOfEveryTabInCheckOrder) {
 TEST(Conversion, NotANumberIsRefusedWhereTheValueIsRead) {
   const Message notANumber{notANumberText(kConvertValueName), "", Icon::None};
   EXPECT_EQ(notANumber.text, "Please type in a number for the 'Convert From Unit' box.");
-  for (const char* text : {".", "-", "+", "E", "1E", "1.2.3", "1-2", "1,5", "abc", "1e400"}) {
+  const Message tooLarge{"The value typed for the 'Convert From Unit' box is too large.", "", Icon::None};
+  for (const char* text : {".", "-", "+", "E", "1E", "1.2.3", "1-2", "1,5", "abc", "1e400", "-1E999"}) {
+    const bool large = std::string(text).find("e400") != std::string::npos || std::string(text) == "-1E999";
     for (const Category& category : conversionCategories()) {
       const std::string unit = category.units[category.units.size() - 1].name;
       expectOnlyMessage(
           convert(category, {{category.valueBox, text}, {category.fromList, unit}, {category.toList, unit}}),
-          notANumber, std::string(category.key) + " '" + text + "'");
+          large ? tooLarge : notANumber, std::string(category.key) + " '" + text + "'");
     }
   }
   // The value is read after the From unit everywhere; in Length only after the

@@ -94,7 +94,12 @@ TEST(NumberTextParse, WholeTextIsOneNumberOrNothing) {
   };
   for (const auto& c : cases) {
     expectSameNumber(parseNumber(c.text), c.expected, c.name);
+    // Only a number-shaped text out of range is "too large"; nothing else is.
+    const bool outOfRange = std::string(c.name).find("overflow") != std::string::npos;
+    EXPECT_EQ(numberTooLarge(c.text), outOfRange) << c.name;
   }
+  EXPECT_TRUE(numberTooLarge(" " + std::string(400, '9') + " "));
+  EXPECT_FALSE(numberTooLarge("1E-999")) << "a tiny number is 0, not too large";
   // The sign survives on a tiny negative value.
   EXPECT_TRUE(std::signbit(*parseNumber("-1E-999")));
 }

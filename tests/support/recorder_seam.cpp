@@ -52,7 +52,10 @@ bool RecorderSeam::startDetached(const QString& program, const QStringList&) {
   return startSucceeds;
 }
 
-void RecorderSeam::openHelp(QWidget*, const QString& path) { helpOpened.push_back(path); }
+void RecorderSeam::openHelp(QWidget*, const QString& path, const QString& section) {
+  helpOpened.push_back(path);
+  helpSections.push_back(section);
+}
 
 std::vector<std::string> RecorderSeam::messageTexts() const {
   std::vector<std::string> out;

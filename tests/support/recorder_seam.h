@@ -29,7 +29,7 @@ class RecorderSeam : public Seam {
   QString clipboardText() override { return clipboard_; }
   QString findProgram(const QString& name) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
-  void openHelp(QWidget* owner, const QString& path) override;
+  void openHelp(QWidget* owner, const QString& path, const QString& section) override;
 
   std::vector<Message> messages;
   QStringList dialogs;                         // objectNames of the dialogs run, in order
@@ -43,8 +43,9 @@ class RecorderSeam : public Seam {
   QString clipboard_;
   QStringList programsOnPath;  // names findProgram reports as found
   bool startSucceeds = true;
-  QStringList started;     // programs started
-  QStringList helpOpened;  // help paths opened
+  QStringList started;       // programs started
+  QStringList helpOpened;    // help paths opened
+  QStringList helpSections;  // and the section of each
 };
 
 // A registry with every window factory, recording messages; quitting is recorded.

@@ -86,9 +86,10 @@ TEST_F(WindowFixture, DoublingTheWindowDoublesGeometryAndFonts) {
   resizeInner(window, window->surface()->size() * 2);
   EXPECT_EQ(box->geometry(), QRect(boxBefore.topLeft() * 2, boxBefore.size() * 2));
   EXPECT_EQ(box->font().pointSize(), fontBefore * 2);
-  EXPECT_EQ(list->geometry().topLeft(), listBefore.topLeft() * 2);
-  EXPECT_EQ(list->width(), listBefore.width() * 2);
-  EXPECT_EQ(list->height(), listHeight) << "drop-down lists keep their height";
+  // A list takes the height of its font: twice the font, twice the height,
+  // centred on its row (here exactly where the doubled row puts it).
+  EXPECT_EQ(list->font().pointSize(), fontBefore * 2);
+  EXPECT_EQ(list->geometry(), QRect(listBefore.topLeft() * 2, QSize(listBefore.width() * 2, listHeight * 2)));
 }
 
 TEST_F(WindowFixture, NarrowerWindowKeepsHeightsAndShrinksWidthsAndFonts) {
@@ -97,10 +98,17 @@ TEST_F(WindowFixture, NarrowerWindowKeepsHeightsAndShrinksWidthsAndFonts) {
   const QRect before = box->geometry();
   const int fontBefore = box->font().pointSize();
   const QSize inner = window->surface()->size();
+  auto* list = window->control("CboTubingDiameter");
+  const QRect listBefore = list->geometry();
   resizeInner(window, QSize(inner.width() / 2, inner.height()));
   const int wp = (inner.width() / 2) * 100 / inner.width();
   EXPECT_EQ(box->geometry(), QRect(before.x() * wp / 100, before.y(), before.width() * wp / 100, before.height()));
   EXPECT_EQ(box->font().pointSize(), fontBefore * wp / 100);
+  // The list's font shrinks with the width, and its height with its font,
+  // centred on its unchanged row.
+  const int listHeight = listBefore.height() * (fontBefore * wp / 100) / fontBefore;
+  EXPECT_EQ(list->geometry(), QRect(listBefore.x() * wp / 100, listBefore.y() + (listBefore.height() - listHeight) / 2,
+                                    listBefore.width() * wp / 100, listHeight));
 }
 
 TEST(Resizer, ControlsOnHiddenTabPagesStayHiddenWhileScaling) {

@@ -1,0 +1,235 @@
+// The keyboard and legibility of every window: navigation keys pass the
+// number boxes, Enter clicks the focused button, tabs switch from the
+// keyboard, answers always show their whole text, help and About outlive the
+// window they were opened from, and captions name their controls.
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "support/window_test.h"
+#include "ui/controls.h"
+#include "ui/help_viewer.h"
+#include "ui/qt_seam.h"
+
+namespace calvexa {
+namespace {
+
+class Keyboard : public MenuWindowTest {
+ protected:
+  Keyboard() : MenuWindowTest(WindowId::AnnVolume, "CmdAnnularVolume") {}
+  void SetUp() override {
+    MenuWindowTest::SetUp();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  }
+};
+
+TEST_F(Keyboard, NavigationKeysMoveTheFocusOrCursorWithoutAMessage) {
+  struct Case {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* focusAfter;  // the box that has the focus afterwards
+    int cursorAfter;         // cursor position in the first box, -1: not checked
+    const char* textAfter;   // text of the first box afterwards
+  };
+  const Case cases[] = {
+      {"Tab moves on", Qt::Key_Tab, Qt::NoModifier, "CboCasingDiameter", -1, "12.5"},
+      {"Shift+Tab moves back", Qt::Key_Backtab, Qt::ShiftModifier, nullptr, -1, "12.5"},
+      {"Delete deletes forward", Qt::Key_Delete, Qt::NoModifier, "TbCasingDiameter", 2, "125"},
+      {"Left moves the cursor", Qt::Key_Left, Qt::NoModifier, "TbCasingDiameter", 1, "12.5"},
+      {"Right moves the cursor", Qt::Key_Right, Qt::NoModifier, "TbCasingDiameter", 3, "12.5"},
+      {"Home", Qt::Key_Home, Qt::NoModifier, "TbCasingDiameter", 0, "12.5"},
+      {"End", Qt::Key_End, Qt::NoModifier, "TbCasingDiameter", 4, "12.5"},
+      {"Up", Qt::Key_Up, Qt::NoModifier, "TbCasingDiameter", -1, "12.5"},
+      {"Down", Qt::Key_Down, Qt::NoModifier, "TbCasingDiameter", -1, "12.5"},
+      {"PageUp", Qt::Key_PageUp, Qt::NoModifier, "TbCasingDiameter", -1, "12.5"},
+      {"PageDown", Qt::Key_PageDown, Qt::NoModifier, "TbCasingDiameter", -1, "12.5"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* box = window->control<QLineEdit>("TbCasingDiameter");
+    box->setText("12.5");
+    box->setFocus();
+    box->setCursorPosition(2);
+    QTest::keyClick(box, c.key, c.modifiers);
+    EXPECT_TRUE(app.seam.messages.empty());
+    app.seam.messages.clear();
+    EXPECT_EQ(box->text(), c.textAfter);
+    if (c.cursorAfter >= 0) {
+      EXPECT_EQ(box->cursorPosition(), c.cursorAfter);
+    }
+    if (c.focusAfter) {
+      EXPECT_EQ(window->focusWidget(), window->control(c.focusAfter));
+    } else {
+      EXPECT_NE(window->focusWidget(), box) << "the focus left the box";
+    }
+  }
+  // Typed characters are filtered as before: Enter and a space are refused.
+  auto* box = window->control<QLineEdit>("TbCasingDiameter");
+  QTest::keyClick(box, Qt::Key_Return);
+  QTest::keyClick(box, Qt::Key_Space);
+  EXPECT_EQ(app.seam.messages.size(), 2u);
+}
+
+TEST_F(Keyboard, EnterClicksTheFocusedButton) {
+  for (const char* list : {"CboCasingDiameter", "CboAnnularHeight", "CboTubingDiameter"}) pick(list, "Meters");
+  pick("CboDownholeAnswer", "Cubic Meters");
+  type("TbCasingDiameter", "2");
+  auto* calculate = window->control<QAbstractButton>("CboDwnholeCoatingCalc");
+  calculate->setFocus();
+  QTest::keyClick(calculate, Qt::Key_Return);
+  // (1² - 0.5²) × 3.141592654 × 1 m³ = 2.3561944905 m³
+  EXPECT_EQ(text("TbDownholeAnswer"), "2.356");
+  // Enter on a picture button of the main menu opens its window.
+  trigger("MnuFileMainMenu");
+  auto* pipeline = mainMenu()->control<QAbstractButton>("CmdPipelineVolume");
+  pipeline->setFocus();
+  QTest::keyClick(pipeline, Qt::Key_Enter);
+  ASSERT_NE(form(WindowId::PipelineVolume), nullptr);
+  EXPECT_TRUE(form(WindowId::PipelineVolume)->isVisible());
+}
+
+TEST_F(Keyboard, AboutBoxTakesEnterForOkAndEscapeToClose) {
+  trigger("MnuHelpAbout");
+  FormWindow* about = form(WindowId::About);
+  ASSERT_TRUE(about && about->isVisible());
+  QTest::keyClick(about->control("cmdOK"), Qt::Key_Return);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(app.registry->find(WindowId::About), nullptr) << "OK unloads it";
+  trigger("MnuHelpAbout");
+  about = form(WindowId::About);
+  ASSERT_TRUE(about && about->isVisible());
+  QTest::keyClick(about, Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(app.registry->find(WindowId::About), nullptr) << "Escape closes it";
+}
+
+TEST_F(Keyboard, AboutBoxStaysOpenWhenItsWindowCloses) {
+  trigger("MnuHelpAbout");
+  ASSERT_TRUE(form(WindowId::About)->isVisible());
+  closeReturnsToMainMenu();
+  ASSERT_NE(form(WindowId::About), nullptr);
+  EXPECT_TRUE(form(WindowId::About)->isVisible());
+}
+
+TEST_F(Keyboard, HelpOpensAtTheWindowsSection) {
+  QTest::keyClick(window, Qt::Key_F1);
+  trigger("MnuHelpHelp");
+  EXPECT_EQ(app.seam.helpSections, QStringList({"annular", "annular"}));
+  trigger("MnuFileMainMenu");
+  menuItem(mainMenu(), "MnuHelpHelp")->trigger();
+  EXPECT_EQ(app.seam.helpSections.last(), "mainmenu");
+}
+
+TEST_F(Keyboard, CaptionsNameTheirBoxesAndLists) {
+  auto* label = window->control<QLabel>("lblTbAnnularHeight");
+  EXPECT_EQ(label->buddy(), window->control("TbAnnularHeight"));
+  EXPECT_EQ(window->control("TbAnnularHeight")->accessibleName(), "Annular Height:");
+  EXPECT_EQ(window->control("CboAnnularHeight")->accessibleName(), "Annular Height:");
+  EXPECT_EQ(label->text(), "Annular Height:") << "no visible text changes";
+  EXPECT_EQ(mainMenu()->control("CmdAnnularVolume")->accessibleName(), "Press to calculate Annular volumes");
+}
+
+TEST_F(Keyboard, AnswerLongerThanItsFieldIsShownWhole) {
+  auto* answer = window->control<AnswerLabel>("TbDownholeAnswer");
+  ASSERT_NE(answer, nullptr);
+  const int available = answer->contentsRect().width() - 2 * answer->margin();
+  // A long answer (a pipeline of 1,801,369,137.723 litres) fits by a smaller font.
+  answer->setText("1,801,369,137.723");
+  const QFont shown = answer->shownFont();
+  EXPECT_LT(shown.pointSize(), answer->font().pointSize());
+  EXPECT_GE(shown.pointSize(), AnswerLabel::kMinimumPoints);
+  EXPECT_LE(QFontMetrics(shown).horizontalAdvance(answer->text()), available);
+  EXPECT_FALSE(answer->scrolls());
+  // A text too long for the smallest font scrolls through all of it.
+  answer->setText(QString(300, '9') + ".0000");
+  EXPECT_EQ(answer->shownFont().pointSize(), AnswerLabel::kMinimumPoints);
+  ASSERT_TRUE(answer->scrolls());
+  const int whole = QFontMetrics(answer->shownFont()).horizontalAdvance(answer->text());
+  EXPECT_GE(answer->scrollBar()->maximum() + available, whole) << "every character can be scrolled into view";
+  // A short answer goes back to the field's own font.
+  answer->setText("6.178");
+  EXPECT_EQ(answer->shownFont().pointSize(), answer->font().pointSize());
+  EXPECT_FALSE(answer->scrolls());
+}
+
+TEST(HelpViewerLifetime, StaysOpenAfterItsWindowClosesAndHasItsControls) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("CalvexaHelp.html");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "<html><body><h1><a name=\"contents\"></a>Contents</h1><p>one</p>"
+      "<h2><a name=\"annular\"></a>Annular volume</h2><p>Find me here</p></body></html>");
+  file.close();
+  QtSeam seam;
+  auto* owner = new QWidget;
+  owner->show();
+  seam.openHelp(owner, path, "annular");
+  delete owner;
+  HelpViewer* viewer = seam.helpViewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(viewer->isVisible());
+  EXPECT_EQ(viewer->browser()->source().fragment(), "annular");
+  for (const char* name : {"HelpBack", "HelpForward", "HelpContents", "HelpFind"})
+    EXPECT_NE(viewer->findChild<QWidget*>(name), nullptr) << name;
+  auto* find = viewer->findChild<QLineEdit*>("HelpFind");
+  find->setText("Find me");
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(viewer->browser()->textCursor().selectedText(), "Find me");
+  QTest::keyClick(viewer, Qt::Key_Escape);
+  EXPECT_FALSE(viewer->isVisible());
+}
+
+class ConverterKeyboard : public MenuWindowTest {
+ protected:
+  ConverterKeyboard() : MenuWindowTest(WindowId::Conversion, "CmdOpenConversions") {}
+  TabControl* tabs() const { return window->control<TabControl>("SStab"); }
+};
+
+TEST_F(ConverterKeyboard, OpensWithTheFocusInTheConcentrationBox) {
+  EXPECT_EQ(tabs()->currentIndex(), 15);
+  EXPECT_EQ(window->focusWidget(), window->control("TbConcFrom"));
+}
+
+TEST_F(ConverterKeyboard, CtrlTabAndCtrlPageKeysSwitchTabsWrapping) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  window->activateWindow();
+  QWidget* box = window->control("TbConcFrom");
+  box->setFocus();
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tab;
+  };
+  const Step steps[] = {
+      {Qt::Key_Tab, Qt::ControlModifier, 16},     {Qt::Key_Tab, Qt::ControlModifier, 17},
+      {Qt::Key_Tab, Qt::ControlModifier, 0},      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 17},
+      {Qt::Key_PageDown, Qt::ControlModifier, 0}, {Qt::Key_PageUp, Qt::ControlModifier, 17},
+      {Qt::Key_PageUp, Qt::ControlModifier, 16},
+  };
+  for (const Step& step : steps) {
+    QTest::keyClick(window->focusWidget(), step.key, step.modifiers);
+    EXPECT_EQ(tabs()->currentIndex(), step.tab);
+    EXPECT_TRUE(app.seam.messages.empty()) << "the key filter never sees Ctrl+Tab";
+  }
+  EXPECT_EQ(window->focusWidget(), window->control("TbDynFrom")) << "the page's first box has the focus";
+}
+
+TEST_F(ConverterKeyboard, OnlyTheCurrentTabTakesTheFocusAndArrowsMoveOn) {
+  for (int i = 0; i < tabs()->count(); ++i)
+    EXPECT_EQ(tabs()->tabButton(i)->focusPolicy() != Qt::NoFocus, i == 15) << "tab " << i;
+  QAbstractButton* current = tabs()->tabButton(15);
+  current->setFocus();
+  QTest::keyClick(current, Qt::Key_Right);
+  EXPECT_EQ(tabs()->currentIndex(), 16);
+  EXPECT_EQ(window->focusWidget(), tabs()->tabButton(16));
+  QTest::keyClick(tabs()->tabButton(16), Qt::Key_Left);
+  QTest::keyClick(tabs()->tabButton(15), Qt::Key_Left);
+  EXPECT_EQ(tabs()->currentIndex(), 14);
+}
+
+}  // namespace
+}  // namespace calvexa
