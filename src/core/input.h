@@ -56,6 +56,14 @@ std::optional<Readings<N>> readInputs(const Fields& fields, const Input (&inputs
   return readings;
 }
 
+template <std::size_t N>
+std::optional<Readings<N>> readInputs(const Fields& fields, const std::array<Input, N>& inputs, Outcome& outcome) {
+  Readings<N> readings{};
+  for (std::size_t i = 0; i < N; ++i)
+    if (!readInput(fields, inputs[i], readings[i], outcome)) return std::nullopt;
+  return readings;
+}
+
 // A box or list that must not be empty (exactly the empty text), and the
 // message shown when it is.
 struct Required {

@@ -59,10 +59,17 @@ struct PageButton {
   ButtonAction action = ButtonAction::Calculate;
 };
 
+// Where a page's drawing comes from.
+enum class PictureSource {
+  Resource,  // a picture file among the program's resources
+  Window,    // drawn by the window itself (the drawing names what to draw)
+};
+
 // The page's drawing, at its design size in pixels.
 struct PagePicture {
   const char* name = nullptr;     // objectName; none: the page has no drawing
-  const char* drawing = nullptr;  // resource path of the picture
+  const char* drawing = nullptr;  // resource path of the picture, or what the window draws
+  PictureSource source = PictureSource::Resource;
   int width = 120;
   int height = 120;
 };

@@ -8,7 +8,7 @@
 #include "core/number_text.h"
 #include "oilfield/annular_rules.h"
 #include "oilfield/oilfield_units_rules.h"
-#include "oilfield_checks.h"
+#include "support/calculation_checks.h"
 
 namespace calvexa {
 namespace {

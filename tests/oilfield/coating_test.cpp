@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "oilfield/coating_rules.h"
-#include "oilfield_checks.h"
+#include "support/calculation_checks.h"
 #include "core/input.h"
 #include "core/number_text.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "oilfield/fuel_rules.h"
-#include "oilfield_checks.h"
+#include "support/calculation_checks.h"
 #include "core/input.h"
 
 namespace calvexa {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "oilfield/pipeline_rules.h"
-#include "oilfield_checks.h"
+#include "support/calculation_checks.h"
 #include "core/input.h"
 #include "core/number_text.h"
 

@@ -1,4 +1,4 @@
-// Checks shared by the oilfield rule tests: the order of input checks and the
+// Checks shared by the rule tests of the calculations: the order of input checks and the
 // agreement between a window's lists and what its calculations accept.
 #pragma once
 

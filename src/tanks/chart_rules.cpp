@@ -1,0 +1,173 @@
+#include "tanks/chart_rules.h"
+
+#include <cmath>
+
+#include "core/identity.h"
+#include "core/input.h"
+#include "core/number_text.h"
+
+namespace calvexa {
+
+const char* const kContactPhoneLine = "For help with a chart, telephone the Calvexa developers at +1 555 0104 2004.";
+const char* const kContactMailLine = "Or write to charts@calvexa.example for a custom program.";
+const char* const kReportTitle = "Calvexa";
+const std::array<const char*, 4> kColumnCaptions = {"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"};
+
+namespace {
+
+const char* const kCancelText = "-97";
+
+Message divisionsMessage(const std::string& text) { return Message{text}; }
+
+// A header number: the box's typed number in "#,###.000"; a text that is not
+// a number is shown as it stands.
+std::string headerNumber(const std::string& text) {
+  const std::optional<double> value = parseNumber(text);
+  return value ? maskText(*value, Mask::Grouped3) : text;
+}
+
+std::string headerText(const HeaderLine& line, const Fields& fields) {
+  std::string out;
+  for (const HeaderPiece& piece : line) {
+    switch (piece.kind) {
+      case HeaderPiece::Kind::Text:
+        out += piece.text;
+        break;
+      case HeaderPiece::Kind::Number:
+        out += headerNumber(fieldText(fields, piece.text));
+        break;
+      case HeaderPiece::Kind::ListText:
+        out += fieldText(fields, piece.text);
+        break;
+    }
+  }
+  return out;
+}
+
+// Every effect of a row's calculation but its answer, which the chart reads.
+void keepMessages(const Outcome& row, Outcome& effects) {
+  for (const Effect& effect : row.effects)
+    if (effect.kind == Effect::Kind::Show) effects.effects.push_back(effect);
+}
+
+}  // namespace
+
+ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
+  ChartStart start;
+  // Step 2: the first empty required box, in the profile's order.
+  for (const ChartCheck& check : profile.required) {
+    if (fieldText(fields, check.control).empty()) {
+      start.refused.show(check.message);
+      return start;
+    }
+  }
+  // A filled box that is not a number would stop every row: stop now, before
+  // anything changes.
+  for (const ChartCheck& check : profile.required)
+    if (check.valueName && !readNumber(fields, check.control, check.valueName, start.refused)) return start;
+  // Step 3.
+  start.height = *parseNumber(fieldText(fields, profile.steppedBox));
+  start.heightUnit = fieldText(fields, profile.steppedList);
+  start.volumeUnit = fieldText(fields, profile.answerList);
+  for (std::size_t i = 0; i < start.headers.size(); ++i) start.headers[i] = headerText(profile.headers[i], fields);
+  // Step 4: the tab shows a full tank (or only takes the height's unit).
+  start.writes.write(profile.fluidList, start.heightUnit);
+  if (profile.fill == FluidFill::BoxAndUnit) start.writes.write(profile.fluidBox, fieldText(fields, profile.steppedBox));
+  start.fields = fields;
+  for (const Effect& effect : start.writes.effects) start.fields[effect.target] = effect.text;
+  return start;
+}
+
+DivisionCount readDivisions(const std::string& result) {
+  if (result == kCancelText) return {DivisionCount::Kind::Cancel};
+  const std::optional<double> value = parseNumber(result);
+  const std::optional<std::int32_t> count = value ? roundToInt32(*value) : std::nullopt;
+  if (count && *count == -97) return {DivisionCount::Kind::Cancel};
+  if (value && (!count || *count > kMostDivisions))
+    return {DivisionCount::Kind::Refused, 0,
+            divisionsMessage("A chart can have at most 100,000 divisions. Please type a smaller number of "
+                             "divisions.")};
+  if (!count || *count <= 0)
+    return {DivisionCount::Kind::Refused, 0,
+            divisionsMessage("Please type the number of divisions as a whole number above zero, such as 30.")};
+  return {DivisionCount::Kind::Count, *count};
+}
+
+std::optional<double> answerValue(const std::string& text) {
+  std::string digits;
+  digits.reserve(text.size());
+  for (char c : text)
+    if (c != ',') digits.push_back(c);
+  if (digits == "." || digits == "-.") return 0.0;
+  return parseNumber(digits);
+}
+
+double chartVolume(double answer) { return answerValue(maskText(answer, Mask::Grouped3)).value_or(0.0); }
+
+ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
+                          const ChartProgress& progress) {
+  ChartBuild build;
+  build.recordset.heightUnit = start.heightUnit;
+  build.recordset.volumeUnit = start.volumeUnit;
+  auto& rows = build.recordset.rows;
+  rows.reserve(static_cast<std::size_t>(divisions) + 1);
+  rows.push_back({0, 0});  // empty, not calculated
+  Fields fields = start.fields;
+  std::string& fluid = fields[profile.fluidBox];
+  std::string answer;
+  const double H = start.height;
+  for (int i = 1; i <= divisions; ++i) {
+    if (progress && i % 1000 == 0 && !progress(i)) {
+      build.cancelled = true;
+      build.effects = Outcome{};  // the tab stays as the dialog left it
+      return build;
+    }
+    const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
+    fluid = generalText(h);
+    const Outcome row = profile.calculate(fields);
+    keepMessages(row, build.effects);
+    const std::optional<double> value = row.wrote(profile.answer) ? answerValue(row.written(profile.answer))
+                                                                   : std::nullopt;
+    if (!value) {
+      // The row's calculation refused: its message once, and no chart.
+      if (row.wrote(profile.answer)) build.effects.show(kAnswerOutOfRangeText);
+      build.effects.write(profile.fluidBox, fluid);
+      if (!answer.empty()) build.effects.write(profile.answer, answer);
+      return build;
+    }
+    answer = row.written(profile.answer);
+    rows.push_back({h, chartVolume(*value)});
+  }
+  if (progress) progress(divisions);
+  build.effects.write(profile.fluidBox, fluid);
+  build.effects.write(profile.answer, answer);
+  build.complete = true;
+  return build;
+}
+
+std::string printedOnLine(const std::tm& when) {
+  static const char* const kDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                        "July",    "August",   "September", "October", "November", "December"};
+  const int hour12 = when.tm_hour % 12 == 0 ? 12 : when.tm_hour % 12;
+  char text[160];
+  std::snprintf(text, sizeof text, "Printed on %s, %02d %s %04d at %d:%02d:%02d %sm, by %s.",
+                kDays[((when.tm_wday % 7) + 7) % 7], when.tm_mday, kMonths[((when.tm_mon % 12) + 12) % 12],
+                when.tm_year + 1900, hour12, when.tm_min, when.tm_sec, when.tm_hour < 12 ? "a" : "p",
+                kApplicationTitle);
+  return text;
+}
+
+std::string rowHeightText(double height) { return maskText(height, Mask::Fixed3); }
+std::string rowVolumeText(double volume) { return maskText(volume, Mask::Fixed3); }
+
+std::string pageNumberText(int page, int pages) {
+  return "Page: " + std::to_string(page) + " of " + std::to_string(pages);
+}
+
+int pageCount(std::size_t rows, int rowsPerPage) {
+  if (rowsPerPage <= 0 || rows == 0) return 1;
+  return static_cast<int>((rows + static_cast<std::size_t>(rowsPerPage) - 1) / static_cast<std::size_t>(rowsPerPage));
+}
+
+}  // namespace calvexa

@@ -1,0 +1,147 @@
+// Strapping charts as plain code: what a tab's print button checks, the
+// division count, the rows (the tab's own calculation run once per row on the
+// tab's texts, the fluid height replaced), the header and footer lines, and
+// the pages of the report.
+#pragma once
+
+#include <array>
+#include <ctime>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/outcome.h"
+#include "core/page_table.h"
+
+namespace calvexa {
+
+// One piece of a header line: literal text, a box's typed number in
+// "#,###.000", or a list's text.
+struct HeaderPiece {
+  enum class Kind { Text, Number, ListText };
+  Kind kind;
+  const char* text;  // the literal, or the objectName of the box or list
+};
+constexpr HeaderPiece lit(const char* text) { return {HeaderPiece::Kind::Text, text}; }
+constexpr HeaderPiece num(const char* box) { return {HeaderPiece::Kind::Number, box}; }
+constexpr HeaderPiece unit(const char* list) { return {HeaderPiece::Kind::ListText, list}; }
+using HeaderLine = std::vector<HeaderPiece>;
+
+// A box or list the chart needs filled, with the message when it is empty.
+// A box also names its value, for the message when it is not a number.
+struct ChartCheck {
+  const char* control;
+  Message message;
+  const char* valueName = nullptr;  // boxes only
+};
+
+// What step 4 sets before the divisions dialog: the fluid-height box and its
+// unit (the tab shows a full tank), or only the unit.
+enum class FluidFill { BoxAndUnit, UnitOnly };
+
+// Everything a tab's chart needs: its required boxes in checking order, the
+// stepped dimension, the fluid-height boxes, the calculation and its answer,
+// the answer unit list and the three header templates.
+struct TankChartProfile {
+  std::vector<ChartCheck> required;
+  const char* steppedBox;
+  const char* steppedList;
+  const char* fluidBox;
+  const char* fluidList;
+  const char* answerList;
+  Calculation calculate;
+  const char* answer;
+  std::array<HeaderLine, 3> headers;
+  FluidFill fill = FluidFill::BoxAndUnit;
+};
+
+// The row set of one chart: four fields, the two unit texts the same on
+// every row. Heights in the stepped dimension's unit, volumes in the answer
+// unit rounded to three decimals.
+struct ChartRow {
+  double height;
+  double volume;
+};
+struct ChartRecordset {
+  std::string heightUnit;
+  std::string volumeUnit;
+  std::vector<ChartRow> rows;
+};
+
+// Steps 2 to 4. `refused` holds the one message of a chart that stops here
+// (an empty required box, or a filled one that is not a number); otherwise
+// `writes` sets the tab's fluid boxes for a full tank and the rest is ready.
+struct ChartStart {
+  Outcome refused;
+  Outcome writes;
+  Fields fields;  // the tab's texts with the writes applied
+  double height = 0;  // H as typed in its own unit
+  std::string heightUnit, volumeUnit;
+  std::array<std::string, 3> headers;
+  bool ok() const { return refused.effects.empty(); }
+};
+ChartStart startChart(const TankChartProfile& profile, const Fields& fields);
+
+// The most divisions a chart may have: its report must fit in memory.
+constexpr int kMostDivisions = 100000;
+// Above this many rows, building the chart shows progress with Cancel.
+constexpr int kRowsWithProgress = 5000;
+
+// Step 5: the divisions dialog's result text ("-97" is Cancel). A count is
+// rounded half to even ("2.5" is 2, "3.5" is 4).
+struct DivisionCount {
+  enum class Kind { Cancel, Count, Refused };
+  Kind kind;
+  int count = 0;
+  Message message = {};  // Refused
+};
+DivisionCount readDivisions(const std::string& result);
+
+// Steps 7 and 8: row 0 is empty, row i is at i × H ÷ N (row N at exactly H)
+// with the volume the tab's calculation gives for it, read back from its
+// answer through "#,###.000". `effects` are what the rows did to the window
+// in order: the messages their calculations showed, then the fluid height
+// and answer the tab ends with. A row whose calculation refuses ends the
+// chart there (its message shown once) and `complete` is false; so does a
+// `progress` that answers false (Cancel), with `cancelled` set.
+struct ChartBuild {
+  ChartRecordset recordset;
+  Outcome effects;
+  bool complete = false;
+  bool cancelled = false;
+};
+using ChartProgress = std::function<bool(int rowsDone)>;
+ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
+                          const ChartProgress& progress = {});
+
+// The number an answer label shows, as the chart reads it back: group
+// separators skipped, a lone point is 0; nullopt for any other text.
+std::optional<double> answerValue(const std::string& text);
+
+// The volume of a row: the answer's number rounded to three decimals, half
+// away from zero, through the text "#,###.000".
+double chartVolume(double answer);
+
+// "Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa." in
+// English, whatever the user's language.
+std::string printedOnLine(const std::tm& when);
+extern const char* const kContactPhoneLine;  // Footer2
+extern const char* const kContactMailLine;   // Footer3
+
+// The report: title, three header lines, the column captions, the rows in
+// "0.000" with their units, three footer lines and "Page: n of m".
+struct ChartReport {
+  std::array<std::string, 3> headers;
+  std::array<std::string, 3> footers;
+  ChartRecordset recordset;
+};
+extern const char* const kReportTitle;                  // "Calvexa"
+extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
+std::string rowHeightText(double height);                // "0.000"
+std::string rowVolumeText(double volume);                // "0.000"
+std::string pageNumberText(int page, int pages);         // "Page: 3 of 12"
+// Pages needed for `rows` rows at `rowsPerPage` a page (at least one page).
+int pageCount(std::size_t rows, int rowsPerPage);
+
+}  // namespace calvexa

@@ -1,0 +1,574 @@
+#include "tanks/vertical_tank_rules.h"
+
+#include <cmath>
+
+#include "core/input.h"
+#include "core/number_text.h"
+#include "tanks/tank_geometry.h"
+#include "tanks/tank_units_rules.h"
+
+namespace calvexa {
+
+const char* const kSphericalBottomTooDeepText =
+    "The spherical bottom cannot be deeper than half the tank diameter, or no such tank could be built.  Check "
+    "the Spherical Height (a) and the Internal Tank Diameter.";
+const char* const kEllipticalSphericalBottomTooDeepText =
+    "The spherical bottom cannot be deeper than half the tank width, or no such tank could be built.  Check the "
+    "Spherical Height (a) and the Internal Tank Width.";
+
+namespace {
+
+const char* const kFluidAboveTankText = "The fluid height is greater than the tank height, please change a value";
+
+// ---- Inputs, as each tab reads them --------------------------------------
+
+Input length(const char* box, const char* list, const char* valueName, const char* unitMessage) {
+  return {.box = box, .list = list, .valueName = valueName, .unitMessage = {unitMessage}, .units = kTankLengths};
+}
+
+Input answerUnit(const char* list) {
+  return {.list = list,
+          .unitMessage = {"An improper Calculated Tank Volume Unit has been chosen.  Re-choose a Unit with the mouse."},
+          .units = kTankVolumes};
+}
+
+Input diameter(const char* box, const char* list) {
+  return length(box, list, "Internal Tank Diameter",
+                "An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit with the mouse.");
+}
+Input tankHeight(const char* box, const char* list) {
+  return length(box, list, "Total Tank Height",
+                "An improper Tank Height Unit has been chosen.  Re-choose another Unit with the mouse.");
+}
+Input fluidHeight(const char* box, const char* list) {
+  return length(box, list, "Fluid Height",
+                "An improper Liquid Height has been chosen.  Re-choose a Liquid unit with the mouse.");
+}
+Input ellipticalDepth(const char* box, const char* list, const char* valueName) {
+  return length(box, list, valueName,
+                "An improper Elliptical Depth Diameter measurement has been chosen. Re-choose a Unit with the mouse.");
+}
+
+// Refuses a volume that is not finite (a division by zero, say); true when it can be shown.
+bool finite(double value, Outcome& outcome) { return acceptAnswer(value, outcome); }
+
+void writeGeneral(double value, const char* answer, Outcome& outcome) {
+  if (finite(value, outcome)) outcome.write(answer, generalText(value));
+}
+
+// ---- Circular tanks -------------------------------------------------------
+
+using BottomVolume = double (*)(double D, double h, double H, double a);
+
+// Whether the bottom's depth is bounded by the tank: a spherical segment is at
+// most a hemisphere of the tank's diameter (or width).
+enum class DepthLimit { None, HalfWidth };
+
+struct CircularBottomTab {
+  std::array<Input, 4> inputs;  // bottom depth, diameter, total height, fluid height
+  Input answerUnit;
+  const char* answer;
+  BottomVolume volume;
+  DepthLimit limit = DepthLimit::None;
+  const char* tooDeep = nullptr;
+  // Tab 1 reports its inputs and result in one line before a cubic-metre answer.
+  bool reportsCubicMetres = false;
+};
+
+Outcome circularBottom(const CircularBottomTab& tab, const Fields& fields) {
+  Outcome outcome;
+  const auto in = readInputs(fields, tab.inputs, outcome);
+  if (!in) return outcome;
+  const auto& [a, D, H, h] = *in;
+  if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
+  if (tab.limit == DepthLimit::HalfWidth && a.value > D.value / 2) return outcome.show(tab.tooDeep), outcome;
+  Reading unit;
+  if (!readInput(fields, tab.answerUnit, unit, outcome)) return outcome;
+  const double V = tab.volume(D.value, h.value, H.value, a.value);
+  const double answer = applyFactor(*unit.unit, V);
+  if (!finite(answer, outcome)) return outcome;
+  if (tab.reportsCubicMetres && std::string(unit.unit->name) == "Cubic Meters")
+    outcome.show("Diam = " + generalText(D.value) + ", Flu = " + generalText(h.value) +
+                 ", Height = " + generalText(H.value) + ", Con = " + generalText(a.value) +
+                 ", Answer = " + generalText(V));
+  outcome.write(tab.answer, generalText(answer));
+  return outcome;
+}
+
+const CircularBottomTab kConicalTab = {
+    .inputs = {length("TbVerticalConicalHeightC", "CboVerticalConicalHeightC", "Conical Height",
+                      "An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse."),
+               diameter("TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
+               tankHeight("TbVerticalTankHeightC", "CboVerticalTankHeightC"),
+               fluidHeight("TbVerticalFluidHeightC", "CboVerticalFluidHeightC")},
+    .answerUnit = answerUnit("CboVerticalLiquidVolumeC"),
+    .answer = "TbVerticalLiquidVolumeC",
+    .volume = ConicalBottomVolume,
+    .reportsCubicMetres = true,
+};
+
+const CircularBottomTab kEllipsoidalTab = {
+    .inputs = {length("TbVerticalConicalHeightE", "CboVerticalConicalHeightE", "Ellipsoidal Height",
+                      "An improper Ellipsoid Height measurement has been chosen. Re-choose a Unit with the mouse."),
+               diameter("TbVerticalTankDiameterE", "CboVerticalTankDiameterE"),
+               tankHeight("TbVerticalTankHeightE", "CboVerticalTankHeightE"),
+               fluidHeight("TbVerticalFluidHeightE", "CboVerticalFluidHeightE")},
+    .answerUnit = answerUnit("CboVerticalLiquidVolumeE"),
+    .answer = "TbVerticalLiquidVolumeE",
+    .volume = EllipsoidalBottomVolume,
+};
+
+const CircularBottomTab kSphericalTab = {
+    .inputs = {length("TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS", "Spherical Height",
+                      "An improper Spherical Height measurement has been chosen. Re-choose a Unit with the mouse."),
+               diameter("TbVerticalTankDiameterS", "CboVerticalTankDiameterS"),
+               tankHeight("TbVerticalTankHeightS", "CboVerticalTankHeightS"),
+               fluidHeight("TbVerticalFluidHeightS", "CboVerticalFluidHeightS")},
+    .answerUnit = answerUnit("CboVerticalLiquidVolumeS"),
+    .answer = "TbVerticalLiquidVolumeS",
+    .volume = SphericalBottomVolume,
+    .limit = DepthLimit::HalfWidth,
+    .tooDeep = kSphericalBottomTooDeepText,
+};
+
+// The flat tab halves its diameter on reading.
+const std::array<Input, 3> kFlatInputs = {
+    Input{.box = "TbInternalTankDiameter",
+          .list = "CboInternalTankDiameter",
+          .valueName = "Internal Tank Diameter",
+          .unitMessage = {"An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit with the "
+                          "mouse."},
+          .units = kTankDiameters},
+    tankHeight("TbTankHeight", "CboTankHeight"),
+    fluidHeight("TbLiquidHeight", "CboLiquidHeight"),
+};
+
+// ---- Elliptical tanks -----------------------------------------------------
+
+Input ellipticalWidth(const char* box, const char* list, const char* unitMessage) {
+  return length(box, list, "Internal Tank Width", unitMessage);
+}
+const char* const kEllipticalWidthMessage =
+    "An improper Elliptical Width measurement has been chosen. Re-choose a Unit with the mouse.";
+
+struct EllipticalBottomTab {
+  std::array<Input, 5> inputs;  // width, bottom depth, depth, total height, fluid height
+  Input answerUnit;
+  const char* answer;
+  BottomVolume volume;
+  DepthLimit limit = DepthLimit::None;
+  const char* tooDeep = nullptr;
+};
+
+Outcome ellipticalBottom(const EllipticalBottomTab& tab, const Fields& fields) {
+  Outcome outcome;
+  const auto in = readInputs(fields, tab.inputs, outcome);
+  if (!in) return outcome;
+  const auto& [W, a, Dp, H, h] = *in;
+  if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
+  if (tab.limit == DepthLimit::HalfWidth && a.value > W.value / 2) return outcome.show(tab.tooDeep), outcome;
+  Reading unit;
+  if (!readInput(fields, tab.answerUnit, unit, outcome)) return outcome;
+  // The circular tank of diameter W, stretched front to back by Dp ÷ W
+  // together with the unit factor, in each unit's own order.
+  const double V0 = tab.volume(W.value, h.value, H.value, a.value);
+  writeGeneral(*StretchedAnswer(V0, W.value, Dp.value, unit.unit->name), tab.answer, outcome);
+  return outcome;
+}
+
+const EllipticalBottomTab kEllipticalConicalTab = {
+    .inputs = {ellipticalWidth("TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC", kEllipticalWidthMessage),
+               length("TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC", "Conical Height",
+                      "An improper Conical Length measurement has been chosen. Re-choose a Unit with the mouse."),
+               ellipticalDepth("TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC", "Internal Tank Depth"),
+               tankHeight("TbEllipticalTankHeightC", "CboEllipticalTankHeightC"),
+               fluidHeight("TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC")},
+    .answerUnit = answerUnit("CboEllipticalLiquidAnswerC"),
+    .answer = "TbEllipticalLiquidAnswerC",
+    .volume = ConicalBottomVolume,
+};
+
+const EllipticalBottomTab kEllipticalEllipsoidalTab = {
+    .inputs = {ellipticalWidth("TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE", kEllipticalWidthMessage),
+               length("TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE", "Ellipsoid Height",
+                      "An improper Ellipsoid Length measurement has been chosen. Re-choose a Unit with the mouse."),
+               ellipticalDepth("TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE", "Internal Tank Depth"),
+               tankHeight("TbEllipticalTankHeightE", "CboEllipticalTankHeightE"),
+               fluidHeight("TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE")},
+    .answerUnit = answerUnit("CboEllipticalLiquidAnswerE"),
+    .answer = "TbEllipticalLiquidAnswerE",
+    .volume = EllipsoidalBottomVolume,
+};
+
+const EllipticalBottomTab kEllipticalSphericalTab = {
+    .inputs = {ellipticalWidth("TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS",
+                               "An improper Width measurement has been chosen. Re-choose a Unit with the mouse."),
+               length("TbEllipticalSphericalHeightS", "CboEllipticalSphericalHeightS", "Spherical Height",
+                      "An improper Spherical Length measurement has been chosen. Re-choose a Unit with the mouse."),
+               ellipticalDepth("TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS", "Internal Tank Depth"),
+               tankHeight("TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
+               fluidHeight("TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS")},
+    .answerUnit = answerUnit("CboEllipticalLiquidAnswerS"),
+    .answer = "TbEllipticalLiquidAnswerS",
+    .volume = SphericalBottomVolume,
+    .limit = DepthLimit::HalfWidth,
+    .tooDeep = kEllipticalSphericalBottomTooDeepText,
+};
+
+}  // namespace
+
+Outcome CalcVerticalFlat(const Fields& fields) {
+  Outcome outcome;
+  const auto in = readInputs(fields, kFlatInputs, outcome);
+  if (!in) return outcome;
+  const auto& [r, H, h] = *in;
+  if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
+  const double V = VerticalFlatVolume(r.value, h.value);
+  Reading unit;
+  if (!readInput(fields, answerUnit("CboTankLiquidAnswer"), unit, outcome)) return outcome;
+  writeGeneral(applyFactor(*unit.unit, V), "TbTankLiquidAnswer", outcome);
+  return outcome;
+}
+
+Outcome CalcVerticalConical(const Fields& fields) { return circularBottom(kConicalTab, fields); }
+Outcome CalcVerticalEllipsoidal(const Fields& fields) { return circularBottom(kEllipsoidalTab, fields); }
+Outcome CalcVerticalSpherical(const Fields& fields) { return circularBottom(kSphericalTab, fields); }
+
+Outcome CalcVerticalEllipticalFlat(const Fields& fields) {
+  static const std::array<Input, 4> inputs = {
+      ellipticalWidth("TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF", kEllipticalWidthMessage),
+      ellipticalDepth("TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF", "Total Tank Depth"),
+      tankHeight("TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
+      fluidHeight("TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"),
+  };
+  Outcome outcome;
+  const auto in = readInputs(fields, inputs, outcome);
+  if (!in) return outcome;
+  const auto& [W, Dp, H, h] = *in;
+  if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
+  Reading unit;
+  if (!readInput(fields, answerUnit("CboEllipticalLiquidAnswerF"), unit, outcome)) return outcome;
+  writeGeneral(applyFactor(*unit.unit, VerticalEllipticalFlatVolume(W.value, Dp.value, h.value)),
+               "TbEllipticalLiquidAnswerF", outcome);
+  return outcome;
+}
+
+Outcome CalcVerticalEllipticalConical(const Fields& fields) { return ellipticalBottom(kEllipticalConicalTab, fields); }
+Outcome CalcVerticalEllipticalEllipsoidal(const Fields& fields) {
+  return ellipticalBottom(kEllipticalEllipsoidalTab, fields);
+}
+Outcome CalcVerticalEllipticalSpherical(const Fields& fields) {
+  return ellipticalBottom(kEllipticalSphericalTab, fields);
+}
+
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// ---- The window ------------------------------------------------------------
+
+PageRow lengthRow(const char* caption, const char* box, const char* list) {
+  return {.caption = caption, .box = box, .boxText = "1", .list = list, .items = &TankLengthUnits()};
+}
+PageRow answerRow(const char* box, const char* list) {
+  return {.caption = "Liquid Volume:", .box = box, .list = list, .items = &TankVolumeUnits(), .kind = RowKind::Answer};
+}
+std::vector<PageButton> buttons(const char* calculate, const char* print) {
+  return {{.name = calculate, .caption = "&Calculate"},
+          {.name = print, .caption = "&Print Chart with Data", .action = ButtonAction::PrintChart}};
+}
+PagePicture drawing(const char* name, const char* shape) {
+  return {.name = name, .drawing = shape, .source = PictureSource::Window, .width = 183, .height = 290};
+}
+
+}  // namespace
+
+const PageForm& verticalTankForm() {
+  static const PageForm form = {
+      .name = "FrmVerticalTank",
+      .caption = "Vertical Tank Calculations",
+      .tabs = "SSTab1",
+      .tabsPerRow = 2,
+      .firstTab = 7,
+      .pages =
+          {
+              {.tab = "Vertical Tank (Flat)",
+               .heading = "Determine the liquid volume from the flat tank bottom of a circular vertical tank",
+               .picture = drawing("Picture1", "vertical-flat"),
+               .rows = {lengthRow("Internal Tank Diameter:", "TbInternalTankDiameter", "CboInternalTankDiameter"),
+                        lengthRow("Total Tank Height:", "TbTankHeight", "CboTankHeight"),
+                        lengthRow("Fluid Height:", "TbLiquidHeight", "CboLiquidHeight"),
+                        answerRow("TbTankLiquidAnswer", "CboTankLiquidAnswer")},
+               .buttons = buttons("CmdCalcVerticalTankVol", "CmdPrintVerticalTankFlat"),
+               .calculate = CalcVerticalFlat},
+              {.tab = "Vertical Tank (C)",
+               .heading = "Determine the volume in a circular vertical tank with a conical bottom",
+               .picture = drawing("Picture2", "vertical-conical"),
+               .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
+                        lengthRow("Total Tank Height:", "TbVerticalTankHeightC", "CboVerticalTankHeightC"),
+                        lengthRow("Fluid Height:", "TbVerticalFluidHeightC", "CboVerticalFluidHeightC"),
+                        lengthRow("Conical Height: (a)", "TbVerticalConicalHeightC", "CboVerticalConicalHeightC"),
+                        answerRow("TbVerticalLiquidVolumeC", "CboVerticalLiquidVolumeC")},
+               .buttons = buttons("CmdCalcVerticalTankC", "CmdPrintVerticalTankC"),
+               .calculate = CalcVerticalConical},
+              {.tab = "Vertical Tank (E)",
+               .heading = "Determine the volume in a circular vertical tank with an Ellipsoidal bottom",
+               .picture = drawing("Picture3", "vertical-ellipsoidal"),
+               .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterE", "CboVerticalTankDiameterE"),
+                        lengthRow("Total Tank Height:", "TbVerticalTankHeightE", "CboVerticalTankHeightE"),
+                        lengthRow("Fluid Height:", "TbVerticalFluidHeightE", "CboVerticalFluidHeightE"),
+                        lengthRow("Ellipsoidal Height: (a)", "TbVerticalConicalHeightE", "CboVerticalConicalHeightE"),
+                        answerRow("TbVerticalLiquidVolumeE", "CboVerticalLiquidVolumeE")},
+               .buttons = buttons("CmdCalcVerticalTankE", "CmdPrintVerticalTankE"),
+               .calculate = CalcVerticalEllipsoidal},
+              {.tab = "Vertical Tank (S)",
+               .heading = "Determine the volume in a circular vertical tank with a spherical bottom",
+               .picture = drawing("Picture4", "vertical-spherical"),
+               .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterS", "CboVerticalTankDiameterS"),
+                        lengthRow("Total Tank Height:", "TbVerticalTankHeightS", "CboVerticalTankHeightS"),
+                        lengthRow("Fluid Height:", "TbVerticalFluidHeightS", "CboVerticalFluidHeightS"),
+                        lengthRow("Spherical Height: (a)", "TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS"),
+                        answerRow("TbVerticalLiquidVolumeS", "CboVerticalLiquidVolumeS")},
+               .buttons = buttons("CmdCalcVerticalTankS", "CmdPrintVerticalTankS"),
+               .calculate = CalcVerticalSpherical},
+              {.tab = "Elliptical Tank (Flat)",
+               .heading = "Determine the liquid volume from the flat tank bottom of an Elliptical vertical tank",
+               .picture = drawing("Picture5", "elliptical-flat"),
+               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF"),
+                        lengthRow("Total Tank Depth:", "TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"),
+                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
+                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"),
+                        answerRow("TbEllipticalLiquidAnswerF", "CboEllipticalLiquidAnswerF")},
+               .buttons = buttons("CmdCalcEllipticalTankVolF", "CmdPrintEllipticalTankVolF"),
+               .calculate = CalcVerticalEllipticalFlat},
+              {.tab = "Elliptical Tank (C)",
+               .heading = "Determine the volume in an Elliptical vertical tank with a conical bottom",
+               .picture = drawing("Picture6", "elliptical-conical"),
+               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"),
+                        lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC"),
+                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightC", "CboEllipticalTankHeightC"),
+                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"),
+                        lengthRow("Conical Height: (a)", "TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC"),
+                        answerRow("TbEllipticalLiquidAnswerC", "CboEllipticalLiquidAnswerC")},
+               .buttons = buttons("CmdCalcEllipticalTankVolC", "CmdPrintEllipticalTankVolC"),
+               .calculate = CalcVerticalEllipticalConical},
+              {.tab = "Elliptical Tank (E)",
+               .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
+               .picture = drawing("Picture7", "elliptical-ellipsoidal"),
+               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"),
+                        lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE"),
+                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightE", "CboEllipticalTankHeightE"),
+                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"),
+                        lengthRow("Ellipsoid Height: (a)", "TbEllipticalEllipsoidlHeightE",
+                                  "CboEllipticalEllipsoidlHeightE"),
+                        answerRow("TbEllipticalLiquidAnswerE", "CboEllipticalLiquidAnswerE")},
+               .buttons = buttons("CmdCalcEllipticalTankVolE", "CmdPrintEllipticalTankVolE"),
+               .calculate = CalcVerticalEllipticalEllipsoidal},
+              {.tab = "Elliptical Tank (S)",
+               .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
+               .picture = drawing("Picture8", "elliptical-spherical"),
+               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS"),
+                        lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS"),
+                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
+                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"),
+                        lengthRow("Spherical Height: (a)", "TbEllipticalSphericalHeightS",
+                                  "CboEllipticalSphericalHeightS"),
+                        answerRow("TbEllipticalLiquidAnswerS", "CboEllipticalLiquidAnswerS")},
+               .buttons = buttons("CmdCalcEllipticalTankVolS", "CmdPrintEllipticalTankVolS"),
+               .calculate = CalcVerticalEllipticalSpherical},
+          },
+  };
+  return form;
+}
+
+namespace {
+
+// ---- Charts ----------------------------------------------------------------
+
+ChartCheck box(const char* control, const char* message, const char* valueName) {
+  return {.control = control, .message = {message}, .valueName = valueName};
+}
+ChartCheck list(const char* control, const char* message) { return {.control = control, .message = {message}}; }
+
+const char* const kFluidValue = "Please type a Fluid Height value";
+const char* const kTankHeightValue = "Please type a Tank Height value";
+const char* const kFluidUnit = "Please choose a Fluid Height Unit with the mouse";
+const char* const kTankHeightUnit = "Please choose a Tank Height Unit with the mouse";
+const char* const kAnswerUnit = "Please choose an Answer Volume Unit with the mouse";
+
+// The circular tabs: the checks in order, and the boxes of the tab.
+struct CircularNames {
+  const char* diameter;
+  const char* diameterUnit;
+  const char* height;
+  const char* heightUnit;
+  const char* fluid;
+  const char* fluidUnit;
+  const char* answerUnit;
+  const char* answer;
+};
+
+TankChartProfile circularProfile(const CircularNames& n, Calculation calculate, std::array<HeaderLine, 3> headers) {
+  return {.required = {box(n.diameter, "Please type a Vertical Internal Diameter Value", "Internal Tank Diameter"),
+                       box(n.fluid, kFluidValue, "Fluid Height"), box(n.height, kTankHeightValue, "Total Tank Height"),
+                       list(n.diameterUnit, "Please choose a Vertical Internal Diameter Unit with the mouse"),
+                       list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit),
+                       list(n.answerUnit, kAnswerUnit)},
+          .steppedBox = n.height,
+          .steppedList = n.heightUnit,
+          .fluidBox = n.fluid,
+          .fluidList = n.fluidUnit,
+          .answerList = n.answerUnit,
+          .calculate = calculate,
+          .answer = n.answer,
+          .headers = std::move(headers)};
+}
+
+struct EllipticalNames {
+  const char* width;
+  const char* widthUnit;
+  const char* depth;
+  const char* depthUnit;
+  const char* height;
+  const char* heightUnit;
+  const char* fluid;
+  const char* fluidUnit;
+  const char* answerUnit;
+  const char* answer;
+};
+
+TankChartProfile ellipticalProfile(const EllipticalNames& n, Calculation calculate,
+                                   std::array<HeaderLine, 3> headers) {
+  return {.required = {box(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
+                       box(n.fluid, kFluidValue, "Fluid Height"),
+                       box(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
+                       box(n.height, kTankHeightValue, "Total Tank Height"),
+                       list(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
+                       list(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
+                       list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit),
+                       list(n.answerUnit, kAnswerUnit)},
+          .steppedBox = n.height,
+          .steppedList = n.heightUnit,
+          .fluidBox = n.fluid,
+          .fluidList = n.fluidUnit,
+          .answerList = n.answerUnit,
+          .calculate = calculate,
+          .answer = n.answer,
+          .headers = std::move(headers)};
+}
+
+const char* const kCylindricalWith = "These dimensions are for a Vertical Cylindrical Tank with";
+
+std::vector<TankChartProfile> verticalProfiles() {
+  const CircularNames flat = {"TbInternalTankDiameter", "CboInternalTankDiameter", "TbTankHeight", "CboTankHeight",
+                              "TbLiquidHeight",         "CboLiquidHeight",         "CboTankLiquidAnswer",
+                              "TbTankLiquidAnswer"};
+  const CircularNames c = {"TbVerticalTankDiameterC", "CboVerticalTankDiameterC", "TbVerticalTankHeightC",
+                           "CboVerticalTankHeightC",  "TbVerticalFluidHeightC",   "CboVerticalFluidHeightC",
+                           "CboVerticalLiquidVolumeC", "TbVerticalLiquidVolumeC"};
+  const CircularNames e = {"TbVerticalTankDiameterE", "CboVerticalTankDiameterE", "TbVerticalTankHeightE",
+                           "CboVerticalTankHeightE",  "TbVerticalFluidHeightE",   "CboVerticalFluidHeightE",
+                           "CboVerticalLiquidVolumeE", "TbVerticalLiquidVolumeE"};
+  const CircularNames s = {"TbVerticalTankDiameterS", "CboVerticalTankDiameterS", "TbVerticalTankHeightS",
+                           "CboVerticalTankHeightS",  "TbVerticalFluidHeightS",   "CboVerticalFluidHeightS",
+                           "CboVerticalLiquidVolumeS", "TbVerticalLiquidVolumeS"};
+  const EllipticalNames ef = {"TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF",
+                              "TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF",
+                              "TbEllipticalTankHeightF",    "CboEllipticalTankHeightF",
+                              "TbEllipticalLiquidHeightF",  "CboEllipticalLiquidHeightF",
+                              "CboEllipticalLiquidAnswerF", "TbEllipticalLiquidAnswerF"};
+  const EllipticalNames ec = {"TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC",
+                              "TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC",
+                              "TbEllipticalTankHeightC",    "CboEllipticalTankHeightC",
+                              "TbEllipticalLiquidHeightC",  "CboEllipticalLiquidHeightC",
+                              "CboEllipticalLiquidAnswerC", "TbEllipticalLiquidAnswerC"};
+  const EllipticalNames ee = {"TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE",
+                              "TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE",
+                              "TbEllipticalTankHeightE",    "CboEllipticalTankHeightE",
+                              "TbEllipticalLiquidHeightE",  "CboEllipticalLiquidHeightE",
+                              "CboEllipticalLiquidAnswerE", "TbEllipticalLiquidAnswerE"};
+  const EllipticalNames es = {"TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS",
+                              "TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS",
+                              "TbEllipticalTankHeightS",    "CboEllipticalTankHeightS",
+                              "TbEllipticalLiquidHeightS",  "CboEllipticalLiquidHeightS",
+                              "CboEllipticalLiquidAnswerS", "TbEllipticalLiquidAnswerS"};
+
+  // Tab 4 checks its boxes in an order of its own, with its own texts.
+  TankChartProfile flatElliptical = ellipticalProfile(
+      ef, CalcVerticalEllipticalFlat,
+      {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with flat ends and a Tank Height")},
+       HeaderLine{lit("of "), num(ef.height), lit(" "), unit(ef.heightUnit), lit(", a Tank Depth of "), num(ef.depth),
+                  lit(" "), unit(ef.depthUnit)},
+       HeaderLine{lit("and an Tank Width of "), num(ef.width), lit(" "), unit(ef.widthUnit)}});
+  flatElliptical.required = {box(ef.depth, "Please type a Tank Depth Value", "Total Tank Depth"),
+                             box(ef.width, "Please type a Tank Width value", "Internal Tank Width"),
+                             box(ef.fluid, kFluidValue, "Fluid Height"),
+                             box(ef.height, kTankHeightValue, "Total Tank Height"),
+                             list(ef.widthUnit, "Please choose an Elliptical Width Unit with the mouse"),
+                             list(ef.depthUnit, "Please choose an Elliptical Depth Unit with the mouse"),
+                             list(ef.fluidUnit, kFluidUnit),
+                             list(ef.heightUnit, kTankHeightUnit),
+                             list(ef.answerUnit, kAnswerUnit)};
+
+  auto secondOf = [](const CircularNames& n) {
+    return HeaderLine{lit("a Tank Height of "), num(n.height), lit(" "), unit(n.heightUnit), lit(", with an Internal")};
+  };
+  auto ellipticalSecond = [](const EllipticalNames& n) {
+    return HeaderLine{lit("of "),   num(n.height),       lit(" "),
+                      unit(n.heightUnit), lit(", with a Width of "), num(n.width),
+                      lit(" "),           unit(n.widthUnit),  lit(" a Depth of")};
+  };
+  return {
+      circularProfile(flat, CalcVerticalFlat,
+                      {HeaderLine{lit("These dimensions are for a Vertical Cylindrical Tank")},
+                       HeaderLine{lit("with flat ends and a Tank Height of "), num(flat.height), lit(" "),
+                                  unit(flat.heightUnit), lit(".")},
+                       HeaderLine{lit("and an Internal Diameter of "), num(flat.diameter), lit(" "),
+                                  unit(flat.diameterUnit)}}),
+      circularProfile(c, CalcVerticalConical,
+                      {HeaderLine{lit(kCylindricalWith)}, secondOf(c),
+                       HeaderLine{lit("Diameter of "), num(c.diameter), lit(" "), unit(c.diameterUnit),
+                                  lit(" and Conical Length of "), num("TbVerticalConicalHeightC"), lit(" "),
+                                  unit("CboVerticalConicalHeightC"), lit(".")}}),
+      circularProfile(e, CalcVerticalEllipsoidal,
+                      {HeaderLine{lit(kCylindricalWith)}, secondOf(e),
+                       HeaderLine{lit(" Diameter of "), num(e.diameter), lit(" "), unit(e.diameterUnit),
+                                  lit(" and Ellipsoid Length of "), num("TbVerticalConicalHeightE"), lit(" "),
+                                  unit("CboVerticalConicalHeightE"), lit(".")}}),
+      circularProfile(s, CalcVerticalSpherical,
+                      {HeaderLine{lit(kCylindricalWith)}, secondOf(s),
+                       HeaderLine{lit(" Diameter of "), num(s.diameter), lit(" "), unit(s.diameterUnit),
+                                  lit(" and Spherical Length of "), num("TbVerticalSphericalHeightS"), lit(" "),
+                                  unit("CboVerticalSphericalHeightS"), lit(".")}}),
+      flatElliptical,
+      ellipticalProfile(
+          ec, CalcVerticalEllipticalConical,
+          {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Tank Height ")},
+           HeaderLine{lit("of "), num(ec.height), lit(" "), unit(ec.heightUnit), lit(", with a Width of "),
+                      num(ec.width), lit(" "), unit(ec.widthUnit)},
+           HeaderLine{lit(" a Depth of "), num(ec.depth), lit(" "), unit(ec.depthUnit), lit(" and Conical Length of "),
+                      num("TbEllipticalConicalHeightC"), lit(" "), unit("CboEllipticalConicalHeightC"), lit(".")}}),
+      ellipticalProfile(ee, CalcVerticalEllipticalEllipsoidal,
+                        {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Tank Height ")},
+                         ellipticalSecond(ee),
+                         HeaderLine{lit("  "), num(ee.depth), lit(" "), unit(ee.depthUnit),
+                                    lit(" and Ellipsoid Length of "), num("TbEllipticalEllipsoidlHeightE"), lit(" "),
+                                    unit("CboEllipticalEllipsoidlHeightE"), lit(" ")}}),
+      ellipticalProfile(es, CalcVerticalEllipticalSpherical,
+                        {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Height ")},
+                         ellipticalSecond(es),
+                         HeaderLine{lit("  "), num(es.depth), lit(" "), unit(es.depthUnit),
+                                    lit(" and Spherical Length of "), num("TbEllipticalSphericalHeightS"), lit(" "),
+                                    unit("CboEllipticalSphericalHeightS"), lit(" ")}}),
+  };
+}
+
+}  // namespace
+
+const TankChartProfile& verticalChartProfile(int tab) {
+  static const std::vector<TankChartProfile> profiles = verticalProfiles();
+  return profiles.at(static_cast<std::size_t>(tab));
+}
+
+}  // namespace calvexa

@@ -1,0 +1,242 @@
+// Strapping charts: the required boxes, the division count, the rows (count,
+// heights, volumes read back through "#,###.000"), a refused row, Cancel,
+// the header and footer lines and the page numbers. Expected values come
+// from the chart rules and the tank formulas, worked here.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/input.h"
+#include "core/number_text.h"
+#include "support/calculation_checks.h"
+#include "tanks/chart_rules.h"
+#include "tanks/vertical_tank_rules.h"
+
+namespace calvexa {
+namespace {
+
+constexpr double kPi7 = 3.1415926;
+
+// Tab 0: a flat upright tank 2 m across, `height` high, answers in cubic metres.
+Fields flatTank(const char* height, const char* unit = "Meters") {
+  return {{"TbInternalTankDiameter", "2"}, {"CboInternalTankDiameter", "Meters"},
+          {"TbTankHeight", height},        {"CboTankHeight", unit},
+          {"TbLiquidHeight", "1"},         {"CboLiquidHeight", "Centimeters"},
+          {"CboTankLiquidAnswer", "Cubic Meters"}};
+}
+
+double rounded3(double value) { return std::round(value * 1000) / 1000; }
+
+ChartBuild chart(int tab, const Fields& fields, int divisions, const ChartProgress& progress = {}) {
+  const TankChartProfile& profile = verticalChartProfile(tab);
+  const ChartStart start = startChart(profile, fields);
+  EXPECT_TRUE(start.ok());
+  return buildChartRows(profile, start, divisions, progress);
+}
+
+TEST(ChartRows, ThirtyDivisionsOfAThreeMetreTankAreThirtyOneRows) {
+  const ChartBuild built = chart(0, flatTank("3"), 30);
+  ASSERT_TRUE(built.complete);
+  const auto& rows = built.recordset.rows;
+  ASSERT_EQ(rows.size(), 31u);
+  EXPECT_EQ(rows.front().height, 0);
+  EXPECT_EQ(rows.front().volume, 0);
+  for (int i = 1; i <= 30; ++i) {
+    const double h = i * 3.0 / 30;
+    EXPECT_DOUBLE_EQ(rows[static_cast<std::size_t>(i)].height, h) << i;
+    EXPECT_EQ(rows[static_cast<std::size_t>(i)].volume, rounded3(1 * kPi7 * h)) << i;
+  }
+  EXPECT_EQ(rows.back().height, 3.0) << "the last row at exactly the full height";
+  EXPECT_EQ(built.recordset.heightUnit, "Meters");
+  EXPECT_EQ(built.recordset.volumeUnit, "Cubic Meters");
+  // The tab ends showing the full tank.
+  EXPECT_EQ(built.effects.written("TbLiquidHeight"), "3");
+  EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), generalText(1 * kPi7 * 3));
+  EXPECT_TRUE(built.effects.messageTexts().empty());
+}
+
+TEST(ChartRows, TheLastRowIsAtTheFullHeightWhereSteppingWouldOvershoot) {
+  for (const char* height : {"7", "0.7", "2.3", "1E-3"}) {
+    const double H = *parseNumber(height);
+    const ChartBuild built = chart(0, flatTank(height), 30);
+    const auto& rows = built.recordset.rows;
+    ASSERT_EQ(rows.size(), 31u) << height;
+    EXPECT_EQ(rows.back().height, H) << height;
+    for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_GT(rows[i].height, rows[i - 1].height) << height;
+  }
+}
+
+TEST(ChartRows, ATankOfNoHeightHasEveryRowAtZero) {
+  const ChartBuild built = chart(0, flatTank("0"), 4);
+  ASSERT_TRUE(built.complete);
+  ASSERT_EQ(built.recordset.rows.size(), 5u);
+  for (const ChartRow& row : built.recordset.rows) {
+    EXPECT_EQ(row.height, 0);
+    EXPECT_EQ(row.volume, 0);
+  }
+}
+
+TEST(ChartRows, AFirstRowThatIsRefusedEndsTheChartWithOneMessage) {
+  // Tab 1, every required box filled, but the cone's unit list left empty.
+  Fields f = {{"TbVerticalTankDiameterC", "2"},   {"CboVerticalTankDiameterC", "Meters"},
+              {"TbVerticalTankHeightC", "3"},     {"CboVerticalTankHeightC", "Meters"},
+              {"TbVerticalFluidHeightC", "1"},    {"CboVerticalFluidHeightC", "Meters"},
+              {"TbVerticalConicalHeightC", "1"},  {"CboVerticalLiquidVolumeC", "Litres"},
+              {"TbVerticalLiquidVolumeC", "old"}};
+  const ChartBuild built = chart(1, f, 30);
+  EXPECT_FALSE(built.complete);
+  EXPECT_EQ(built.effects.messageTexts(),
+            std::vector<std::string>{
+                "An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse."});
+  EXPECT_FALSE(built.effects.wrote("TbVerticalLiquidVolumeC")) << "the answer keeps its text";
+}
+
+TEST(ChartRows, TheConicalReportBoxShowsOncePerComputedRow) {
+  Fields f = {{"TbVerticalTankDiameterC", "2"},  {"CboVerticalTankDiameterC", "Meters"},
+              {"TbVerticalTankHeightC", "3"},    {"CboVerticalTankHeightC", "Meters"},
+              {"TbVerticalFluidHeightC", "1"},   {"CboVerticalFluidHeightC", "Meters"},
+              {"TbVerticalConicalHeightC", "1"}, {"CboVerticalConicalHeightC", "Meters"},
+              {"CboVerticalLiquidVolumeC", "Cubic Meters"}};
+  const ChartBuild built = chart(1, f, 6);
+  ASSERT_TRUE(built.complete);
+  const auto messages = built.effects.messageTexts();
+  ASSERT_EQ(messages.size(), 6u);
+  EXPECT_EQ(messages.back().substr(0, 37), "Diam = 2, Flu = 3, Height = 3, Con = ");
+}
+
+TEST(ChartRows, CancelInTheProgressEndsTheChartWithNoEffects) {
+  int asked = 0;
+  const ChartBuild built = chart(0, flatTank("3"), 6000, [&asked](int done) {
+    ++asked;
+    return done < 2000;
+  });
+  EXPECT_TRUE(built.cancelled);
+  EXPECT_FALSE(built.complete);
+  EXPECT_TRUE(built.effects.effects.empty());
+  EXPECT_EQ(asked, 2);
+}
+
+TEST(ChartStart, RequiredBoxesInOrderThenTheirNumbersThenAFullTank) {
+  const TankChartProfile& flat = verticalChartProfile(0);
+  Fields f = flatTank("3");
+  f["CboTankLiquidAnswer"] = "";
+  f["TbLiquidHeight"] = "";
+  f["TbInternalTankDiameter"] = "";
+  EXPECT_EQ(onlyMessage(startChart(flat, f).refused), "Please type a Vertical Internal Diameter Value");
+  f["TbInternalTankDiameter"] = "2";
+  EXPECT_EQ(onlyMessage(startChart(flat, f).refused), "Please type a Fluid Height value");
+  f["TbLiquidHeight"] = "1";
+  EXPECT_EQ(onlyMessage(startChart(flat, f).refused), "Please choose an Answer Volume Unit with the mouse");
+  f["CboTankLiquidAnswer"] = "Litres";
+  f["TbTankHeight"] = "3m";
+  EXPECT_EQ(onlyMessage(startChart(flat, f).refused), "Please type in a number for Total Tank Height.");
+  f["TbTankHeight"] = "3.0";
+  const ChartStart start = startChart(flat, f);
+  ASSERT_TRUE(start.ok());
+  EXPECT_EQ(start.height, 3);
+  EXPECT_EQ(start.writes.written("CboLiquidHeight"), "Meters");
+  EXPECT_EQ(start.writes.written("TbLiquidHeight"), "3.0") << "the full height as typed";
+  EXPECT_EQ(start.fields.at("CboLiquidHeight"), "Meters");
+}
+
+TEST(ChartStart, HeaderNumbersHaveNoLeadingZeroBelowOne) {
+  Fields f = flatTank("0.5");
+  f["TbInternalTankDiameter"] = "12";
+  const ChartStart start = startChart(verticalChartProfile(0), f);
+  EXPECT_EQ(start.headers[0], "These dimensions are for a Vertical Cylindrical Tank");
+  EXPECT_EQ(start.headers[1], "with flat ends and a Tank Height of .500 Meters.");
+  EXPECT_EQ(start.headers[2], "and an Internal Diameter of 12.000 Meters");
+  // The rows show the same height with its zero.
+  const ChartBuild built = buildChartRows(verticalChartProfile(0), start, 1);
+  EXPECT_EQ(rowHeightText(built.recordset.rows.back().height), "0.500");
+  EXPECT_EQ(rowVolumeText(built.recordset.rows.back().volume), maskText(rounded3(36 * kPi7 * 0.5), Mask::Fixed3));
+}
+
+TEST(ChartStart, HeaderTemplatesOfTheEllipticalTabs) {
+  const Fields f = {{"TbEllipticalWidthDiameterE", "1234.5"}, {"CboEllipticalWidthDiameterE", "Feet"},
+                    {"TbEllipticalDepthDiameterE", "0.25"},   {"CboEllipticalDepthDiameterE", "Inches"},
+                    {"TbEllipticalTankHeightE", "3"},         {"CboEllipticalTankHeightE", "Meters"},
+                    {"TbEllipticalLiquidHeightE", "1"},       {"CboEllipticalLiquidHeightE", "Meters"},
+                    {"TbEllipticalEllipsoidlHeightE", "1"},   {"CboEllipticalEllipsoidlHeightE", "Millimeters"},
+                    {"CboEllipticalLiquidAnswerE", "Litres"}};
+  const ChartStart start = startChart(verticalChartProfile(6), f);
+  ASSERT_TRUE(start.ok());
+  EXPECT_EQ(start.headers[0], "These dimensions are for a Vertical Elliptical Tank with a Tank Height ");
+  EXPECT_EQ(start.headers[1], "of 3.000 Meters, with a Width of 1,234.500 Feet a Depth of");
+  EXPECT_EQ(start.headers[2], "  .250 Inches and Ellipsoid Length of 1.000 Millimeters ");
+}
+
+TEST(Divisions, CountsRoundHalfToEvenAndOnlyWholeCountsAboveZeroPass) {
+  struct Case {
+    const char* text;
+    DivisionCount::Kind kind;
+    int count;
+  };
+  using K = DivisionCount::Kind;
+  const Case cases[] = {
+      {"30", K::Count, 30},        {"2.5", K::Count, 2},          {"3.5", K::Count, 4},
+      {"1E2", K::Count, 100},      {" 7 ", K::Count, 7},          {"100000", K::Count, 100000},
+      {"-97", K::Cancel, 0},       {"-97.4", K::Cancel, 0},       {"", K::Refused, 0},
+      {"abc", K::Refused, 0},      {"0", K::Refused, 0},          {"0.4", K::Refused, 0},
+      {"-3", K::Refused, 0},       {"100001", K::Refused, 0},     {"1E9", K::Refused, 0},
+      {"1E999", K::Refused, 0},    {"-", K::Refused, 0},
+  };
+  for (const Case& c : cases) {
+    const DivisionCount count = readDivisions(c.text);
+    EXPECT_EQ(count.kind, c.kind) << "'" << c.text << "'";
+    if (c.kind == K::Count) {
+      EXPECT_EQ(count.count, c.count) << c.text;
+    }
+    if (c.kind == K::Refused) {
+      EXPECT_FALSE(count.message.text.empty()) << c.text;
+    }
+  }
+  EXPECT_NE(readDivisions("100001").message.text.find("100,000"), std::string::npos) << "the limit is named";
+}
+
+TEST(ChartTexts, AnswersReadBackAndRoundedToThreeDecimals) {
+  struct Case {
+    const char* answer;
+    double volume;
+  };
+  const Case cases[] = {
+      {"1,234.5678", 1234.568}, {".2500", 0.25}, {"12.", 12},  {".", 0},  {"0", 0},
+      {"6.0625", 6.063},        {"-.0625", -0.063}, {"3.14159265358979", 3.142},
+  };
+  for (const Case& c : cases) {
+    const std::optional<double> value = answerValue(c.answer);
+    ASSERT_TRUE(value) << c.answer;
+    EXPECT_EQ(chartVolume(*value), c.volume) << c.answer;
+  }
+  EXPECT_FALSE(answerValue("abc"));
+}
+
+TEST(ChartTexts, FooterPageNumbersAndColumns) {
+  std::tm when = {};
+  when.tm_year = 2026 - 1900;
+  when.tm_mon = 11;
+  when.tm_mday = 8;
+  when.tm_wday = 2;
+  when.tm_hour = 15;
+  when.tm_min = 45;
+  when.tm_sec = 7;
+  EXPECT_EQ(printedOnLine(when), "Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa.");
+  when.tm_hour = 0;
+  when.tm_min = 5;
+  EXPECT_EQ(printedOnLine(when), "Printed on Tuesday, 08 December 2026 at 12:05:07 am, by Calvexa.");
+  when.tm_hour = 12;
+  when.tm_mon = 0;
+  when.tm_mday = 1;
+  when.tm_wday = 4;
+  EXPECT_EQ(printedOnLine(when), "Printed on Thursday, 01 January 2026 at 12:05:07 pm, by Calvexa.");
+  EXPECT_EQ(pageNumberText(3, 12), "Page: 3 of 12");
+  EXPECT_EQ(pageCount(31, 40), 1);
+  EXPECT_EQ(pageCount(80, 40), 2);
+  EXPECT_EQ(pageCount(81, 40), 3);
+  EXPECT_EQ(pageCount(0, 40), 1);
+  EXPECT_EQ(kColumnCaptions, (std::array<const char*, 4>{"Liquid Height", "Height Unit", "Volume Quantity",
+                                                         "Volume Unit"}));
+}
+
+}  // namespace
+}  // namespace calvexa
