@@ -12,6 +12,10 @@
 #include "oilfield/coating_rules.h"
 #include "oilfield/fuel_rules.h"
 #include "oilfield/pipeline_rules.h"
+#include "tanks/divisions_window.h"
+#include "tanks/tank_selection_window.h"
+#include "tanks/tank_window.h"
+#include "tanks/vertical_tank_rules.h"
 #include "ui/page_window.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
@@ -25,6 +29,13 @@ namespace {
 template <class Window>
 WindowRegistry::Factory make() {
   return [](WindowRegistry& registry) -> QWidget* { return new Window(registry); };
+}
+
+// A tank window generated from its page table, with its charts.
+WindowRegistry::Factory tanks(WindowId id, const PageForm& (*form)(), TankWindow::Profiles profiles) {
+  return [id, form, profiles](WindowRegistry& registry) -> QWidget* {
+    return new TankWindow(registry, id, form(), profiles);
+  };
 }
 
 // A window generated from its page table.
@@ -55,6 +66,9 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::Coating, pages(WindowId::Coating, coatingForm));
   registry.setFactory(WindowId::FuelUse, pages(WindowId::FuelUse, fuelForm));
   registry.setFactory(WindowId::SciCalc, make<CalculatorWindow>());
+  registry.setFactory(WindowId::TankSelection, make<TankSelectionWindow>());
+  registry.setFactory(WindowId::TankSections, make<DivisionsWindow>());
+  registry.setFactory(WindowId::VerticalTank, tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile));
 }
 
 void startUp(WindowRegistry& registry) {

@@ -9,13 +9,17 @@ namespace calvexa {
 const char* const kAnswerOutOfRangeText =
     "The answer is out of range for these values. Please check the values entered.";
 
-std::string notANumberText(const std::string& valueName) { return "Please type in a number for " + valueName + "."; }
+std::string notANumberText(std::string_view valueName) {
+  return "Please type in a number for " + std::string(valueName) + ".";
+}
 
-std::string tooLargeText(const std::string& valueName) { return "The value typed for " + valueName + " is too large."; }
+std::string tooLargeText(std::string_view valueName) {
+  return "The value typed for " + std::string(valueName) + " is too large.";
+}
 
-std::optional<double> readNumber(const Fields& fields, const std::string& box, const std::string& valueName,
+std::optional<double> readNumber(const Fields& fields, std::string_view box, std::string_view valueName,
                                  Outcome& outcome) {
-  const std::string text = fieldText(fields, box);
+  const std::string& text = fieldText(fields, box);
   std::optional<double> value = parseNumber(text);
   if (!value) outcome.show(numberTooLarge(text) ? tooLargeText(valueName) : notANumberText(valueName));
   return value;

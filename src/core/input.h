@@ -13,10 +13,10 @@
 namespace calvexa {
 
 // "Please type in a number for Casing Diameter."
-std::string notANumberText(const std::string& valueName);
+std::string notANumberText(std::string_view valueName);
 
 // "The value typed for Casing Diameter is too large."
-std::string tooLargeText(const std::string& valueName);
+std::string tooLargeText(std::string_view valueName);
 
 // The answer a calculation refuses to show because it is infinite or undefined.
 extern const char* const kAnswerOutOfRangeText;
@@ -87,7 +87,7 @@ bool requireTexts(const Fields& fields, const Required (&checks)[N], Outcome& ou
 // Reads a box as a number; when its text is not a number, adds the
 // not-a-number message naming valueName (the too-large message for a number
 // beyond the range of a double) and returns nullopt.
-std::optional<double> readNumber(const Fields& fields, const std::string& box, const std::string& valueName,
+std::optional<double> readNumber(const Fields& fields, std::string_view box, std::string_view valueName,
                                  Outcome& outcome);
 
 // True when value is finite; otherwise adds the out-of-range message.

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace calvexa {
@@ -99,10 +100,40 @@ std::string exactFixed(double magnitude) {
   return buffer;
 }
 
+// True when |value| lies exactly halfway between two numbers of `decimals`
+// decimals: |value| × 2 × 10^decimals is then an odd integer. With |value| =
+// m × 2^e, m odd, that is when e = -(decimals + 1), 5^decimals being odd.
+bool exactTie(double magnitude, int decimals) {
+  if (magnitude == 0) return false;
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);
+  auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  exponent -= 53;
+  while ((mantissa & 1) == 0) {
+    mantissa >>= 1;
+    ++exponent;
+  }
+  return exponent == -(decimals + 1);
+}
+
 // Rounds |value| half away from zero to the given number of decimals and
-// returns integer digits and decimals separately.
+// returns integer digits and decimals separately. Without an exact tie the
+// nearest is the same whatever way ties go, and to_chars gives it directly.
 void roundedParts(double value, int decimals, std::string& integer, std::string& fraction) {
-  std::string exact = exactFixed(std::fabs(value));
+  const double magnitude = std::fabs(value);
+  if (!exactTie(magnitude, decimals)) {
+    std::array<char, 400> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc()) {
+      const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+      const std::size_t point = text.find('.');
+      integer.assign(text.substr(0, point));
+      fraction.assign(point == std::string_view::npos ? std::string_view() : text.substr(point + 1));
+      return;
+    }
+  }
+  std::string exact = exactFixed(magnitude);
   std::size_t point = exact.find('.');
   integer = exact.substr(0, point);
   fraction = exact.substr(point + 1, static_cast<std::size_t>(decimals));
@@ -211,6 +242,19 @@ std::string maskText(double value, Mask mask) {
       return sign + integer + "." + fraction;
   }
   return {};
+}
+
+double roundedDecimals(double value, int decimals) {
+  if (!std::isfinite(value)) return value;
+  std::string integer;
+  std::string fraction;
+  roundedParts(value, decimals, integer, fraction);
+  std::string digits = std::move(integer);
+  digits += '.';
+  digits += fraction;
+  double magnitude = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+  return value < 0 ? -magnitude : magnitude;
 }
 
 std::optional<std::int32_t> roundToInt32(double value) {

@@ -47,6 +47,10 @@ enum class Mask {
 };
 std::string maskText(double value, Mask mask);
 
+// The number a mask of `decimals` decimals shows for value, read back: value
+// rounded half away from zero on its exact decimal value (maskText's rounding).
+double roundedDecimals(double value, int decimals);
+
 // Round to the nearest 32-bit integer, ties to even (2.5 -> 2, 3.5 -> 4);
 // nullopt when the result does not fit 32 bits or the value is not finite.
 std::optional<std::int32_t> roundToInt32(double value);

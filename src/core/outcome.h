@@ -2,8 +2,10 @@
 // it writes, in order. Windows carry the effects out; tests read them.
 #pragma once
 
-#include <map>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -51,26 +53,33 @@ struct Outcome {
     return out;
   }
   // The last text written to target, or empty when nothing was written.
-  std::string written(const std::string& target) const {
-    std::string out;
-    for (const auto& e : effects)
-      if (e.kind == Effect::Kind::Write && e.target == target) out = e.text;
-    return out;
+  const std::string& written(std::string_view target) const {
+    static const std::string none;
+    for (auto e = effects.rbegin(); e != effects.rend(); ++e)
+      if (e->kind == Effect::Kind::Write && e->target == target) return e->text;
+    return none;
   }
-  bool wrote(const std::string& target) const {
+  bool wrote(std::string_view target) const {
     for (const auto& e : effects)
       if (e.kind == Effect::Kind::Write && e.target == target) return true;
     return false;
   }
 };
 
+// Hashes a name given as any kind of text, so lookups need no copy of it.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
 // The texts of a window's boxes and lists, by control objectName. A missing
 // name reads as an empty text.
-using Fields = std::map<std::string, std::string>;
+using Fields = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
 
-inline std::string fieldText(const Fields& fields, const std::string& name) {
+inline const std::string& fieldText(const Fields& fields, std::string_view name) {
+  static const std::string empty;
   auto it = fields.find(name);
-  return it == fields.end() ? std::string() : it->second;
+  return it == fields.end() ? empty : it->second;
 }
 
 }  // namespace calvexa

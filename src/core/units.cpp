@@ -1,7 +1,5 @@
 #include "core/units.h"
 
-#include <algorithm>
-
 namespace calvexa {
 
 double applyFactor(const UnitFactor& factor, double value) {
@@ -10,10 +8,13 @@ double applyFactor(const UnitFactor& factor, double value) {
   return result;
 }
 
-const UnitFactor* matchUnit(const UnitTable& table, const UnitOrder& order, const std::string& unit) {
-  if (std::find(order.begin(), order.end(), unit) == order.end()) return nullptr;
-  for (const UnitFactor& row : table)
-    if (unit == row.name) return &row;
+const UnitFactor* matchUnit(const UnitTable& table, const UnitOrder& order, std::string_view unit) {
+  for (const UnitFactor& row : table) {
+    if (row.name != unit) continue;
+    for (const std::string& accepted : order)
+      if (accepted == unit) return &row;
+    return nullptr;
+  }
   return nullptr;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace calvexa {
@@ -12,7 +13,7 @@ namespace calvexa {
 // have is 1, which leaves the value exactly as it was, so every row keeps the
 // order of operations its calculation has always used ("x × 0.3048 ÷ 12").
 struct UnitFactor {
-  const char* name;
+  std::string_view name;
   double multiplier = 1;
   double divisors[3] = {1, 1, 1};
 };
@@ -29,7 +30,7 @@ double applyFactor(const UnitFactor& factor, double value);
 
 // The row of `unit` when `order` accepts it (exact, case-sensitive comparison
 // of the whole text); nullptr otherwise, the empty text included.
-const UnitFactor* matchUnit(const UnitTable& table, const UnitOrder& order, const std::string& unit);
+const UnitFactor* matchUnit(const UnitTable& table, const UnitOrder& order, std::string_view unit);
 
 // A unit list as one calculation reads it: the factors, and the names it accepts.
 struct UnitConversion {

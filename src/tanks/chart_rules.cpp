@@ -94,6 +94,7 @@ DivisionCount readDivisions(const std::string& result) {
 }
 
 std::optional<double> answerValue(const std::string& text) {
+  if (text.find(',') == std::string::npos && text != "." && text != "-.") return parseNumber(text);
   std::string digits;
   digits.reserve(text.size());
   for (char c : text)
@@ -102,7 +103,8 @@ std::optional<double> answerValue(const std::string& text) {
   return parseNumber(digits);
 }
 
-double chartVolume(double answer) { return answerValue(maskText(answer, Mask::Grouped3)).value_or(0.0); }
+// What "#,###.000" shows of the answer, read back without its separators.
+double chartVolume(double answer) { return roundedDecimals(answer, 3); }
 
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
                           const ChartProgress& progress) {
@@ -126,11 +128,11 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
     fluid = generalText(h);
     const Outcome row = profile.calculate(fields);
     keepMessages(row, build.effects);
-    const std::optional<double> value = row.wrote(profile.answer) ? answerValue(row.written(profile.answer))
-                                                                   : std::nullopt;
+    const bool answered = row.wrote(profile.answer);
+    const std::optional<double> value = answered ? answerValue(row.written(profile.answer)) : std::nullopt;
     if (!value) {
       // The row's calculation refused: its message once, and no chart.
-      if (row.wrote(profile.answer)) build.effects.show(kAnswerOutOfRangeText);
+      if (answered) build.effects.show(kAnswerOutOfRangeText);
       build.effects.write(profile.fluidBox, fluid);
       if (!answer.empty()) build.effects.write(profile.answer, answer);
       return build;

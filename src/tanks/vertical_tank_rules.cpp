@@ -87,7 +87,7 @@ Outcome circularBottom(const CircularBottomTab& tab, const Fields& fields) {
   const double V = tab.volume(D.value, h.value, H.value, a.value);
   const double answer = applyFactor(*unit.unit, V);
   if (!finite(answer, outcome)) return outcome;
-  if (tab.reportsCubicMetres && std::string(unit.unit->name) == "Cubic Meters")
+  if (tab.reportsCubicMetres && unit.unit->name == "Cubic Meters")
     outcome.show("Diam = " + generalText(D.value) + ", Flu = " + generalText(h.value) +
                  ", Height = " + generalText(H.value) + ", Con = " + generalText(a.value) +
                  ", Answer = " + generalText(V));

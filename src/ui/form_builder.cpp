@@ -68,8 +68,10 @@ QWidget* makeTabs(const ControlSpec& design, QWidget* parent) {
 
 QWidget* makePicture(const ControlSpec& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
 
-QWidget* makeControl(const ControlSpec& design, QWidget* parent) {
+QWidget* makeControl(const ControlSpec& design, QWidget* parent, const DrawingFactory& drawings) {
   switch (design.kind) {
+    case ControlKind::Drawing:
+      return drawings ? drawings(design.picture, parent) : new QWidget(parent);
     case ControlKind::Label:
       return makeLabel(design, parent);
     case ControlKind::NumericBox:
@@ -114,12 +116,13 @@ QWidget* containerFor(const Parent& parent, QWidget* surface, const std::map<QSt
 
 }  // namespace
 
-QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam) {
+QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam,
+                                       const DrawingFactory& drawings) {
   QList<QPointer<QWidget>> controls;
   std::map<QString, QWidget*> built;
   NumericKeyFilterBinding* filter = nullptr;
   for (const ControlSpec& design : table) {
-    QWidget* control = makeControl(design, containerFor(design.parent, surface, built));
+    QWidget* control = makeControl(design, containerFor(design.parent, surface, built), drawings);
     control->setObjectName(design.name);
     control->setGeometry(design.geometry);
     if (!design.tooltip.isEmpty()) control->setToolTip(design.tooltip);

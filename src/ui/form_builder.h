@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/page_table.h"
@@ -29,6 +30,7 @@ enum class ControlKind {
   Button,         // captioned push button
   PictureButton,  // button showing a drawing (picture = resource path)
   Picture,        // drawing (picture = resource path)
+  Drawing,        // drawn by the window itself (picture = what to draw)
   Frame,          // captioned frame; may hold controls
   Line,           // separating line
   Tabs,           // tab control with its pages
@@ -64,7 +66,11 @@ struct ControlSpec {
 // Builds every control of the table on `surface`, in table order, and returns
 // the controls the resizer scales. Numeric boxes get the key filter, which
 // reports refused keys through `seam`.
-QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam);
+// Makes the control of a Drawing row: what to draw, and its parent.
+using DrawingFactory = std::function<QWidget*(const QString& drawing, QWidget* parent)>;
+
+QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam,
+                                       const DrawingFactory& drawings = {});
 
 // The control named `name` among `controls`, or nullptr.
 QWidget* findControl(const QList<QPointer<QWidget>>& controls, const QString& name);

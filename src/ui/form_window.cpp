@@ -50,8 +50,9 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
   window_->surfaceResized();
 }
 
-FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls)
-    : registry_(registry), design_(design), surface_(new FormSurface(this)) {
+FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
+                       DrawingFactory drawings)
+    : registry_(registry), design_(design), drawings_(std::move(drawings)), surface_(new FormSurface(this)) {
   setObjectName(design.name);
   setWindowTitle(design.caption);
   setCentralWidget(surface_);
@@ -61,7 +62,7 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
   std::vector<ControlSpec> now;
   for (const ControlSpec& row : controls)
     (design.pages == PageCreation::OnDemand && row.parent.onPage() ? notBuilt_ : now).push_back(row);
-  controls_ = buildControls(surface_, now, registry.seam());
+  controls_ = buildControls(surface_, now, registry.seam(), drawings_);
   for (const auto& built : controls_) {
     if (auto* tabs = qobject_cast<TabControl*>(built)) {
       const QString name = tabs->objectName();
@@ -106,7 +107,7 @@ void FormWindow::buildWhere(const std::function<bool(const ControlSpec&)>& wante
   for (const ControlSpec& row : notBuilt_) (wanted(row) ? rows : rest).push_back(row);
   if (rows.empty()) return;
   notBuilt_ = std::move(rest);
-  adopt(buildControls(surface_, rows, registry_.seam()));
+  adopt(buildControls(surface_, rows, registry_.seam(), drawings_));
 }
 
 void FormWindow::buildCurrentPages() {

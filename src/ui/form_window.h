@@ -63,7 +63,9 @@ class FormSurface : public QWidget {
 class FormWindow : public QMainWindow {
   Q_OBJECT
  public:
-  FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls);
+  // `drawings` makes the controls of Drawing rows (none: an empty widget).
+  FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
+             DrawingFactory drawings = {});
 
   WindowId windowId() const { return design_.id; }
   WindowRegistry& registry() { return registry_; }
@@ -127,6 +129,7 @@ class FormWindow : public QMainWindow {
 
   WindowRegistry& registry_;
   FormSpec design_;
+  DrawingFactory drawings_;
   FormSurface* surface_;
   StatusPanels* status_ = nullptr;
   QList<QPointer<QWidget>> controls_;

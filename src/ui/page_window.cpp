@@ -65,7 +65,7 @@ void addPage(std::vector<ControlSpec>& c, const PageForm& form, const Page& page
                  .parent = parent,
                  .fontSize = 10});
   if (page.picture.name)
-    c.push_back({.kind = K::Picture,
+    c.push_back({.kind = page.picture.source == PictureSource::Window ? K::Drawing : K::Picture,
                  .name = text(page.picture.name),
                  .geometry = QRect(kPictureLeft, kFirstRowTop, page.picture.width, page.picture.height),
                  .parent = parent,
@@ -165,8 +165,9 @@ const BuiltForm& builtForm(const PageForm& form) {
 
 }  // namespace
 
-PageWindow::PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form)
-    : FormWindow(registry, windowSpec(id, form, builtForm(form)), builtForm(form).controls), form_(form) {
+PageWindow::PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form, DrawingFactory drawings)
+    : FormWindow(registry, windowSpec(id, form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
+      form_(form) {
   bindButtons(controls());
   if (form.tabs) control<TabControl>(form.tabs)->setCurrentIndex(form.firstTab);
 }

@@ -11,7 +11,7 @@ namespace calvexa {
 class PageWindow : public FormWindow {
   Q_OBJECT
  public:
-  PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form);
+  PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form, DrawingFactory drawings = {});
 
   const PageForm& form() const { return form_; }
 

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QEventLoop>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -41,7 +45,46 @@ void QtSeam::showMessage(QWidget* owner, const Message& message) {
   box.exec();
 }
 
-int QtSeam::runDialog(QDialog& dialog) { return dialog.exec(); }
+namespace {
+
+// Ends a local event loop when the window it watches is hidden.
+class HideWatch : public QObject {
+ public:
+  HideWatch(QWidget& window, QEventLoop& loop) : loop_(loop) { window.installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide) loop_.quit();
+    return false;
+  }
+
+ private:
+  QEventLoop& loop_;
+};
+
+}  // namespace
+
+void QtSeam::runModal(QWidget& window) {
+  if (auto* dialog = qobject_cast<QDialog*>(&window)) {
+    dialog->exec();
+    return;
+  }
+  QPointer<QWidget> guard(&window);
+  window.setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  HideWatch watch(window, loop);
+  QObject::connect(&window, &QObject::destroyed, &loop, &QEventLoop::quit);
+  window.show();
+  window.raise();
+  window.activateWindow();
+  loop.exec(QEventLoop::DialogExec);
+  if (guard) guard->setWindowModality(Qt::NonModal);
+}
+
+bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
+  QPrintDialog dialog(&printer, owner);
+  return dialog.exec() == QDialog::Accepted;
+}
 
 namespace {
 

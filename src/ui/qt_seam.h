@@ -16,7 +16,8 @@ QString displayText(const std::string& text);
 class QtSeam : public Seam {
  public:
   void showMessage(QWidget* owner, const Message& message) override;
-  int runDialog(QDialog& dialog) override;
+  void runModal(QWidget& window) override;
+  bool askPrinter(QWidget* owner, QPrinter& printer) override;
   std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;
   void setBusyPointer(bool busy) override;
   void clearClipboard() override;

@@ -10,7 +10,7 @@
 
 #include "core/outcome.h"
 
-class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace calvexa {
@@ -30,9 +30,12 @@ class Seam {
   // A modal box with an OK button; an empty title means "Calvexa".
   virtual void showMessage(QWidget* owner, const Message& message) = 0;
 
-  // Runs one of the program's own modal dialogs until it is closed; returns
-  // its result (QDialog::Accepted or Rejected).
-  virtual int runDialog(QDialog& dialog) = 0;
+  // Shows one of the program's own modal windows (the divisions dialog, the
+  // chart preview) and returns once it is hidden or closed.
+  virtual void runModal(QWidget& window) = 0;
+
+  // The platform's print dialog for `printer`; false when the user cancels.
+  virtual bool askPrinter(QWidget* owner, QPrinter& printer) = 0;
 
   // Progress of a task of `total` steps over `owner`, with Cancel.
   virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) = 0;

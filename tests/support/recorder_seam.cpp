@@ -8,12 +8,15 @@ namespace calvexa {
 
 void RecorderSeam::showMessage(QWidget*, const Message& message) { messages.push_back(message); }
 
-int RecorderSeam::runDialog(QDialog& dialog) {
-  dialogs.push_back(dialog.objectName());
-  dialog.setResult(QDialog::Rejected);
-  if (answerDialog) answerDialog(dialog);
-  if (dialog.isVisible()) dialog.reject();
-  return dialog.result();
+void RecorderSeam::runModal(QWidget& window) {
+  modals.push_back(window.objectName());
+  if (answerModal) answerModal(window);
+  if (window.isVisible()) window.hide();
+}
+
+bool RecorderSeam::askPrinter(QWidget*, QPrinter&) {
+  ++printersAsked;
+  return printerAccepted;
 }
 
 namespace {

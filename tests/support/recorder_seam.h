@@ -2,7 +2,7 @@
 // box, tracks the busy pointer and keeps an in-memory clipboard.
 #pragma once
 
-#include <QDialog>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -15,9 +15,11 @@ namespace calvexa {
 class RecorderSeam : public Seam {
  public:
   void showMessage(QWidget* owner, const Message& message) override;
-  // Records the dialog and lets the test answer it (click its buttons, type
-  // into it); a dialog left open is rejected, so nothing waits for a user.
-  int runDialog(QDialog& dialog) override;
+  // Records the window and lets the test answer it (click its buttons, type
+  // into it); a window left open is hidden, so nothing waits for a user.
+  void runModal(QWidget& window) override;
+  // Records the request; the test says whether the user printed.
+  bool askPrinter(QWidget* owner, QPrinter& printer) override;
   // Records the task; the test may cancel it after a given step.
   std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;
   void setBusyPointer(bool busy) override;
@@ -32,8 +34,10 @@ class RecorderSeam : public Seam {
   void openHelp(QWidget* owner, const QString& path, const QString& section) override;
 
   std::vector<Message> messages;
-  QStringList dialogs;                         // objectNames of the dialogs run, in order
-  std::function<void(QDialog&)> answerDialog;  // what the test does in a dialog
+  QStringList modals;                         // objectNames of the modal windows run, in order
+  std::function<void(QWidget&)> answerModal;  // what the test does in a modal window
+  int printersAsked = 0;
+  bool printerAccepted = false;
   QStringList progressLabels;                  // tasks that reported progress
   int cancelProgressAt = -1;                   // cancel once this step is reached; -1: never
   std::vector<std::string> messageTexts() const;

@@ -1,0 +1,87 @@
+// Charts from the divisions dialog's OK to the preview on screen: the rows
+// through the rule code, then the report laid out and painted into the
+// preview, for 1,000, 10,000 and 100,000 divisions of an upright tank. Each
+// size is measured in a fresh process, so its peak memory is its own.
+//
+//   chart_report_bench              measure every size (offscreen)
+//   chart_report_bench child N      one chart of N divisions, for the measurement
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPrintPreviewWidget>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "tanks/chart_preview.h"
+#include "tanks/chart_rules.h"
+#include "tanks/vertical_tank_rules.h"
+#include "ui/qt_seam.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Peak and present resident memory of this process, in KiB.
+long statusKiB(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
+  return 0;
+}
+
+int child(int divisions) {
+  const calvexa::Fields fields = {{"TbVerticalTankDiameterC", "96"},  {"CboVerticalTankDiameterC", "Inches"},
+                                  {"TbVerticalTankHeightC", "20"},    {"CboVerticalTankHeightC", "Feet"},
+                                  {"TbVerticalFluidHeightC", "1"},    {"CboVerticalFluidHeightC", "Feet"},
+                                  {"TbVerticalConicalHeightC", "30"}, {"CboVerticalConicalHeightC", "Inches"},
+                                  {"CboVerticalLiquidVolumeC", "Gallons (U.S.)"}};
+  int argc = 1;
+  char name[] = "chart_report_bench";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  calvexa::QtSeam seam;
+  const long before = statusKiB("VmHWM:");
+  const auto start = Clock::now();
+  const calvexa::TankChartProfile& profile = calvexa::verticalChartProfile(1);
+  const calvexa::ChartStart chart = calvexa::startChart(profile, fields);
+  calvexa::ChartBuild build = calvexa::buildChartRows(profile, chart, divisions);
+  const auto rows = Clock::now();
+  calvexa::ChartReport report;
+  report.headers = chart.headers;
+  report.footers = {"Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa.", calvexa::kContactPhoneLine,
+                    calvexa::kContactMailLine};
+  report.recordset = std::move(build.recordset);
+  calvexa::ChartPreview preview(report, seam, nullptr);
+  preview.show();
+  QApplication::processEvents();
+  const auto shown = Clock::now();
+  const long after = statusKiB("VmHWM:");
+  std::printf("%d %.4f %.4f %d %.1f\n", divisions, std::chrono::duration<double>(rows - start).count(),
+              std::chrono::duration<double>(shown - start).count(), preview.pageCount(), (after - before) / 1024.0);
+  std::fflush(stdout);
+  std::_Exit(0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "child") == 0) return child(std::atoi(argv[2]));
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  std::printf("%10s %10s %12s %8s %14s\n", "divisions", "rows (s)", "preview (s)", "pages", "peak +MiB");
+  for (const char* size : {"1000", "10000", "100000"}) {
+    const std::string command = std::string("\"") + argv[0] + "\" child " + size;
+    FILE* out = popen(command.c_str(), "r");
+    int divisions = 0, pages = 0;
+    double rows = 0, shown = 0, memory = 0;
+    if (out && std::fscanf(out, "%d %lf %lf %d %lf", &divisions, &rows, &shown, &pages, &memory) == 5)
+      std::printf("%10d %10.3f %12.3f %8d %14.1f\n", divisions, rows, shown, pages, memory);
+    if (out) pclose(out);
+  }
+  return 0;
+}

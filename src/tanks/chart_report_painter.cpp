@@ -1,0 +1,149 @@
+#include "tanks/chart_report_painter.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace calvexa {
+namespace {
+
+constexpr double kGapPoints = 4;     // between text blocks
+constexpr double kColumnPad = 8;     // points between a right-aligned number and the next column
+constexpr double kRuleWidth = 0.75;  // points
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+QFont reportFont(double points, bool bold) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+ChartReportPainter::ChartReportPainter(const ChartReport& report)
+    : report_(report),
+      title_(reportFont(16, true)),
+      header_(reportFont(10)),
+      caption_(reportFont(10, true)),
+      row_(reportFont(9)),
+      footer_(reportFont(8)),
+      heightUnit_(text(report.recordset.heightUnit)),
+      volumeUnit_(text(report.recordset.volumeUnit)) {}
+
+void ChartReportPainter::layout(QPagedPaintDevice& device) {
+  dpi_ = device.logicalDpiY() > 0 ? device.logicalDpiY() : 72;
+  const double unit = dpi_ / 72.0;  // device units per point
+  const QRect paint = device.pageLayout().paintRectPixels(static_cast<int>(dpi_));
+  area_ = QRectF(0, 0, paint.width(), paint.height());
+  const QFontMetricsF title(title_, &device), header(header_, &device), caption(caption_, &device),
+      row(row_, &device), footer(footer_, &device);
+  rowHeight_ = row.lineSpacing();
+  rowsTop_ = title.lineSpacing() + kGapPoints * unit + 3 * header.lineSpacing() + 2 * kGapPoints * unit +
+             caption.lineSpacing() + kGapPoints * unit;
+  footerTop_ = area_.height() - 3 * footer.lineSpacing() - 2 * kGapPoints * unit;
+  rowsPerPage_ = std::max(1, static_cast<int>((footerTop_ - rowsTop_ - kGapPoints * unit) / rowHeight_));
+  pages_ = calvexa::pageCount(report_.recordset.rows.size(), rowsPerPage_);
+  for (int i = 0; i < 4; ++i) columnLeft_[static_cast<std::size_t>(i)] = area_.width() * i / 4;
+  for (int c = 32; c < 127; ++c) charWidth_[static_cast<std::size_t>(c)] = row.horizontalAdvance(QChar(c));
+}
+
+// Numbers are digits, a point and a sign: their widths add up without a
+// layout of the text.
+double ChartReportPainter::numberWidth(const QString& number) const {
+  double width = 0;
+  for (QChar c : number) width += charWidth_[static_cast<std::size_t>(c.unicode() & 0x7f)];
+  return width;
+}
+
+void ChartReportPainter::paintRows(QPainter& painter, int page, double top) const {
+  const auto& rows = report_.recordset.rows;
+  const std::size_t first = static_cast<std::size_t>(page) * static_cast<std::size_t>(rowsPerPage_);
+  const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(rowsPerPage_));
+  const double unit = dpi_ / 72.0;
+  const double heightRight = columnLeft_[1] - kColumnPad * unit;
+  const double volumeRight = columnLeft_[3] - kColumnPad * unit;
+  const double ascent = QFontMetricsF(row_, painter.device()).ascent();
+  painter.setFont(row_);
+  double y = top + ascent;
+  for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
+    const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
+    const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
+    painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
+    painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
+    painter.drawText(QPointF(volumeRight - numberWidth(volume), y), volume);
+    painter.drawText(QPointF(columnLeft_[3], y), volumeUnit_);
+  }
+  // The report ends with a rule under its last row.
+  if (last == rows.size()) {
+    const double rule = y - ascent + kGapPoints * unit / 2;
+    painter.drawLine(QPointF(0, rule), QPointF(area_.width(), rule));
+  }
+}
+
+void ChartReportPainter::paintPage(QPainter& painter, int page) const {
+  const double unit = dpi_ / 72.0;
+  painter.save();
+  painter.setPen(QPen(Qt::black, kRuleWidth * unit));
+  double y = 0;
+  // Page header: title, the three header lines, a rule, the captions, a rule.
+  QFontMetricsF metrics(title_, painter.device());
+  painter.setFont(title_);
+  painter.drawText(QPointF((area_.width() - metrics.horizontalAdvance(QString::fromLatin1(kReportTitle))) / 2,
+                           y + metrics.ascent()),
+                   QString::fromLatin1(kReportTitle));
+  y += metrics.lineSpacing() + kGapPoints * unit;
+  metrics = QFontMetricsF(header_, painter.device());
+  painter.setFont(header_);
+  for (const std::string& line : report_.headers) {
+    painter.drawText(QPointF(0, y + metrics.ascent()), text(line));
+    y += metrics.lineSpacing();
+  }
+  y += kGapPoints * unit;
+  painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
+  y += kGapPoints * unit;
+  metrics = QFontMetricsF(caption_, painter.device());
+  painter.setFont(caption_);
+  for (std::size_t i = 0; i < kColumnCaptions.size(); ++i) {
+    const QString caption = QString::fromLatin1(kColumnCaptions[i]);
+    const bool number = i == 0 || i == 2;
+    const double x = number ? columnLeft_[i + 1] - kColumnPad * unit - metrics.horizontalAdvance(caption)
+                            : columnLeft_[i];
+    painter.drawText(QPointF(x, y + metrics.ascent()), caption);
+  }
+  y += metrics.lineSpacing();
+  painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
+  paintRows(painter, page, rowsTop_);
+  // Page footer: a rule, the three footer lines on the left, the page number on the right.
+  y = footerTop_;
+  painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
+  y += kGapPoints * unit;
+  metrics = QFontMetricsF(footer_, painter.device());
+  painter.setFont(footer_);
+  for (const std::string& line : report_.footers) {
+    painter.drawText(QPointF(0, y + metrics.ascent()), text(line));
+    y += metrics.lineSpacing();
+  }
+  const QString number = text(pageNumberText(page + 1, pages_));
+  painter.drawText(QPointF(area_.width() - metrics.horizontalAdvance(number), y - metrics.descent()), number);
+  painter.restore();
+}
+
+bool ChartReportPainter::print(QPagedPaintDevice& device) {
+  layout(device);
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  for (int page = 0; page < pages_; ++page) {
+    if (page > 0) device.newPage();
+    paintPage(painter, page);
+  }
+  return painter.end();
+}
+
+}  // namespace calvexa

@@ -1,0 +1,53 @@
+// The strapping chart report, painted page by page with QPainter onto any
+// paged device (the preview's printer, a printer, a PDF file): the title, the
+// three header lines, the column captions, the rows in "0.000", the footer
+// lines and "Page: n of m", in an Arial-metric font.
+#pragma once
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+#include <array>
+
+#include "tanks/chart_rules.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace calvexa {
+
+class ChartReportPainter {
+ public:
+  explicit ChartReportPainter(const ChartReport& report);
+
+  // Lays the pages out for `device` (its paint rectangle and resolution).
+  void layout(QPagedPaintDevice& device);
+  int pageCount() const { return pages_; }
+  int rowsPerPage() const { return rowsPerPage_; }
+
+  // Paints page `page` (0 first) with `painter`, open on the laid-out device.
+  void paintPage(QPainter& painter, int page) const;
+  // Paints every page onto `device`, a new page between them; false if the
+  // device could not be painted on (a file that cannot be written).
+  bool print(QPagedPaintDevice& device);
+
+ private:
+  double numberWidth(const QString& text) const;
+  void paintRows(QPainter& painter, int page, double top) const;
+
+  const ChartReport& report_;
+  QFont title_, header_, caption_, row_, footer_;
+  QRectF area_;  // the page's paint rectangle, device units from its top left
+  double dpi_ = 72;
+  double rowHeight_ = 1, rowsTop_ = 0, footerTop_ = 0;
+  std::array<double, 4> columnLeft_{};
+  std::array<double, 128> charWidth_{};  // advance of each ASCII character in the row font
+  int rowsPerPage_ = 1;
+  int pages_ = 1;
+  QString heightUnit_, volumeUnit_;
+};
+
+// Text of the report's font family: Arial, or its metric twin.
+QFont reportFont(double points, bool bold = false);
+
+}  // namespace calvexa

@@ -1,0 +1,80 @@
+#include "tanks/divisions_window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "ui/controls.h"
+#include "ui/numeric_key_filter.h"
+
+namespace calvexa {
+namespace {
+
+using K = ControlKind;
+
+std::vector<ControlSpec> divisionsControls() {
+  return {
+      {.kind = K::Label,
+       .name = "Label1",
+       .caption = "How many divisions do you want of the tank?",
+       .geometry = QRect(16, 14, 300, 22),
+       .captionOf = {"TbTankDivisions"}},
+      {.kind = K::NumericBox, .name = "TbTankDivisions", .caption = "30", .geometry = QRect(16, 42, 120, 24)},
+      {.kind = K::Button, .name = "CmdOkButton", .caption = "&OK", .geometry = QRect(16, 82, 100, 28)},
+      {.kind = K::Button, .name = "CmdCancelButton", .caption = "&Cancel", .geometry = QRect(128, 82, 100, 28)},
+  };
+}
+
+}  // namespace
+
+DivisionsWindow::DivisionsWindow(WindowRegistry& registry)
+    : FormWindow(registry,
+                 {.id = WindowId::TankSections,
+                  .name = "FrmTankSections",
+                  .caption = "Tank Divisions",
+                  .designSize = QSize(332, 124)},
+                 divisionsControls()) {
+  setWindowFlags(Qt::Dialog);
+  // Enter and Escape belong to the dialog: OK and Cancel.
+  control("TbTankDivisions")->setProperty(kDialogKeys, true);
+  connect(control<QAbstractButton>("CmdOkButton"), &QAbstractButton::clicked, this, &DivisionsWindow::ok);
+  connect(control<QAbstractButton>("CmdCancelButton"), &QAbstractButton::clicked, this, &DivisionsWindow::cancel);
+}
+
+void DivisionsWindow::ok() {
+  result_ = control<QLineEdit>("TbTankDivisions")->text();
+  hide();
+}
+
+void DivisionsWindow::cancel() {
+  result_ = QStringLiteral("-97");
+  hide();
+}
+
+void DivisionsWindow::showEvent(QShowEvent* event) {
+  FormWindow::showEvent(event);
+  auto* box = control<QLineEdit>("TbTankDivisions");
+  box->setFocus(Qt::OtherFocusReason);
+  box->selectAll();
+}
+
+void DivisionsWindow::keyPressEvent(QKeyEvent* event) {
+  if (isEnterKey(*event)) {
+    ok();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    cancel();
+    return;
+  }
+  FormWindow::keyPressEvent(event);
+}
+
+// The close box is Cancel: the dialog is never left without a result.
+void DivisionsWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  cancel();
+}
+
+}  // namespace calvexa

@@ -1,0 +1,94 @@
+#include "tanks/tank_window.h"
+
+#include <ctime>
+
+#include "tanks/chart_preview.h"
+#include "tanks/divisions_window.h"
+#include "tanks/tank_picture.h"
+#include "ui/registry.h"
+#include "ui/seam.h"
+
+namespace calvexa {
+namespace {
+
+std::tm localNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+}  // namespace
+
+QWidget* makeTankDrawing(const QString& drawing, QWidget* parent) {
+  TankShape shape{};
+  if (tankShapeNamed(drawing, shape)) return new TankPicture(shape, parent);
+  return new QWidget(parent);
+}
+
+TankWindow::TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles)
+    : PageWindow(registry, id, form, makeTankDrawing), profiles_(profiles) {}
+
+void TankWindow::onPageAction(const Page& page, const PageButton& button) {
+  if (button.action != ButtonAction::PrintChart) return;
+  PrintTankChart(static_cast<int>(&page - form().pages.data()));
+}
+
+// The texts of the page's own boxes, lists and answer.
+Fields TankWindow::pageFields(int page) const {
+  const Fields all = fields();
+  Fields own;
+  for (const PageRow& row : form().pages[static_cast<std::size_t>(page)].rows) {
+    for (const char* name : {row.box, row.list}) {
+      auto it = all.find(std::string_view(name));
+      if (it != all.end()) own.insert(*it);
+    }
+  }
+  return own;
+}
+
+void TankWindow::PrintTankChart(int page) {
+  const TankChartProfile& profile = profiles_(page);
+  Seam& seam = registry().seam();
+  // Steps 2 to 4: the required boxes, then a full tank on the tab.
+  const ChartStart start = startChart(profile, pageFields(page));
+  if (!start.ok()) {
+    apply(start.refused);
+    return;
+  }
+  apply(start.writes);
+  // Step 5: the divisions dialog.
+  auto* dialog = qobject_cast<DivisionsWindow*>(registry().load(WindowId::TankSections));
+  if (!dialog) return;
+  seam.runModal(*dialog);
+  const DivisionCount count = readDivisions(dialog->result().toStdString());
+  if (count.kind == DivisionCount::Kind::Cancel) return;
+  if (count.kind == DivisionCount::Kind::Refused) {
+    seam.showMessage(this, count.message);
+    return;
+  }
+  lastDivisions_ = count.count;
+  // Steps 6 to 8: the rows, with progress and Cancel for a long chart.
+  ChartBuild build;
+  {
+    BusyPointer busy(seam);
+    std::unique_ptr<Progress> progress;
+    if (count.count > kRowsWithProgress)
+      progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), count.count);
+    const ChartProgress report = progress ? ChartProgress([&progress](int done) { return progress->advance(done); })
+                                          : ChartProgress();
+    build = buildChartRows(profile, start, count.count, report);
+  }
+  if (build.cancelled) return;  // the tab stays as the dialog left it
+  apply(build.effects);
+  if (!build.complete) return;
+  // Steps 9 and 10: the footers and the preview.
+  ChartReport report;
+  report.headers = start.headers;
+  report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
+  report.recordset = std::move(build.recordset);
+  ChartPreview preview(report, seam, this);
+  seam.runModal(preview);
+}
+
+}  // namespace calvexa

@@ -1,0 +1,37 @@
+// A tank window: a page window whose pages also print strapping charts and
+// whose pictures are drawings of the tanks.
+#pragma once
+
+#include <functional>
+
+#include "tanks/chart_rules.h"
+#include "ui/page_window.h"
+
+namespace calvexa {
+
+class TankWindow : public PageWindow {
+  Q_OBJECT
+ public:
+  using Profiles = const TankChartProfile& (*)(int page);
+  TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles);
+
+  // The number of divisions the last chart was asked for.
+  int lastDivisions() const { return lastDivisions_; }
+
+  // The chart of `page`: its checks, the divisions dialog, the rows and the
+  // report in its preview.
+  void PrintTankChart(int page);
+
+ protected:
+  void onPageAction(const Page& page, const PageButton& button) override;
+
+ private:
+  Fields pageFields(int page) const;
+  Profiles profiles_;
+  int lastDivisions_ = 0;
+};
+
+// The drawings of the tank pages, by the names their page tables give.
+QWidget* makeTankDrawing(const QString& drawing, QWidget* parent);
+
+}  // namespace calvexa
