@@ -20,10 +20,13 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 QFont reportFont(double points, bool bold) {
   QFont font;
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setFamily(QStringLiteral("Arial"));  // Liberation Sans where Arial is not installed
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
   font.setBold(bold);
+  // Plain Latin text needs no shaping rules: the fast path draws it the same.
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  font.setKerning(false);
   return font;
 }
 
@@ -42,8 +45,8 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   const double unit = dpi_ / 72.0;  // device units per point
   const QRect paint = device.pageLayout().paintRectPixels(static_cast<int>(dpi_));
   area_ = QRectF(0, 0, paint.width(), paint.height());
-  const QFontMetricsF title(title_, &device), header(header_, &device), caption(caption_, &device),
-      row(row_, &device), footer(footer_, &device);
+  const QFontMetricsF title(title_, &device), header(header_, &device), caption(caption_, &device), row(row_, &device),
+      footer(footer_, &device);
   rowHeight_ = row.lineSpacing();
   rowsTop_ = title.lineSpacing() + kGapPoints * unit + 3 * header.lineSpacing() + 2 * kGapPoints * unit +
              caption.lineSpacing() + kGapPoints * unit;
@@ -52,6 +55,7 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   pages_ = calvexa::pageCount(report_.recordset.rows.size(), rowsPerPage_);
   for (int i = 0; i < 4; ++i) columnLeft_[static_cast<std::size_t>(i)] = area_.width() * i / 4;
   for (int c = 32; c < 127; ++c) charWidth_[static_cast<std::size_t>(c)] = row.horizontalAdvance(QChar(c));
+  unitWidth_ = {row.horizontalAdvance(heightUnit_), row.horizontalAdvance(volumeUnit_)};
 }
 
 // Numbers are digits, a point and a sign: their widths add up without a
@@ -60,6 +64,17 @@ double ChartReportPainter::numberWidth(const QString& number) const {
   double width = 0;
   for (QChar c : number) width += charWidth_[static_cast<std::size_t>(c.unicode() & 0x7f)];
   return width;
+}
+
+// A row is drawn as one text when the font's digits are two spaces wide and
+// its point one (Arial's are): spaces then place every column exactly, the
+// same on every row, and the preview records a quarter of the texts.
+bool ChartReportPainter::rowsAsOneText() const {
+  const double space = charWidth_[' '];
+  if (space <= 0 || std::fabs(charWidth_['.'] - space) > 0.01 * space) return false;
+  for (char digit = '0'; digit <= '9'; ++digit)
+    if (std::fabs(charWidth_[static_cast<std::size_t>(digit)] - 2 * space) > 0.01 * space) return false;
+  return true;
 }
 
 void ChartReportPainter::paintRows(QPainter& painter, int page, double top) const {
@@ -72,13 +87,39 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   const double ascent = QFontMetricsF(row_, painter.device()).ascent();
   painter.setFont(row_);
   double y = top + ascent;
-  for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
-    const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
-    const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
-    painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
-    painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
-    painter.drawText(QPointF(volumeRight - numberWidth(volume), y), volume);
-    painter.drawText(QPointF(columnLeft_[3], y), volumeUnit_);
+  if (rowsAsOneText()) {
+    // Spaces between the columns, counted once: from the height's right edge
+    // to its unit, across the unit to the volume's right edge, and on to the
+    // volume's unit. Every row's height ends at the same place, so all agree.
+    const double space = charWidth_[' '];
+    const int toHeightUnit = static_cast<int>(std::lround((columnLeft_[1] - heightRight) / space));
+    const double heightUnitEnd = heightRight + toHeightUnit * space + unitWidth_[0];
+    const int toVolumeEnd = static_cast<int>(std::lround((volumeRight - heightUnitEnd) / space));
+    const int toVolumeUnit = static_cast<int>(std::lround((columnLeft_[3] - volumeRight) / space));
+    QString line;
+    for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
+      const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
+      const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
+      const int volumeSpaces = std::max(1, toVolumeEnd - static_cast<int>(std::lround(numberWidth(volume) / space)));
+      line.clear();
+      line += height;
+      line += QString(toHeightUnit, QLatin1Char(' '));
+      line += heightUnit_;
+      line += QString(volumeSpaces, QLatin1Char(' '));
+      line += volume;
+      line += QString(toVolumeUnit, QLatin1Char(' '));
+      line += volumeUnit_;
+      painter.drawText(QPointF(heightRight - numberWidth(height), y), line);
+    }
+  } else {
+    for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
+      const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
+      const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
+      painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
+      painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
+      painter.drawText(QPointF(volumeRight - numberWidth(volume), y), volume);
+      painter.drawText(QPointF(columnLeft_[3], y), volumeUnit_);
+    }
   }
   // The report ends with a rule under its last row.
   if (last == rows.size()) {
@@ -95,9 +136,9 @@ void ChartReportPainter::paintPage(QPainter& painter, int page) const {
   // Page header: title, the three header lines, a rule, the captions, a rule.
   QFontMetricsF metrics(title_, painter.device());
   painter.setFont(title_);
-  painter.drawText(QPointF((area_.width() - metrics.horizontalAdvance(QString::fromLatin1(kReportTitle))) / 2,
-                           y + metrics.ascent()),
-                   QString::fromLatin1(kReportTitle));
+  painter.drawText(
+      QPointF((area_.width() - metrics.horizontalAdvance(QString::fromLatin1(kReportTitle))) / 2, y + metrics.ascent()),
+      QString::fromLatin1(kReportTitle));
   y += metrics.lineSpacing() + kGapPoints * unit;
   metrics = QFontMetricsF(header_, painter.device());
   painter.setFont(header_);
@@ -113,8 +154,8 @@ void ChartReportPainter::paintPage(QPainter& painter, int page) const {
   for (std::size_t i = 0; i < kColumnCaptions.size(); ++i) {
     const QString caption = QString::fromLatin1(kColumnCaptions[i]);
     const bool number = i == 0 || i == 2;
-    const double x = number ? columnLeft_[i + 1] - kColumnPad * unit - metrics.horizontalAdvance(caption)
-                            : columnLeft_[i];
+    const double x =
+        number ? columnLeft_[i + 1] - kColumnPad * unit - metrics.horizontalAdvance(caption) : columnLeft_[i];
     painter.drawText(QPointF(x, y + metrics.ascent()), caption);
   }
   y += metrics.lineSpacing();

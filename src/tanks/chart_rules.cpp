@@ -1,6 +1,9 @@
 #include "tanks/chart_rules.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 #include "core/identity.h"
 #include "core/input.h"
@@ -72,7 +75,8 @@ ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
   for (std::size_t i = 0; i < start.headers.size(); ++i) start.headers[i] = headerText(profile.headers[i], fields);
   // Step 4: the tab shows a full tank (or only takes the height's unit).
   start.writes.write(profile.fluidList, start.heightUnit);
-  if (profile.fill == FluidFill::BoxAndUnit) start.writes.write(profile.fluidBox, fieldText(fields, profile.steppedBox));
+  if (profile.fill == FluidFill::BoxAndUnit)
+    start.writes.write(profile.fluidBox, fieldText(fields, profile.steppedBox));
   start.fields = fields;
   for (const Effect& effect : start.writes.effects) start.fields[effect.target] = effect.text;
   return start;
@@ -106,42 +110,101 @@ std::optional<double> answerValue(const std::string& text) {
 // What "#,###.000" shows of the answer, read back without its separators.
 double chartVolume(double answer) { return roundedDecimals(answer, 3); }
 
+namespace {
+
+// Rows `from` to `to` (1 first) of a chart: each runs the tab's calculation on
+// the tab's texts with the fluid height replaced. A span stops at a row its
+// calculation refuses, and at Cancel (`progress` answering false, or `stop`
+// set by the other span).
+struct Span {
+  std::vector<ChartRow> rows;
+  Outcome messages;  // what the rows' calculations showed, in order
+  Outcome refusal;   // the refused row's message
+  bool refused = false;
+  bool cancelled = false;
+  std::string fluid;   // the last row's fluid-height text
+  std::string answer;  // the last answer the rows wrote
+};
+
+Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divisions, int from, int to,
+             const ChartProgress& progress, const std::atomic<bool>& stop) {
+  Span span;
+  span.rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
+  Fields fields = start.fields;
+  std::string& fluid = fields[profile.fluidBox];
+  const double H = start.height;
+  for (int i = from; i <= to; ++i) {
+    if (i % 1000 == 0 && (stop.load(std::memory_order_relaxed) || (progress && !progress(i)))) {
+      span.cancelled = true;
+      return span;
+    }
+    const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
+    fluid = generalText(h);
+    const Outcome row = profile.calculate(fields);
+    const bool answered = row.wrote(profile.answer);
+    const std::optional<double> value = answered ? answerValue(row.written(profile.answer)) : std::nullopt;
+    if (!value) {
+      // The row's calculation refused: its message once, and no chart.
+      keepMessages(row, span.refusal);
+      if (answered) span.refusal.show(kAnswerOutOfRangeText);
+      span.refused = true;
+      span.fluid = fluid;
+      return span;
+    }
+    keepMessages(row, span.messages);
+    span.answer = row.written(profile.answer);
+    span.rows.push_back({h, chartVolume(*value)});
+  }
+  span.fluid = fluid;
+  return span;
+}
+
+// Long charts are built in two halves at once, one on a thread of its own.
+constexpr int kRowsForTwoThreads = 20000;
+
+}  // namespace
+
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
                           const ChartProgress& progress) {
   ChartBuild build;
   build.recordset.heightUnit = start.heightUnit;
   build.recordset.volumeUnit = start.volumeUnit;
+  std::atomic<bool> stop = false;
+  std::vector<Span> spans;
+  if (divisions >= kRowsForTwoThreads && std::thread::hardware_concurrency() >= 2) {
+    const int middle = divisions / 2;
+    Span second;
+    std::thread worker([&] { second = runSpan(profile, start, divisions, middle + 1, divisions, {}, stop); });
+    spans.push_back(runSpan(profile, start, divisions, 1, middle, progress, stop));
+    if (spans.front().cancelled || spans.front().refused) stop = true;
+    worker.join();
+    spans.push_back(std::move(second));
+  } else {
+    spans.push_back(runSpan(profile, start, divisions, 1, divisions, progress, stop));
+  }
+  if (spans.front().cancelled) {
+    build.cancelled = true;  // the tab stays as the dialog left it
+    return build;
+  }
+  // The rows in order, up to the first refusal.
   auto& rows = build.recordset.rows;
   rows.reserve(static_cast<std::size_t>(divisions) + 1);
   rows.push_back({0, 0});  // empty, not calculated
-  Fields fields = start.fields;
-  std::string& fluid = fields[profile.fluidBox];
   std::string answer;
-  const double H = start.height;
-  for (int i = 1; i <= divisions; ++i) {
-    if (progress && i % 1000 == 0 && !progress(i)) {
-      build.cancelled = true;
-      build.effects = Outcome{};  // the tab stays as the dialog left it
-      return build;
-    }
-    const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
-    fluid = generalText(h);
-    const Outcome row = profile.calculate(fields);
-    keepMessages(row, build.effects);
-    const bool answered = row.wrote(profile.answer);
-    const std::optional<double> value = answered ? answerValue(row.written(profile.answer)) : std::nullopt;
-    if (!value) {
-      // The row's calculation refused: its message once, and no chart.
-      if (answered) build.effects.show(kAnswerOutOfRangeText);
-      build.effects.write(profile.fluidBox, fluid);
+  for (Span& span : spans) {
+    if (span.cancelled) break;
+    rows.insert(rows.end(), span.rows.begin(), span.rows.end());
+    for (Effect& effect : span.messages.effects) build.effects.effects.push_back(std::move(effect));
+    if (!span.answer.empty()) answer = span.answer;
+    if (span.refused) {
+      for (Effect& effect : span.refusal.effects) build.effects.effects.push_back(std::move(effect));
+      build.effects.write(profile.fluidBox, span.fluid);
       if (!answer.empty()) build.effects.write(profile.answer, answer);
       return build;
     }
-    answer = row.written(profile.answer);
-    rows.push_back({h, chartVolume(*value)});
   }
   if (progress) progress(divisions);
-  build.effects.write(profile.fluidBox, fluid);
+  build.effects.write(profile.fluidBox, spans.back().fluid);
   build.effects.write(profile.answer, answer);
   build.complete = true;
   return build;

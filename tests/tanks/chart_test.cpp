@@ -19,9 +19,12 @@ constexpr double kPi7 = 3.1415926;
 
 // Tab 0: a flat upright tank 2 m across, `height` high, answers in cubic metres.
 Fields flatTank(const char* height, const char* unit = "Meters") {
-  return {{"TbInternalTankDiameter", "2"}, {"CboInternalTankDiameter", "Meters"},
-          {"TbTankHeight", height},        {"CboTankHeight", unit},
-          {"TbLiquidHeight", "1"},         {"CboLiquidHeight", "Centimeters"},
+  return {{"TbInternalTankDiameter", "2"},
+          {"CboInternalTankDiameter", "Meters"},
+          {"TbTankHeight", height},
+          {"CboTankHeight", unit},
+          {"TbLiquidHeight", "1"},
+          {"CboLiquidHeight", "Centimeters"},
           {"CboTankLiquidAnswer", "Cubic Meters"}};
 }
 
@@ -78,10 +81,10 @@ TEST(ChartRows, ATankOfNoHeightHasEveryRowAtZero) {
 
 TEST(ChartRows, AFirstRowThatIsRefusedEndsTheChartWithOneMessage) {
   // Tab 1, every required box filled, but the cone's unit list left empty.
-  Fields f = {{"TbVerticalTankDiameterC", "2"},   {"CboVerticalTankDiameterC", "Meters"},
-              {"TbVerticalTankHeightC", "3"},     {"CboVerticalTankHeightC", "Meters"},
-              {"TbVerticalFluidHeightC", "1"},    {"CboVerticalFluidHeightC", "Meters"},
-              {"TbVerticalConicalHeightC", "1"},  {"CboVerticalLiquidVolumeC", "Litres"},
+  Fields f = {{"TbVerticalTankDiameterC", "2"},  {"CboVerticalTankDiameterC", "Meters"},
+              {"TbVerticalTankHeightC", "3"},    {"CboVerticalTankHeightC", "Meters"},
+              {"TbVerticalFluidHeightC", "1"},   {"CboVerticalFluidHeightC", "Meters"},
+              {"TbVerticalConicalHeightC", "1"}, {"CboVerticalLiquidVolumeC", "Litres"},
               {"TbVerticalLiquidVolumeC", "old"}};
   const ChartBuild built = chart(1, f, 30);
   EXPECT_FALSE(built.complete);
@@ -92,10 +95,14 @@ TEST(ChartRows, AFirstRowThatIsRefusedEndsTheChartWithOneMessage) {
 }
 
 TEST(ChartRows, TheConicalReportBoxShowsOncePerComputedRow) {
-  Fields f = {{"TbVerticalTankDiameterC", "2"},  {"CboVerticalTankDiameterC", "Meters"},
-              {"TbVerticalTankHeightC", "3"},    {"CboVerticalTankHeightC", "Meters"},
-              {"TbVerticalFluidHeightC", "1"},   {"CboVerticalFluidHeightC", "Meters"},
-              {"TbVerticalConicalHeightC", "1"}, {"CboVerticalConicalHeightC", "Meters"},
+  Fields f = {{"TbVerticalTankDiameterC", "2"},
+              {"CboVerticalTankDiameterC", "Meters"},
+              {"TbVerticalTankHeightC", "3"},
+              {"CboVerticalTankHeightC", "Meters"},
+              {"TbVerticalFluidHeightC", "1"},
+              {"CboVerticalFluidHeightC", "Meters"},
+              {"TbVerticalConicalHeightC", "1"},
+              {"CboVerticalConicalHeightC", "Meters"},
               {"CboVerticalLiquidVolumeC", "Cubic Meters"}};
   const ChartBuild built = chart(1, f, 6);
   ASSERT_TRUE(built.complete);
@@ -174,12 +181,11 @@ TEST(Divisions, CountsRoundHalfToEvenAndOnlyWholeCountsAboveZeroPass) {
   };
   using K = DivisionCount::Kind;
   const Case cases[] = {
-      {"30", K::Count, 30},        {"2.5", K::Count, 2},          {"3.5", K::Count, 4},
-      {"1E2", K::Count, 100},      {" 7 ", K::Count, 7},          {"100000", K::Count, 100000},
-      {"-97", K::Cancel, 0},       {"-97.4", K::Cancel, 0},       {"", K::Refused, 0},
-      {"abc", K::Refused, 0},      {"0", K::Refused, 0},          {"0.4", K::Refused, 0},
-      {"-3", K::Refused, 0},       {"100001", K::Refused, 0},     {"1E9", K::Refused, 0},
-      {"1E999", K::Refused, 0},    {"-", K::Refused, 0},
+      {"30", K::Count, 30},  {"2.5", K::Count, 2},         {"3.5", K::Count, 4},   {"1E2", K::Count, 100},
+      {" 7 ", K::Count, 7},  {"100000", K::Count, 100000}, {"-97", K::Cancel, 0},  {"-97.4", K::Cancel, 0},
+      {"", K::Refused, 0},   {"abc", K::Refused, 0},       {"0", K::Refused, 0},   {"0.4", K::Refused, 0},
+      {"-3", K::Refused, 0}, {"100001", K::Refused, 0},    {"1E9", K::Refused, 0}, {"1E999", K::Refused, 0},
+      {"-", K::Refused, 0},
   };
   for (const Case& c : cases) {
     const DivisionCount count = readDivisions(c.text);
@@ -200,8 +206,14 @@ TEST(ChartTexts, AnswersReadBackAndRoundedToThreeDecimals) {
     double volume;
   };
   const Case cases[] = {
-      {"1,234.5678", 1234.568}, {".2500", 0.25}, {"12.", 12},  {".", 0},  {"0", 0},
-      {"6.0625", 6.063},        {"-.0625", -0.063}, {"3.14159265358979", 3.142},
+      {"1,234.5678", 1234.568},
+      {".2500", 0.25},
+      {"12.", 12},
+      {".", 0},
+      {"0", 0},
+      {"6.0625", 6.063},
+      {"-.0625", -0.063},
+      {"3.14159265358979", 3.142},
   };
   for (const Case& c : cases) {
     const std::optional<double> value = answerValue(c.answer);
@@ -234,8 +246,44 @@ TEST(ChartTexts, FooterPageNumbersAndColumns) {
   EXPECT_EQ(pageCount(80, 40), 2);
   EXPECT_EQ(pageCount(81, 40), 3);
   EXPECT_EQ(pageCount(0, 40), 1);
-  EXPECT_EQ(kColumnCaptions, (std::array<const char*, 4>{"Liquid Height", "Height Unit", "Volume Quantity",
-                                                         "Volume Unit"}));
+  EXPECT_EQ(kColumnCaptions,
+            (std::array<const char*, 4>{"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"}));
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// A long chart is built in two halves at once; the rows come out in order,
+// and a refusal in the second half still ends the chart at its first row.
+TEST(ChartRows, ALongChartBuiltInTwoHalvesMatchesTheRowsInOrder) {
+  const int divisions = 40000;
+  const ChartBuild built = chart(0, flatTank("3"), divisions);
+  ASSERT_TRUE(built.complete);
+  const auto& rows = built.recordset.rows;
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(divisions) + 1);
+  for (int i : {1, 19999, 20000, 20001, 39999}) {
+    const double h = i * 3.0 / divisions;
+    EXPECT_EQ(rows[static_cast<std::size_t>(i)].height, h) << i;
+    EXPECT_EQ(rows[static_cast<std::size_t>(i)].volume, rounded3(1 * kPi7 * h)) << i;
+  }
+  EXPECT_EQ(rows.back().height, 3.0);
+  EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), generalText(1 * kPi7 * 3));
+
+  // r² × pi × h overflows from h = 1E308 ÷ (r² × pi) on: past the middle of a 3 m tank.
+  Fields huge = flatTank("3");
+  huge["TbInternalTankDiameter"] = "1.2E154";
+  const ChartBuild refused = chart(0, huge, divisions);
+  EXPECT_FALSE(refused.complete);
+  EXPECT_EQ(refused.effects.messageTexts(), std::vector<std::string>{kAnswerOutOfRangeText});
+  const double r2pi = 0.6E154 * 0.6E154 * kPi7;
+  int firstRefused = 1;
+  while (std::isfinite(r2pi * (firstRefused * 3.0 / divisions))) ++firstRefused;
+  EXPECT_GT(firstRefused, divisions / 2) << "the refusal is in the second half";
+  EXPECT_EQ(refused.recordset.rows.size(), static_cast<std::size_t>(firstRefused));
+  EXPECT_EQ(refused.effects.written("TbLiquidHeight"), generalText(firstRefused * 3.0 / divisions));
 }
 
 }  // namespace
