@@ -139,9 +139,10 @@ class MenuWindowTest : public WindowTest {
 
   // The close box unloads the window and shows its parent; the program goes on.
   void closeReturnsTo(WindowId parent) {
+    const WindowId closed = window->windowId();
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(app.registry->find(id_), nullptr);
+    EXPECT_EQ(app.registry->find(closed), nullptr);
     EXPECT_TRUE(form(parent)->isVisible());
     EXPECT_FALSE(app.quitCalled);
     window = nullptr;

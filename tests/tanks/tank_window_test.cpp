@@ -1,0 +1,232 @@
+// The tank chooser and the upright tank window from the main menu: the
+// chooser's buttons, the window's start state, a calculation, and a chart
+// through the divisions dialog to its preview and back.
+#include <QPrintPreviewWidget>
+
+#include "support/window_test.h"
+#include "tanks/chart_preview.h"
+#include "tanks/divisions_window.h"
+#include "tanks/tank_picture.h"
+#include "tanks/tank_window.h"
+#include "ui/controls.h"
+
+namespace calvexa {
+namespace {
+
+class TankWindows : public MenuWindowTest {
+ protected:
+  TankWindows() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
+
+  FormWindow* chooser() const { return form(WindowId::TankSelection); }
+  void openVertical() {
+    chooser()->control<QAbstractButton>("CmdVerticalTanks")->click();
+    window = form(WindowId::VerticalTank);
+    ASSERT_NE(window, nullptr);
+  }
+  TabControl* tabs() const { return window->control<TabControl>("SSTab1"); }
+  // Every list of tab 0 in metres, the answer in `answer`.
+  void flatTankInMetres(const char* answer) {
+    tabs()->setCurrentIndex(0);
+    for (const char* list : {"CboInternalTankDiameter", "CboTankHeight", "CboLiquidHeight"}) pick(list, "Meters");
+    pick("CboTankLiquidAnswer", answer);
+  }
+  // The divisions dialog answers with `count` and OK, or Cancel.
+  void answerDivisions(const QString& count, bool ok = true) {
+    app.seam.answerModal = [count, ok](QWidget& modal) {
+      if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+        typeInto(dialog, "TbTankDivisions", count);
+        dialog->control<QAbstractButton>(ok ? "CmdOkButton" : "CmdCancelButton")->click();
+      }
+    };
+  }
+};
+
+TEST_F(TankWindows, ChooserHasItsFourButtonsInADiamondAndOpensTheUprightTanks) {
+  EXPECT_EQ(chooser()->windowTitle(), "Select the Tank Type");
+  EXPECT_TRUE(chooser()->isVisible());
+  struct Button {
+    const char* name;
+    QPoint position;  // twips ÷ 15
+    const char* tip;
+    bool enabled;
+  };
+  const Button buttons[] = {
+      {"CmdHorizontalTanks", {80, 16}, "Press button for Horizontal Tank Section", false},
+      {"CmdRectangularTanks", {8, 100}, "Press button for Rectangular Tank Section", false},
+      {"CmdVerticalTanks", {152, 96}, "Press button for Vertical Tank Section", true},
+      {"CmdSphericalTank", {80, 176}, "Press button for Spherical Tank Section", false},
+  };
+  QWidget* previous = nullptr;
+  for (const Button& b : buttons) {
+    QWidget* button = chooser()->control(b.name);
+    ASSERT_NE(button, nullptr) << b.name;
+    EXPECT_EQ(button->geometry(), QRect(b.position, QSize(73, 81))) << b.name;
+    EXPECT_EQ(button->toolTip(), b.tip);
+    EXPECT_EQ(button->isEnabled(), b.enabled) << b.name << ": no placeholder window";
+    if (previous) {
+      EXPECT_EQ(previous->nextInFocusChain(), button) << "tab order";
+    }
+    previous = button;
+  }
+  EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use",
+                                          "&Horizontal Tanks", "&Main Menu", "&Pipeline Volume", "&Rectangular Tank",
+                                          "&Spherical Tank", "&Vertical Tanks", "-", "E&xit"}));
+  EXPECT_EQ(menuCaptions(1), QStringList({"&About...", "-", "&Help File"}));
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileVertical")->isEnabled());
+  EXPECT_FALSE(menuItem(chooser(), "MnuFileHorizontal")->isEnabled());
+  const int brackets = app.seam.busyBrackets;
+  openVertical();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(chooser()->isVisible());
+  EXPECT_EQ(app.seam.busyBrackets, brackets + 1);
+  EXPECT_EQ(app.seam.busyDepth, 0);
+}
+
+TEST_F(TankWindows, UprightWindowOpensOnTabSevenWithEveryUnitEmpty) {
+  openVertical();
+  EXPECT_EQ(window->windowTitle(), "Vertical Tank Calculations");
+  ASSERT_EQ(tabs()->count(), 8);
+  EXPECT_EQ(tabs()->currentIndex(), 7);
+  EXPECT_EQ(tabs()->tabText(7), "Elliptical Tank (S)");
+  EXPECT_EQ(window->statusPanels()->text(), "Press F1 for Help");
+  EXPECT_EQ(text("TbEllipticalSphericalHeightS"), "1");
+  EXPECT_EQ(text("CboEllipticalWidthDiameterS"), "");
+  EXPECT_EQ(items("CboEllipticalWidthDiameterS"),
+            QStringList({"Centimeters", "Feet", "Inches", "Meters", "Millimeters"}));
+  EXPECT_EQ(items("CboTankLiquidAnswer"), QStringList({"Cubic Feet", "Cubic Meters", "Drums (208 litre)",
+                                                       "Gallons (Canada)", "Gallons (U.S.)", "Litres"}));
+  EXPECT_FALSE(window->control<QComboBox>("CboTankLiquidAnswer")->isEditable()) << "pick-only";
+  EXPECT_EQ(text("CmdPrintVerticalTankFlat"), "&Print Chart with Data");
+  EXPECT_NE(qobject_cast<TankPicture*>(window->control("Picture8")), nullptr);
+  EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu",
+                                          "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
+  EXPECT_EQ(menuCaptions(1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
+  // Calculate on tab 0 at once reports the diameter's unit first.
+  tabs()->setCurrentIndex(0);
+  click("CmdCalcVerticalTankVol");
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{"An improper Internal Tank Diameter measurement has been "
+                                                     "chosen. Re-choose a Unit with the mouse."});
+  EXPECT_EQ(text("TbTankLiquidAnswer"), "");
+}
+
+TEST_F(TankWindows, FlatTankWorkedValueAndItsStateKeptThroughTheChooser) {
+  openVertical();
+  flatTankInMetres("Litres");
+  type("TbInternalTankDiameter", "2");
+  type("TbTankHeight", "3");
+  type("TbLiquidHeight", "1");
+  click("CmdCalcVerticalTankVol");
+  // r = 1 m, h = 1 m: 3.1415926 m³, in litres.
+  EXPECT_EQ(text("TbTankLiquidAnswer"), "3141.5926");
+  trigger("MnuFileTankSelection");
+  EXPECT_TRUE(chooser()->isVisible());
+  FormWindow* before = window;
+  openVertical();
+  EXPECT_EQ(window, before);
+  EXPECT_EQ(tabs()->currentIndex(), 0);
+  EXPECT_EQ(text("TbTankLiquidAnswer"), "3141.5926");
+  closeReturnsTo(WindowId::TankSelection);
+}
+
+TEST_F(TankWindows, ChartFromThePrintButtonToThePreviewAndBack) {
+  openVertical();
+  flatTankInMetres("Cubic Meters");
+  type("TbInternalTankDiameter", "2");
+  type("TbTankHeight", "3");
+  type("TbLiquidHeight", "1");
+  int pages = 0;
+  QString title;
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      EXPECT_EQ(dialog->windowTitle(), "Tank Divisions");
+      EXPECT_EQ(textOf(dialog, "TbTankDivisions"), "30");
+      EXPECT_EQ(text("TbLiquidHeight"), "3") << "the tab shows a full tank before the dialog";
+      EXPECT_EQ(text("CboLiquidHeight"), "Meters");
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+    } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
+      title = preview->windowTitle();
+      pages = preview->pageCount();
+      EXPECT_TRUE(preview->isModal());
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections", "DataReportChart"}));
+  EXPECT_EQ(title, "Chart Results");
+  EXPECT_EQ(pages, 1) << "31 rows fit one page";
+  EXPECT_TRUE(app.seam.messages.empty());
+  // The tab ends showing the full tank: 3 m of a 1 m radius.
+  EXPECT_EQ(text("TbLiquidHeight"), "3");
+  EXPECT_EQ(text("TbTankLiquidAnswer"), "9.4247778");
+  EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 30);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(app.seam.busyDepth, 0);
+}
+
+TEST_F(TankWindows, ChartRefusalsCancelAndTheCountKept) {
+  openVertical();
+  flatTankInMetres("Litres");
+  type("TbLiquidHeight", "2");
+  // An empty required box: its message, nothing changes, no dialog.
+  type("TbTankHeight", "");
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{"Please type a Tank Height value"});
+  EXPECT_TRUE(app.seam.modals.isEmpty());
+  EXPECT_EQ(text("TbLiquidHeight"), "2");
+  // Cancel: the tab keeps the full-tank fluid height and its old answer.
+  type("TbTankHeight", "4");
+  answerDivisions("", false);
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"}));
+  EXPECT_EQ(text("TbLiquidHeight"), "4");
+  EXPECT_EQ(text("TbTankLiquidAnswer"), "");
+  // A count that is no whole number above zero: one message, no chart.
+  answerDivisions("0");
+  click("CmdPrintVerticalTankFlat");
+  ASSERT_EQ(app.seam.messages.size(), 1u);
+  EXPECT_EQ(app.seam.modals.size(), 2) << "no preview";
+  app.seam.messages.clear();
+  // The dialog is hidden, not unloaded: the count typed last is there again.
+  answerDivisions("12");
+  click("CmdPrintVerticalTankFlat");
+  app.seam.answerModal = [](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      EXPECT_EQ(textOf(dialog, "TbTankDivisions"), "12");
+      dialog->close();  // the close box is Cancel
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(app.seam.modals.last(), "FrmTankSections");
+  EXPECT_TRUE(app.seam.messages.empty());
+}
+
+TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
+  openVertical();
+  auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(WindowId::TankSections));
+  ASSERT_NE(dialog, nullptr);
+  dialog->show();
+  auto* box = dialog->control<QLineEdit>("TbTankDivisions");
+  typeInto(dialog, "TbTankDivisions", "45");
+  QTest::keyClick(box, Qt::Key_Return);
+  EXPECT_EQ(dialog->result(), "45");
+  EXPECT_FALSE(dialog->isVisible());
+  dialog->show();
+  QTest::keyClick(box, Qt::Key_Escape);
+  EXPECT_EQ(dialog->result(), "-97");
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(app.seam.messages.empty()) << "neither key is refused as an improper number";
+}
+
+TEST_F(TankWindows, LongChartsShowProgressThatCancels) {
+  openVertical();
+  flatTankInMetres("Litres");
+  answerDivisions("6000");
+  app.seam.cancelProgressAt = 3000;
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(app.seam.progressLabels.size(), 1);
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"})) << "no preview after Cancel";
+  EXPECT_EQ(text("TbLiquidHeight"), "1") << "the full tank of step 4: the tank is 1 m high";
+  EXPECT_EQ(text("TbTankLiquidAnswer"), "");
+}
+
+}  // namespace
+}  // namespace calvexa
