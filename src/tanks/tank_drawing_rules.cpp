@@ -156,7 +156,7 @@ TankDrawing drawTank(TankShape shape, const TankDimensions& dimensions) {
     const double oval = std::max(0.0, dimensions.depth) / 2 * 0.3;  // the oval top, seen from a little above
     d.outline.push_back(ellipse(0, H, r, oval));
     d.marks.push_back({{-r, top + oval + gap}, {r, top + oval + gap}, "Internal Tank Width", DimensionMark::Side::Above});
-    d.marks.push_back({{0, H - oval}, {0, H + oval}, "Internal Tank Depth", DimensionMark::Side::Inside});
+    d.marks.push_back({{0, H - oval}, {0, H + oval}, "Internal Tank Depth", DimensionMark::Side::Below});
   } else {
     d.marks.push_back({{-r, top + gap}, {r, top + gap}, "Internal Tank Diameter", DimensionMark::Side::Above});
   }

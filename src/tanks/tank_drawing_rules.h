@@ -41,7 +41,7 @@ using Polyline = std::vector<DrawPoint>;
 
 // A dimension line from `from` to `to` with its label beside it.
 struct DimensionMark {
-  enum class Side { Above, Left, Right, Inside };
+  enum class Side { Above, Left, Right, Inside, Below };
   DrawPoint from;
   DrawPoint to;
   std::string label;

@@ -73,6 +73,11 @@ void drawMark(QPainter& painter, const DimensionMark& mark, const Scale& scale) 
     case DimensionMark::Side::Inside:
       painter.drawText(QPointF(middle.x() + 3, middle.y() + metrics.ascent() / 2), label);
       break;
+    case DimensionMark::Side::Below: {
+      const QPointF low = a.y() > b.y() ? a : b;
+      painter.drawText(QPointF(low.x() - textWidth / 2, low.y() + metrics.ascent() + 2), label);
+      break;
+    }
     case DimensionMark::Side::Left:
     case DimensionMark::Side::Right: {
       // Up the line, read from below (left) or from above (right).

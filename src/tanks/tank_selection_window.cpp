@@ -58,7 +58,7 @@ TankSelectionWindow::TankSelectionWindow(WindowRegistry& registry)
                  {.id = WindowId::TankSelection,
                   .name = "FrmTankSelection",
                   .caption = "Select the Tank Type",
-                  .designSize = QSize((2280 + 1095) / kTwips + 8, (2640 + 1215) / kTwips + 16)},
+                  .designSize = QSize(300, (2640 + 1215) / kTwips + 16)},
                  selectionControls()) {
   for (const TankButton& b : kButtons) {
     auto* picture = control<QAbstractButton>(b.name);

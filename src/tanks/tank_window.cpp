@@ -60,6 +60,7 @@ void TankWindow::PrintTankChart(int page) {
   // Step 5: the divisions dialog.
   auto* dialog = qobject_cast<DivisionsWindow*>(registry().load(WindowId::TankSections));
   if (!dialog) return;
+  dialog->move(geometry().center() - dialog->rect().center());
   seam.runModal(*dialog);
   const DivisionCount count = readDivisions(dialog->result().toStdString());
   if (count.kind == DivisionCount::Kind::Cancel) return;
