@@ -69,8 +69,7 @@ ChartPreview::ChartPreview(const ChartReport& report, Seam& seam, QWidget* owner
   connect(close, &QToolButton::clicked, this, &QDialog::accept);
 
   auto* bar = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{first, previous, pageLabel_, next, last})
-    bar->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{first, previous, pageLabel_, next, last}) bar->addWidget(w);
   bar->addSpacing(16);
   for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, fitWidth, fitPage}) bar->addWidget(w);
   bar->addStretch(1);

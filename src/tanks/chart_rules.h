@@ -75,7 +75,7 @@ struct ChartRecordset {
 struct ChartStart {
   Outcome refused;
   Outcome writes;
-  Fields fields;  // the tab's texts with the writes applied
+  Fields fields;      // the tab's texts with the writes applied
   double height = 0;  // H as typed in its own unit
   std::string heightUnit, volumeUnit;
   std::array<std::string, 3> headers;
@@ -136,11 +136,11 @@ struct ChartReport {
   std::array<std::string, 3> footers;
   ChartRecordset recordset;
 };
-extern const char* const kReportTitle;                  // "Calvexa"
+extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
-std::string rowHeightText(double height);                // "0.000"
-std::string rowVolumeText(double volume);                // "0.000"
-std::string pageNumberText(int page, int pages);         // "Page: 3 of 12"
+std::string rowHeightText(double height);                 // "0.000"
+std::string rowVolumeText(double volume);                 // "0.000"
+std::string pageNumberText(int page, int pages);          // "Page: 3 of 12"
 // Pages needed for `rows` rows at `rowsPerPage` a page (at least one page).
 int pageCount(std::size_t rows, int rowsPerPage);
 

@@ -19,18 +19,34 @@ enum class TankShape {
   EllipticalConical,
   EllipticalEllipsoidal,
   EllipticalSpherical,
+  HorizontalFlat,
+  HorizontalEllipsoidal,
+  HorizontalConical,
+  HorizontalGuppy,
+  HorizontalEllipticalFlat,
+  HorizontalEllipticalConical,
+  HorizontalEllipticalEllipsoidal,
+  HorizontalEllipticalGuppy,
+  Rectangular,
+  Spherical,
 };
 
-// The dimensions a drawing needs, all in one length unit. For upright tanks:
-// width (the diameter, or the width of an elliptical tank), depth (front to
-// back, elliptical tanks), height (total, from the lowest point), bottom (the
-// depth "a" of the cone, ellipsoid or spherical segment) and fluid.
+// The dimensions a drawing needs, all in one length unit.
+// Upright tanks: width (the diameter, or an elliptical tank's width), depth
+// (front to back, elliptical tanks), height (total, from the lowest point),
+// bottom (the depth "a" of the cone, ellipsoid or spherical segment), fluid.
+// Horizontal tanks: height (the diameter, or an elliptical tank's internal
+// height), width (an elliptical tank's internal width), length (the shell),
+// bottom (the length "a" of each head), fluid.
+// Rectangular tanks: length, depth (the width), height, fluid.
+// Spherical tanks: height (the diameter), fluid.
 struct TankDimensions {
   double width = 1;
   double depth = 1;
   double height = 1;
   double bottom = 0;
   double fluid = 0;
+  double length = 1;
 };
 
 struct DrawPoint {
@@ -50,20 +66,21 @@ struct DimensionMark {
 
 struct TankDrawing {
   std::vector<Polyline> outline;  // the tank's walls (open or closed lines)
-  Polyline liquid;                // the liquid's cross-section, a closed polygon
+  std::vector<Polyline> liquid;   // the liquid, closed polygons (a side view, an end view)
   std::vector<Polyline> faults;   // parts that make the tank impossible, drawn in red
   std::vector<DimensionMark> marks;
   double left = 0, right = 0, bottom = 0, top = 0;  // the extent of outline and marks
 };
 
-// The dimensions each picture shows before any value is typed: a tank about
-// twice as high as it is wide, half full, with a bottom a fifth of its height.
+// The dimensions each picture shows before any value is typed: a tank a
+// little over half full, its bottom or heads a fifth of its size.
 TankDimensions typicalDimensions(TankShape shape);
 
 // The drawing of `shape` with `dimensions`. A bottom deeper than the tank
 // allows or a fluid height above the top is drawn as it is, those parts
-// listed among the faults; sizes that draw nothing (zero or negative widths
-// or heights) give an empty drawing.
+// listed among the faults; sizes that draw nothing (zero or negative widths,
+// lengths or heights, or any size that is not a number) give an empty
+// drawing.
 TankDrawing drawTank(TankShape shape, const TankDimensions& dimensions);
 
 }  // namespace calvexa

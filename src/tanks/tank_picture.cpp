@@ -23,6 +23,16 @@ constexpr std::pair<const char*, TankShape> kShapeNames[] = {
     {"elliptical-conical", TankShape::EllipticalConical},
     {"elliptical-ellipsoidal", TankShape::EllipticalEllipsoidal},
     {"elliptical-spherical", TankShape::EllipticalSpherical},
+    {"horizontal-flat", TankShape::HorizontalFlat},
+    {"horizontal-ellipsoidal", TankShape::HorizontalEllipsoidal},
+    {"horizontal-conical", TankShape::HorizontalConical},
+    {"horizontal-guppy", TankShape::HorizontalGuppy},
+    {"horizontal-elliptical-flat", TankShape::HorizontalEllipticalFlat},
+    {"horizontal-elliptical-conical", TankShape::HorizontalEllipticalConical},
+    {"horizontal-elliptical-ellipsoidal", TankShape::HorizontalEllipticalEllipsoidal},
+    {"horizontal-elliptical-guppy", TankShape::HorizontalEllipticalGuppy},
+    {"rectangular", TankShape::Rectangular},
+    {"spherical", TankShape::Spherical},
 };
 
 // Maps tank coordinates (y up) into the widget's area, keeping proportions.
@@ -75,7 +85,7 @@ void drawMark(QPainter& painter, const DimensionMark& mark, const Scale& scale) 
       break;
     case DimensionMark::Side::Below: {
       const QPointF low = a.y() > b.y() ? a : b;
-      painter.drawText(QPointF(low.x() - textWidth / 2, low.y() + metrics.ascent() + 2), label);
+      painter.drawText(QPointF(middle.x() - textWidth / 2, low.y() + metrics.ascent() + 2), label);
       break;
     }
     case DimensionMark::Side::Left:
@@ -124,11 +134,9 @@ void TankPicture::paintEvent(QPaintEvent*) {
   if (drawing_.outline.empty()) return;
   const double margin = QFontMetricsF(font).height() + 6;
   const Scale scale = fit(drawing_, QRectF(rect()).adjusted(margin, margin, -margin, -margin / 2));
-  if (!drawing_.liquid.empty()) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kLiquid);
-    painter.drawPolygon(polygon(drawing_.liquid, scale));
-  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kLiquid);
+  for (const Polyline& liquid : drawing_.liquid) painter.drawPolygon(polygon(liquid, scale));
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(kWall, 1.6));
   for (const Polyline& line : drawing_.outline) painter.drawPolyline(polygon(line, scale));

@@ -51,11 +51,7 @@ const UnitConversion kTankDiameters = {&kDiameterToRadius, &kLengthItems};
 const UnitConversion kTankVolumes = {&kCubicMetresTo, &kVolumeItems};
 
 std::optional<double> LengthToMetres(double x, const std::string& unit) { return convert(kTankLengths, x, unit); }
-std::optional<double> DiameterToRadius(double x, const std::string& unit) {
-  return convert(kTankDiameters, x, unit);
-}
-std::optional<double> CubicMetresToAnswer(double V, const std::string& unit) {
-  return convert(kTankVolumes, V, unit);
-}
+std::optional<double> DiameterToRadius(double x, const std::string& unit) { return convert(kTankDiameters, x, unit); }
+std::optional<double> CubicMetresToAnswer(double V, const std::string& unit) { return convert(kTankVolumes, V, unit); }
 
 }  // namespace calvexa

@@ -76,8 +76,8 @@ void TankWindow::PrintTankChart(int page) {
     std::unique_ptr<Progress> progress;
     if (count.count > kRowsWithProgress)
       progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), count.count);
-    const ChartProgress report = progress ? ChartProgress([&progress](int done) { return progress->advance(done); })
-                                          : ChartProgress();
+    const ChartProgress report =
+        progress ? ChartProgress([&progress](int done) { return progress->advance(done); }) : ChartProgress();
     build = buildChartRows(profile, start, count.count, report);
   }
   if (build.cancelled) return;  // the tab stays as the dialog left it

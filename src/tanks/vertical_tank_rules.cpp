@@ -88,9 +88,8 @@ Outcome circularBottom(const CircularBottomTab& tab, const Fields& fields) {
   const double answer = applyFactor(*unit.unit, V);
   if (!finite(answer, outcome)) return outcome;
   if (tab.reportsCubicMetres && unit.unit->name == "Cubic Meters")
-    outcome.show("Diam = " + generalText(D.value) + ", Flu = " + generalText(h.value) +
-                 ", Height = " + generalText(H.value) + ", Con = " + generalText(a.value) +
-                 ", Answer = " + generalText(V));
+    outcome.show("Diam = " + generalText(D.value) + ", Flu = " + generalText(h.value) + ", Height = " +
+                 generalText(H.value) + ", Con = " + generalText(a.value) + ", Answer = " + generalText(V));
   outcome.write(tab.answer, generalText(answer));
   return outcome;
 }
@@ -285,100 +284,108 @@ PagePicture drawing(const char* name, const char* shape) {
 }  // namespace
 
 const PageForm& verticalTankForm() {
-  static const PageForm form = {
-      .name = "FrmVerticalTank",
-      .caption = "Vertical Tank Calculations",
-      .tabs = "SSTab1",
-      .tabsPerRow = 2,
-      .firstTab = 7,
-      .pages =
-          {
-              {.tab = "Vertical Tank (Flat)",
-               .heading = "Determine the liquid volume from the flat tank bottom of a circular vertical tank",
-               .picture = drawing("Picture1", "vertical-flat"),
-               .rows = {lengthRow("Internal Tank Diameter:", "TbInternalTankDiameter", "CboInternalTankDiameter"),
-                        lengthRow("Total Tank Height:", "TbTankHeight", "CboTankHeight"),
-                        lengthRow("Fluid Height:", "TbLiquidHeight", "CboLiquidHeight"),
-                        answerRow("TbTankLiquidAnswer", "CboTankLiquidAnswer")},
-               .buttons = buttons("CmdCalcVerticalTankVol", "CmdPrintVerticalTankFlat"),
-               .calculate = CalcVerticalFlat},
-              {.tab = "Vertical Tank (C)",
-               .heading = "Determine the volume in a circular vertical tank with a conical bottom",
-               .picture = drawing("Picture2", "vertical-conical"),
-               .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
-                        lengthRow("Total Tank Height:", "TbVerticalTankHeightC", "CboVerticalTankHeightC"),
-                        lengthRow("Fluid Height:", "TbVerticalFluidHeightC", "CboVerticalFluidHeightC"),
-                        lengthRow("Conical Height: (a)", "TbVerticalConicalHeightC", "CboVerticalConicalHeightC"),
-                        answerRow("TbVerticalLiquidVolumeC", "CboVerticalLiquidVolumeC")},
-               .buttons = buttons("CmdCalcVerticalTankC", "CmdPrintVerticalTankC"),
-               .calculate = CalcVerticalConical},
-              {.tab = "Vertical Tank (E)",
-               .heading = "Determine the volume in a circular vertical tank with an Ellipsoidal bottom",
-               .picture = drawing("Picture3", "vertical-ellipsoidal"),
-               .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterE", "CboVerticalTankDiameterE"),
-                        lengthRow("Total Tank Height:", "TbVerticalTankHeightE", "CboVerticalTankHeightE"),
-                        lengthRow("Fluid Height:", "TbVerticalFluidHeightE", "CboVerticalFluidHeightE"),
-                        lengthRow("Ellipsoidal Height: (a)", "TbVerticalConicalHeightE", "CboVerticalConicalHeightE"),
-                        answerRow("TbVerticalLiquidVolumeE", "CboVerticalLiquidVolumeE")},
-               .buttons = buttons("CmdCalcVerticalTankE", "CmdPrintVerticalTankE"),
-               .calculate = CalcVerticalEllipsoidal},
-              {.tab = "Vertical Tank (S)",
-               .heading = "Determine the volume in a circular vertical tank with a spherical bottom",
-               .picture = drawing("Picture4", "vertical-spherical"),
-               .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterS", "CboVerticalTankDiameterS"),
-                        lengthRow("Total Tank Height:", "TbVerticalTankHeightS", "CboVerticalTankHeightS"),
-                        lengthRow("Fluid Height:", "TbVerticalFluidHeightS", "CboVerticalFluidHeightS"),
-                        lengthRow("Spherical Height: (a)", "TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS"),
-                        answerRow("TbVerticalLiquidVolumeS", "CboVerticalLiquidVolumeS")},
-               .buttons = buttons("CmdCalcVerticalTankS", "CmdPrintVerticalTankS"),
-               .calculate = CalcVerticalSpherical},
-              {.tab = "Elliptical Tank (Flat)",
-               .heading = "Determine the liquid volume from the flat tank bottom of an Elliptical vertical tank",
-               .picture = drawing("Picture5", "elliptical-flat"),
-               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF"),
-                        lengthRow("Total Tank Depth:", "TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"),
-                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
-                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"),
-                        answerRow("TbEllipticalLiquidAnswerF", "CboEllipticalLiquidAnswerF")},
-               .buttons = buttons("CmdCalcEllipticalTankVolF", "CmdPrintEllipticalTankVolF"),
-               .calculate = CalcVerticalEllipticalFlat},
-              {.tab = "Elliptical Tank (C)",
-               .heading = "Determine the volume in an Elliptical vertical tank with a conical bottom",
-               .picture = drawing("Picture6", "elliptical-conical"),
-               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"),
+  static const PageForm form =
+      {
+          .name = "FrmVerticalTank",
+          .caption = "Vertical Tank Calculations",
+          .tabs = "SSTab1",
+          .tabsPerRow = 2,
+          .firstTab = 7,
+          .pages =
+              {
+                  {.tab = "Vertical Tank (Flat)",
+                   .heading = "Determine the liquid volume from the flat tank bottom of a circular vertical tank",
+                   .picture = drawing("Picture1", "vertical-flat"),
+                   .rows = {lengthRow("Internal Tank Diameter:", "TbInternalTankDiameter", "CboInternalTankDiameter"),
+                            lengthRow("Total Tank Height:", "TbTankHeight", "CboTankHeight"),
+                            lengthRow("Fluid Height:", "TbLiquidHeight", "CboLiquidHeight"),
+                            answerRow("TbTankLiquidAnswer", "CboTankLiquidAnswer")},
+                   .buttons = buttons("CmdCalcVerticalTankVol", "CmdPrintVerticalTankFlat"),
+                   .calculate = CalcVerticalFlat},
+                  {.tab = "Vertical Tank (C)",
+                   .heading = "Determine the volume in a circular vertical tank with a conical bottom",
+                   .picture = drawing("Picture2", "vertical-conical"),
+                   .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
+                            lengthRow("Total Tank Height:", "TbVerticalTankHeightC", "CboVerticalTankHeightC"),
+                            lengthRow("Fluid Height:", "TbVerticalFluidHeightC", "CboVerticalFluidHeightC"),
+                            lengthRow("Conical Height: (a)", "TbVerticalConicalHeightC", "CboVerticalConicalHeightC"),
+                            answerRow("TbVerticalLiquidVolumeC", "CboVerticalLiquidVolumeC")},
+                   .buttons = buttons("CmdCalcVerticalTankC", "CmdPrintVerticalTankC"),
+                   .calculate = CalcVerticalConical},
+                  {.tab = "Vertical Tank (E)",
+                   .heading = "Determine the volume in a circular vertical tank with an Ellipsoidal bottom",
+                   .picture = drawing("Picture3", "vertical-ellipsoidal"),
+                   .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterE", "CboVerticalTankDiameterE"),
+                            lengthRow("Total Tank Height:", "TbVerticalTankHeightE", "CboVerticalTankHeightE"),
+                            lengthRow("Fluid Height:", "TbVerticalFluidHeightE", "CboVerticalFluidHeightE"),
+                            lengthRow("Ellipsoidal Height: (a)", "TbVerticalConicalHeightE",
+                                      "CboVerticalConicalHeightE"),
+                            answerRow("TbVerticalLiquidVolumeE", "CboVerticalLiquidVolumeE")},
+                   .buttons = buttons("CmdCalcVerticalTankE", "CmdPrintVerticalTankE"),
+                   .calculate = CalcVerticalEllipsoidal},
+                  {.tab = "Vertical Tank (S)",
+                   .heading = "Determine the volume in a circular vertical tank with a spherical bottom",
+                   .picture = drawing("Picture4", "vertical-spherical"),
+                   .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterS", "CboVerticalTankDiameterS"),
+                            lengthRow("Total Tank Height:", "TbVerticalTankHeightS", "CboVerticalTankHeightS"),
+                            lengthRow("Fluid Height:", "TbVerticalFluidHeightS", "CboVerticalFluidHeightS"),
+                            lengthRow("Spherical Height: (a)", "TbVerticalSphericalHeightS",
+                                      "CboVerticalSphericalHeightS"),
+                            answerRow("TbVerticalLiquidVolumeS", "CboVerticalLiquidVolumeS")},
+                   .buttons = buttons("CmdCalcVerticalTankS", "CmdPrintVerticalTankS"),
+                   .calculate = CalcVerticalSpherical},
+                  {.tab = "Elliptical Tank (Flat)",
+                   .heading = "Determine the liquid volume from the flat tank bottom of an Elliptical vertical tank",
+                   .picture = drawing("Picture5", "elliptical-flat"),
+                   .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterF",
+                                      "CboEllipticalWidthDiameterF"),
+                            lengthRow("Total Tank Depth:", "TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"),
+                            lengthRow("Total Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
+                            lengthRow("Fluid Height:", "TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"),
+                            answerRow("TbEllipticalLiquidAnswerF", "CboEllipticalLiquidAnswerF")},
+                   .buttons = buttons("CmdCalcEllipticalTankVolF", "CmdPrintEllipticalTankVolF"),
+                   .calculate = CalcVerticalEllipticalFlat},
+                  {.tab = "Elliptical Tank (C)",
+                   .heading = "Determine the volume in an Elliptical vertical tank with a conical bottom",
+                   .picture = drawing("Picture6", "elliptical-conical"),
+                   .rows =
+                       {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"),
                         lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC"),
                         lengthRow("Total Tank Height:", "TbEllipticalTankHeightC", "CboEllipticalTankHeightC"),
                         lengthRow("Fluid Height:", "TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"),
                         lengthRow("Conical Height: (a)", "TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC"),
                         answerRow("TbEllipticalLiquidAnswerC", "CboEllipticalLiquidAnswerC")},
-               .buttons = buttons("CmdCalcEllipticalTankVolC", "CmdPrintEllipticalTankVolC"),
-               .calculate = CalcVerticalEllipticalConical},
-              {.tab = "Elliptical Tank (E)",
-               .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
-               .picture = drawing("Picture7", "elliptical-ellipsoidal"),
-               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"),
+                   .buttons = buttons("CmdCalcEllipticalTankVolC", "CmdPrintEllipticalTankVolC"),
+                   .calculate = CalcVerticalEllipticalConical},
+                  {.tab = "Elliptical Tank (E)",
+                   .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
+                   .picture = drawing("Picture7", "elliptical-ellipsoidal"),
+                   .rows =
+                       {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"),
                         lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE"),
                         lengthRow("Total Tank Height:", "TbEllipticalTankHeightE", "CboEllipticalTankHeightE"),
                         lengthRow("Fluid Height:", "TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"),
                         lengthRow("Ellipsoid Height: (a)", "TbEllipticalEllipsoidlHeightE",
                                   "CboEllipticalEllipsoidlHeightE"),
                         answerRow("TbEllipticalLiquidAnswerE", "CboEllipticalLiquidAnswerE")},
-               .buttons = buttons("CmdCalcEllipticalTankVolE", "CmdPrintEllipticalTankVolE"),
-               .calculate = CalcVerticalEllipticalEllipsoidal},
-              {.tab = "Elliptical Tank (S)",
-               .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
-               .picture = drawing("Picture8", "elliptical-spherical"),
-               .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS"),
-                        lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS"),
-                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
-                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"),
-                        lengthRow("Spherical Height: (a)", "TbEllipticalSphericalHeightS",
-                                  "CboEllipticalSphericalHeightS"),
-                        answerRow("TbEllipticalLiquidAnswerS", "CboEllipticalLiquidAnswerS")},
-               .buttons = buttons("CmdCalcEllipticalTankVolS", "CmdPrintEllipticalTankVolS"),
-               .calculate = CalcVerticalEllipticalSpherical},
-          },
-  };
+                   .buttons = buttons("CmdCalcEllipticalTankVolE", "CmdPrintEllipticalTankVolE"),
+                   .calculate = CalcVerticalEllipticalEllipsoidal},
+                  {.tab = "Elliptical Tank (S)",
+                   .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
+                   .picture = drawing("Picture8", "elliptical-spherical"),
+                   .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterS",
+                                      "CboEllipticalWidthDiameterS"),
+                            lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterS",
+                                      "CboEllipticalDepthDiameterS"),
+                            lengthRow("Total Tank Height:", "TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
+                            lengthRow("Fluid Height:", "TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"),
+                            lengthRow("Spherical Height: (a)", "TbEllipticalSphericalHeightS",
+                                      "CboEllipticalSphericalHeightS"),
+                            answerRow("TbEllipticalLiquidAnswerS", "CboEllipticalLiquidAnswerS")},
+                   .buttons = buttons("CmdCalcEllipticalTankVolS", "CmdPrintEllipticalTankVolS"),
+                   .calculate = CalcVerticalEllipticalSpherical},
+              },
+      };
   return form;
 }
 
@@ -410,19 +417,19 @@ struct CircularNames {
 };
 
 TankChartProfile circularProfile(const CircularNames& n, Calculation calculate, std::array<HeaderLine, 3> headers) {
-  return {.required = {box(n.diameter, "Please type a Vertical Internal Diameter Value", "Internal Tank Diameter"),
-                       box(n.fluid, kFluidValue, "Fluid Height"), box(n.height, kTankHeightValue, "Total Tank Height"),
-                       list(n.diameterUnit, "Please choose a Vertical Internal Diameter Unit with the mouse"),
-                       list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit),
-                       list(n.answerUnit, kAnswerUnit)},
-          .steppedBox = n.height,
-          .steppedList = n.heightUnit,
-          .fluidBox = n.fluid,
-          .fluidList = n.fluidUnit,
-          .answerList = n.answerUnit,
-          .calculate = calculate,
-          .answer = n.answer,
-          .headers = std::move(headers)};
+  return {
+      .required = {box(n.diameter, "Please type a Vertical Internal Diameter Value", "Internal Tank Diameter"),
+                   box(n.fluid, kFluidValue, "Fluid Height"), box(n.height, kTankHeightValue, "Total Tank Height"),
+                   list(n.diameterUnit, "Please choose a Vertical Internal Diameter Unit with the mouse"),
+                   list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit), list(n.answerUnit, kAnswerUnit)},
+      .steppedBox = n.height,
+      .steppedList = n.heightUnit,
+      .fluidBox = n.fluid,
+      .fluidList = n.fluidUnit,
+      .answerList = n.answerUnit,
+      .calculate = calculate,
+      .answer = n.answer,
+      .headers = std::move(headers)};
 }
 
 struct EllipticalNames {
@@ -438,40 +445,39 @@ struct EllipticalNames {
   const char* answer;
 };
 
-TankChartProfile ellipticalProfile(const EllipticalNames& n, Calculation calculate,
-                                   std::array<HeaderLine, 3> headers) {
-  return {.required = {box(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
-                       box(n.fluid, kFluidValue, "Fluid Height"),
-                       box(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
-                       box(n.height, kTankHeightValue, "Total Tank Height"),
-                       list(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
-                       list(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
-                       list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit),
-                       list(n.answerUnit, kAnswerUnit)},
-          .steppedBox = n.height,
-          .steppedList = n.heightUnit,
-          .fluidBox = n.fluid,
-          .fluidList = n.fluidUnit,
-          .answerList = n.answerUnit,
-          .calculate = calculate,
-          .answer = n.answer,
-          .headers = std::move(headers)};
+TankChartProfile ellipticalProfile(const EllipticalNames& n, Calculation calculate, std::array<HeaderLine, 3> headers) {
+  return {
+      .required = {box(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
+                   box(n.fluid, kFluidValue, "Fluid Height"),
+                   box(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
+                   box(n.height, kTankHeightValue, "Total Tank Height"),
+                   list(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
+                   list(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
+                   list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit), list(n.answerUnit, kAnswerUnit)},
+      .steppedBox = n.height,
+      .steppedList = n.heightUnit,
+      .fluidBox = n.fluid,
+      .fluidList = n.fluidUnit,
+      .answerList = n.answerUnit,
+      .calculate = calculate,
+      .answer = n.answer,
+      .headers = std::move(headers)};
 }
 
 const char* const kCylindricalWith = "These dimensions are for a Vertical Cylindrical Tank with";
 
 std::vector<TankChartProfile> verticalProfiles() {
-  const CircularNames flat = {"TbInternalTankDiameter", "CboInternalTankDiameter", "TbTankHeight", "CboTankHeight",
-                              "TbLiquidHeight",         "CboLiquidHeight",         "CboTankLiquidAnswer",
-                              "TbTankLiquidAnswer"};
-  const CircularNames c = {"TbVerticalTankDiameterC", "CboVerticalTankDiameterC", "TbVerticalTankHeightC",
-                           "CboVerticalTankHeightC",  "TbVerticalFluidHeightC",   "CboVerticalFluidHeightC",
+  const CircularNames flat = {"TbInternalTankDiameter", "CboInternalTankDiameter", "TbTankHeight",
+                              "CboTankHeight",          "TbLiquidHeight",          "CboLiquidHeight",
+                              "CboTankLiquidAnswer",    "TbTankLiquidAnswer"};
+  const CircularNames c = {"TbVerticalTankDiameterC",  "CboVerticalTankDiameterC", "TbVerticalTankHeightC",
+                           "CboVerticalTankHeightC",   "TbVerticalFluidHeightC",   "CboVerticalFluidHeightC",
                            "CboVerticalLiquidVolumeC", "TbVerticalLiquidVolumeC"};
-  const CircularNames e = {"TbVerticalTankDiameterE", "CboVerticalTankDiameterE", "TbVerticalTankHeightE",
-                           "CboVerticalTankHeightE",  "TbVerticalFluidHeightE",   "CboVerticalFluidHeightE",
+  const CircularNames e = {"TbVerticalTankDiameterE",  "CboVerticalTankDiameterE", "TbVerticalTankHeightE",
+                           "CboVerticalTankHeightE",   "TbVerticalFluidHeightE",   "CboVerticalFluidHeightE",
                            "CboVerticalLiquidVolumeE", "TbVerticalLiquidVolumeE"};
-  const CircularNames s = {"TbVerticalTankDiameterS", "CboVerticalTankDiameterS", "TbVerticalTankHeightS",
-                           "CboVerticalTankHeightS",  "TbVerticalFluidHeightS",   "CboVerticalFluidHeightS",
+  const CircularNames s = {"TbVerticalTankDiameterS",  "CboVerticalTankDiameterS", "TbVerticalTankHeightS",
+                           "CboVerticalTankHeightS",   "TbVerticalFluidHeightS",   "CboVerticalFluidHeightS",
                            "CboVerticalLiquidVolumeS", "TbVerticalLiquidVolumeS"};
   const EllipticalNames ef = {"TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF",
                               "TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF",
@@ -515,17 +521,16 @@ std::vector<TankChartProfile> verticalProfiles() {
     return HeaderLine{lit("a Tank Height of "), num(n.height), lit(" "), unit(n.heightUnit), lit(", with an Internal")};
   };
   auto ellipticalSecond = [](const EllipticalNames& n) {
-    return HeaderLine{lit("of "),   num(n.height),       lit(" "),
-                      unit(n.heightUnit), lit(", with a Width of "), num(n.width),
-                      lit(" "),           unit(n.widthUnit),  lit(" a Depth of")};
+    return HeaderLine{lit("of "),   num(n.height), lit(" "),          unit(n.heightUnit), lit(", with a Width of "),
+                      num(n.width), lit(" "),      unit(n.widthUnit), lit(" a Depth of")};
   };
   return {
-      circularProfile(flat, CalcVerticalFlat,
-                      {HeaderLine{lit("These dimensions are for a Vertical Cylindrical Tank")},
-                       HeaderLine{lit("with flat ends and a Tank Height of "), num(flat.height), lit(" "),
-                                  unit(flat.heightUnit), lit(".")},
-                       HeaderLine{lit("and an Internal Diameter of "), num(flat.diameter), lit(" "),
-                                  unit(flat.diameterUnit)}}),
+      circularProfile(
+          flat, CalcVerticalFlat,
+          {HeaderLine{lit("These dimensions are for a Vertical Cylindrical Tank")},
+           HeaderLine{lit("with flat ends and a Tank Height of "), num(flat.height), lit(" "), unit(flat.heightUnit),
+                      lit(".")},
+           HeaderLine{lit("and an Internal Diameter of "), num(flat.diameter), lit(" "), unit(flat.diameterUnit)}}),
       circularProfile(c, CalcVerticalConical,
                       {HeaderLine{lit(kCylindricalWith)}, secondOf(c),
                        HeaderLine{lit("Diameter of "), num(c.diameter), lit(" "), unit(c.diameterUnit),
@@ -555,12 +560,11 @@ std::vector<TankChartProfile> verticalProfiles() {
                          HeaderLine{lit("  "), num(ee.depth), lit(" "), unit(ee.depthUnit),
                                     lit(" and Ellipsoid Length of "), num("TbEllipticalEllipsoidlHeightE"), lit(" "),
                                     unit("CboEllipticalEllipsoidlHeightE"), lit(" ")}}),
-      ellipticalProfile(es, CalcVerticalEllipticalSpherical,
-                        {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Height ")},
-                         ellipticalSecond(es),
-                         HeaderLine{lit("  "), num(es.depth), lit(" "), unit(es.depthUnit),
-                                    lit(" and Spherical Length of "), num("TbEllipticalSphericalHeightS"), lit(" "),
-                                    unit("CboEllipticalSphericalHeightS"), lit(" ")}}),
+      ellipticalProfile(
+          es, CalcVerticalEllipticalSpherical,
+          {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Height ")}, ellipticalSecond(es),
+           HeaderLine{lit("  "), num(es.depth), lit(" "), unit(es.depthUnit), lit(" and Spherical Length of "),
+                      num("TbEllipticalSphericalHeightS"), lit(" "), unit("CboEllipticalSphericalHeightS"), lit(" ")}}),
   };
 }
 

@@ -10,14 +10,14 @@ namespace calvexa {
 
 // The eight tab calculations; each reads only its own tab's boxes and writes
 // only its own answer (general number text), or shows one message.
-Outcome CalcVerticalFlat(const Fields& fields);                    // tab 0
-Outcome CalcVerticalConical(const Fields& fields);                 // tab 1
-Outcome CalcVerticalEllipsoidal(const Fields& fields);             // tab 2
-Outcome CalcVerticalSpherical(const Fields& fields);               // tab 3
-Outcome CalcVerticalEllipticalFlat(const Fields& fields);          // tab 4
-Outcome CalcVerticalEllipticalConical(const Fields& fields);       // tab 5
-Outcome CalcVerticalEllipticalEllipsoidal(const Fields& fields);   // tab 6
-Outcome CalcVerticalEllipticalSpherical(const Fields& fields);     // tab 7
+Outcome CalcVerticalFlat(const Fields& fields);                   // tab 0
+Outcome CalcVerticalConical(const Fields& fields);                // tab 1
+Outcome CalcVerticalEllipsoidal(const Fields& fields);            // tab 2
+Outcome CalcVerticalSpherical(const Fields& fields);              // tab 3
+Outcome CalcVerticalEllipticalFlat(const Fields& fields);         // tab 4
+Outcome CalcVerticalEllipticalConical(const Fields& fields);      // tab 5
+Outcome CalcVerticalEllipticalEllipsoidal(const Fields& fields);  // tab 6
+Outcome CalcVerticalEllipticalSpherical(const Fields& fields);    // tab 7
 
 // A spherical bottom deeper than half the diameter (half the width of an
 // elliptical tank) cannot be built.
