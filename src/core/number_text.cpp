@@ -244,6 +244,31 @@ std::string maskText(double value, Mask mask) {
   return {};
 }
 
+std::string plainNumberText(std::string_view shown) {
+  std::string text;
+  for (char c : shown)
+    if (c != ',') text.push_back(c);
+  if (text == "." || text == "-.") return "0";
+  if (!parseNumber(text)) return std::string(shown);
+  while (!text.empty() && text.front() == ' ') text.erase(text.begin());
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  const bool negative = !text.empty() && (text.front() == '-' || text.front() == '+');
+  const std::size_t digits = negative ? 1 : 0;
+  if (text.size() > digits && text[digits] == '.') text.insert(digits, "0");
+  const std::size_t point = text.find('.');
+  const std::size_t exponent = text.find_first_of("Ee");
+  if (point != std::string::npos) {
+    std::size_t end = exponent == std::string::npos ? text.size() : exponent;
+    std::size_t cut = end;
+    while (cut > point + 1 && text[cut - 1] == '0') --cut;
+    if (cut == point + 1) cut = point;  // nothing after the point
+    text.erase(cut, end - cut);
+  }
+  if (text.size() > digits && text[0] == '+') text.erase(0, 1);
+  if (text == "-0") return "0";
+  return text;
+}
+
 double roundedDecimals(double value, int decimals) {
   if (!std::isfinite(value)) return value;
   std::string integer;

@@ -51,6 +51,13 @@ std::string maskText(double value, Mask mask);
 // rounded half away from zero on its exact decimal value (maskText's rounding).
 double roundedDecimals(double value, int decimals);
 
+// An answer as shown ("12,000.0000", ".2500", "12.") as a plain number: no
+// group separators, a zero before a leading point, no trailing zeros after
+// the point and no point left alone ("12000", "0.25", "12"). Every digit
+// shown is kept; an exponent stays as it is. Text that is not a number
+// comes back as it was.
+std::string plainNumberText(std::string_view shown);
+
 // Round to the nearest 32-bit integer, ties to even (2.5 -> 2, 3.5 -> 4);
 // nullopt when the result does not fit 32 bits or the value is not finite.
 std::optional<std::int32_t> roundToInt32(double value);

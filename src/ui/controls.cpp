@@ -1,6 +1,8 @@
 #include "ui/controls.h"
 
 #include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -18,6 +20,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "core/number_text.h"
+#include "ui/seam.h"
 #include <QWheelEvent>
 
 namespace calvexa {
@@ -88,8 +93,8 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   QAbstractButton::mouseReleaseEvent(event);
 }
 
-AnswerLabel::AnswerLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent), scroll_(new QScrollBar(Qt::Horizontal, this)) {
+AnswerLabel::AnswerLabel(const QString& text, Seam& seam, QWidget* parent)
+    : QLabel(text, parent), seam_(seam), scroll_(new QScrollBar(Qt::Horizontal, this)) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setFocusPolicy(Qt::StrongFocus);
@@ -196,7 +201,37 @@ void AnswerLabel::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
+QMenu* AnswerLabel::createContextMenu(QWidget* parent) {
+  auto* menu = new QMenu(parent);
+  menu->setObjectName(QStringLiteral("AnswerMenu"));
+  QAction* shown = menu->addAction(QStringLiteral("&Copy"), this, &AnswerLabel::copyShown);
+  shown->setObjectName(QStringLiteral("AnswerCopy"));
+  QAction* number = menu->addAction(QStringLiteral("Copy &Number"), this, &AnswerLabel::copyNumber);
+  number->setObjectName(QStringLiteral("AnswerCopyNumber"));
+  return menu;
+}
+
+void AnswerLabel::copyShown() {
+  seam_.clearClipboard();
+  seam_.setClipboardText(text());
+}
+
+void AnswerLabel::copyNumber() {
+  seam_.clearClipboard();
+  seam_.setClipboardText(QString::fromStdString(plainNumberText(text().toStdString())));
+}
+
+void AnswerLabel::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createContextMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
 void AnswerLabel::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copyShown();
+    return;
+  }
   if (scroll_->maximum() > 0) {
     switch (event->key()) {
       case Qt::Key_Left:

@@ -11,12 +11,15 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QMenu;
 class QScrollBar;
 class QStackedWidget;
 class QSvgRenderer;
 class QTimer;
 
 namespace calvexa {
+
+class Seam;
 
 // True for Enter and Return without Ctrl, Alt or Meta.
 bool isEnterKey(const QKeyEvent& event);
@@ -55,13 +58,19 @@ class PictureButton : public QAbstractButton {
 // A read-only answer that looks like a box and always shows its whole text:
 // a text too wide for the field is drawn in a smaller font, down to a
 // readable minimum; below that the field scrolls sideways (scroll bar, wheel,
-// arrow keys). The widget's own font stays as the resizer sets it.
+// arrow keys). The widget's own font stays as the resizer sets it. Its
+// context menu copies the text as shown or as a plain number, and Ctrl+C
+// copies it as shown when it has the focus.
 class AnswerLabel : public QLabel {
   Q_OBJECT
  public:
   static constexpr int kMinimumPoints = 7;
 
-  AnswerLabel(const QString& text, QWidget* parent);
+  AnswerLabel(const QString& text, Seam& seam, QWidget* parent);
+  // "&Copy" and "Copy &Number", for the context menu.
+  QMenu* createContextMenu(QWidget* parent);
+  void copyShown();
+  void copyNumber();
   // The font the text is drawn in now.
   QFont shownFont() const;
   // True while the text is wider than the field even in the smallest font.
@@ -74,11 +83,13 @@ class AnswerLabel : public QLabel {
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void fit();
   void fitIfChanged() const;
   QRect textArea() const;
+  Seam& seam_;
   QScrollBar* scroll_;
   QFont shown_;
   int textWidth_ = 0;

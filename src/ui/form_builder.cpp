@@ -37,8 +37,8 @@ QWidget* makeList(const ControlSpec&, QWidget* parent, bool editable) {
   return list;
 }
 
-QWidget* makeAnswer(const ControlSpec& design, QWidget* parent) {
-  auto* answer = new AnswerLabel(design.caption, parent);
+QWidget* makeAnswer(const ControlSpec& design, QWidget* parent, Seam& seam) {
+  auto* answer = new AnswerLabel(design.caption, seam, parent);
   answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   answer->setAutoFillBackground(true);
   answer->setBackgroundRole(QPalette::Base);
@@ -68,7 +68,7 @@ QWidget* makeTabs(const ControlSpec& design, QWidget* parent) {
 
 QWidget* makePicture(const ControlSpec& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
 
-QWidget* makeControl(const ControlSpec& design, QWidget* parent, const DrawingFactory& drawings) {
+QWidget* makeControl(const ControlSpec& design, QWidget* parent, Seam& seam, const DrawingFactory& drawings) {
   switch (design.kind) {
     case ControlKind::Drawing:
       return drawings ? drawings(design.picture, parent) : new QWidget(parent);
@@ -82,7 +82,7 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent, const DrawingFa
     case ControlKind::EditList:
       return makeList(design, parent, true);
     case ControlKind::Answer:
-      return makeAnswer(design, parent);
+      return makeAnswer(design, parent, seam);
     case ControlKind::Button:
       return new PushButton(design.caption, parent);
     case ControlKind::PictureButton:
@@ -122,7 +122,7 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
   std::map<QString, QWidget*> built;
   NumericKeyFilterBinding* filter = nullptr;
   for (const ControlSpec& design : table) {
-    QWidget* control = makeControl(design, containerFor(design.parent, surface, built), drawings);
+    QWidget* control = makeControl(design, containerFor(design.parent, surface, built), seam, drawings);
     control->setObjectName(design.name);
     control->setGeometry(design.geometry);
     if (!design.tooltip.isEmpty()) control->setToolTip(design.tooltip);

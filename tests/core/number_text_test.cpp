@@ -358,3 +358,34 @@ TEST(NumberTextLocale, PointAndCommaDoNotFollowTheLocale) {
 
 }  // namespace
 }  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+TEST(NumberTextPlain, AnswersAsShownBecomePlainNumbers) {
+  struct Case {
+    const char* shown;
+    const char* plain;
+  };
+  const Case cases[] = {
+      {".2500", "0.25"},          {"12,000.0000", "12000"},   {"12.", "12"},
+      {".", "0"},                 {"-.5000", "-0.5"},         {"1,234.5678", "1234.5678"},
+      {"3141.5926", "3141.5926"}, {"1.5E-07", "1.5E-07"},     {"6.178", "6.178"},
+      {"0", "0"},                 {"-.0000", "0"},            {"123,456,789,012,345.6789", "123456789012345.6789"},
+      {"2.10E+20", "2.1E+20"},    {"Calculation Error", "Calculation Error"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(plainNumberText(c.shown), c.plain) << c.shown;
+}
+
+TEST(NumberTextRounded, RoundedDecimalsAgreeWithTheMasks) {
+  for (double value : {0.0625, -0.0625, 2.5, 1234.5625, 0.1, 1.0005, 6.0625, 99999.99951, -3.14159, 0.0}) {
+    std::string shown;
+    for (char c : maskText(value, Mask::Grouped3))
+      if (c != ',') shown += c;
+    if (shown == "." || shown == "-.") shown = "0";
+    EXPECT_EQ(roundedDecimals(value, 3), *parseNumber(shown)) << value;
+  }
+}
+
+}  // namespace
+}  // namespace calvexa

@@ -4,6 +4,7 @@
 // window they were opened from, and captions name their controls.
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -153,6 +154,27 @@ TEST_F(Keyboard, AnswerLongerThanItsFieldIsShownWhole) {
   answer->setText("6.178");
   EXPECT_EQ(answer->shownFont().pointSize(), answer->font().pointSize());
   EXPECT_FALSE(answer->scrolls());
+}
+
+TEST_F(Keyboard, AnswersCopyAsShownOrAsAPlainNumber) {
+  auto* answer = window->control<AnswerLabel>("TbDownholeAnswer");
+  QMenu* menu = answer->createContextMenu(window);
+  QStringList captions;
+  for (QAction* action : menu->actions()) captions << action->text();
+  EXPECT_EQ(captions, QStringList({"&Copy", "Copy &Number"}));
+  answer->setText("12,000.0000");
+  menu->findChild<QAction*>("AnswerCopy")->trigger();
+  EXPECT_EQ(app.seam.clipboard_, "12,000.0000");
+  menu->findChild<QAction*>("AnswerCopyNumber")->trigger();
+  EXPECT_EQ(app.seam.clipboard_, "12000");
+  answer->setText(".2500");
+  menu->findChild<QAction*>("AnswerCopyNumber")->trigger();
+  EXPECT_EQ(app.seam.clipboard_, "0.25");
+  // Ctrl+C copies the text as shown when the answer has the focus.
+  answer->setFocus();
+  QTest::keyClick(answer, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(app.seam.clipboard_, ".2500");
+  delete menu;
 }
 
 TEST(HelpViewerLifetime, StaysOpenAfterItsWindowClosesAndHasItsControls) {
