@@ -57,7 +57,7 @@ int child(int divisions) {
   report.footers = {"Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa.", calvexa::kContactPhoneLine,
                     calvexa::kContactMailLine};
   report.recordset = std::move(build.recordset);
-  calvexa::ChartPreview preview(report, seam, nullptr);
+  calvexa::ChartPreview preview(report, calvexa::ChartSource{profile, chart}, seam, nullptr);
   preview.show();
   QApplication::processEvents();
   const auto shown = Clock::now();

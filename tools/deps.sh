@@ -8,7 +8,7 @@ CALVEXA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth
-  locales
+  locales poppler-utils
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
 )
 

@@ -2,13 +2,20 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/input.h"
+#include "core/number_text.h"
+#include "tanks/chart_tools_rules.h"
 #include "ui/seam.h"
 
 namespace calvexa {
@@ -23,16 +30,21 @@ QToolButton* tool(const char* name, const QString& caption, const QString& tip, 
   return button;
 }
 
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
 }  // namespace
 
-ChartPreview::ChartPreview(const ChartReport& report, Seam& seam, QWidget* owner)
+ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner)
     : QDialog(owner),
       report_(report),
+      source_(source),
       seam_(seam),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       painter_(report),
       preview_(nullptr),
-      pageLabel_(new QLabel(this)) {
+      pageLabel_(new QLabel(this)),
+      lookupHeight_(new QLineEdit(this)),
+      lookupVolume_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
   setModal(true);
@@ -43,14 +55,18 @@ ChartPreview::ChartPreview(const ChartReport& report, Seam& seam, QWidget* owner
   connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ChartPreview::paintRequested);
   connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ChartPreview::showPageNumber);
 
-  auto* first = tool("PreviewFirst", QStringLiteral("|<"), QStringLiteral("First page (Home)"), this);
-  auto* previous = tool("PreviewPrevious", QStringLiteral("<"), QStringLiteral("Previous page (Page Up)"), this);
-  auto* next = tool("PreviewNext", QStringLiteral(">"), QStringLiteral("Next page (Page Down)"), this);
-  auto* last = tool("PreviewLast", QStringLiteral(">|"), QStringLiteral("Last page (End)"), this);
+  auto* first = tool("PreviewFirst", QStringLiteral("|<"), QStringLiteral("First page"), this);
+  auto* previous = tool("PreviewPrevious", QStringLiteral("<"), QStringLiteral("Previous page"), this);
+  auto* next = tool("PreviewNext", QStringLiteral(">"), QStringLiteral("Next page"), this);
+  auto* last = tool("PreviewLast", QStringLiteral(">|"), QStringLiteral("Last page: the fill curve"), this);
   auto* zoomIn = tool("PreviewZoomIn", QStringLiteral("Zoom &In"), QStringLiteral("Zoom in (Ctrl++)"), this);
   auto* zoomOut = tool("PreviewZoomOut", QStringLiteral("Zoom &Out"), QStringLiteral("Zoom out (Ctrl+-)"), this);
   auto* fitWidth = tool("PreviewFitWidth", QStringLiteral("Fit &Width"), QStringLiteral("Page width"), this);
   auto* fitPage = tool("PreviewFitPage", QStringLiteral("&Whole Page"), QStringLiteral("Whole page"), this);
+  auto* csv = tool("PreviewExportCsv", QStringLiteral("Export C&SV..."),
+                   QStringLiteral("Save the chart's rows as a CSV file for a spreadsheet"), this);
+  auto* pdf = tool("PreviewExportPdf", QStringLiteral("Export P&DF..."),
+                   QStringLiteral("Save the chart's pages as a PDF file"), this);
   auto* print = tool("PreviewPrint", QStringLiteral("&Print..."), QStringLiteral("Print the chart (Ctrl+P)"), this);
   auto* close = tool("PreviewClose", QStringLiteral("&Close"), QStringLiteral("Close the preview (Escape)"), this);
   zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -65,20 +81,46 @@ ChartPreview::ChartPreview(const ChartReport& report, Seam& seam, QWidget* owner
   connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
   connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
   connect(fitPage, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
+  connect(csv, &QToolButton::clicked, this, &ChartPreview::exportCsv);
+  connect(pdf, &QToolButton::clicked, this, &ChartPreview::exportPdf);
   connect(print, &QToolButton::clicked, this, &ChartPreview::printReport);
   connect(close, &QToolButton::clicked, this, &QDialog::accept);
 
+  // The lookup bar: a height in the chart's height unit, a volume in its volume unit.
+  const QString heightUnit = text(report.recordset.heightUnit), volumeUnit = text(report.recordset.volumeUnit);
+  auto* heightLabel = new QLabel(QStringLiteral("Liquid &height (%1):").arg(heightUnit), this);
+  auto* volumeLabel = new QLabel(QStringLiteral("&Volume (%1):").arg(volumeUnit), this);
+  heightLabel->setBuddy(lookupHeight_);
+  volumeLabel->setBuddy(lookupVolume_);
+  lookupHeight_->setObjectName(QStringLiteral("TbLookupHeight"));
+  lookupVolume_->setObjectName(QStringLiteral("TbLookupVolume"));
+  lookupHeight_->setAccessibleName(heightLabel->text());
+  lookupVolume_->setAccessibleName(volumeLabel->text());
+  auto* lookup = new QPushButton(QStringLiteral("&Look Up"), this);
+  lookup->setObjectName(QStringLiteral("CmdLookup"));
+  lookup->setAutoDefault(false);
+  lookup->setToolTip(QStringLiteral("The volume at the height typed, or the height at the volume typed"));
+  connect(lookupHeight_, &QLineEdit::textEdited, this, [this] { typedLast_ = lookupHeight_; });
+  connect(lookupVolume_, &QLineEdit::textEdited, this, [this] { typedLast_ = lookupVolume_; });
+  connect(lookupHeight_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
+  connect(lookupVolume_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
+  connect(lookup, &QPushButton::clicked, this, &ChartPreview::lookUp);
+
   auto* bar = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{first, previous, pageLabel_, next, last}) bar->addWidget(w);
-  bar->addSpacing(16);
+  bar->addSpacing(12);
   for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, fitWidth, fitPage}) bar->addWidget(w);
   bar->addStretch(1);
-  bar->addWidget(print);
-  bar->addWidget(close);
+  for (QWidget* w : std::initializer_list<QWidget*>{csv, pdf, print, close}) bar->addWidget(w);
+  auto* lookupBar = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{heightLabel, lookupHeight_, volumeLabel, lookupVolume_, lookup})
+    lookupBar->addWidget(w);
+  lookupBar->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
+  layout->addLayout(lookupBar);
   layout->addWidget(preview_, 1);
-  resize(820, 900);
+  resize(840, 920);
   preview_->updatePreview();  // lays the pages out now, so they are counted
 }
 
@@ -94,6 +136,70 @@ void ChartPreview::showPageNumber() {
 
 void ChartPreview::printReport() {
   if (seam_.askPrinter(this, *printer_)) preview_->print();
+}
+
+QString ChartPreview::askFile(const char* extension, const QString& filter) {
+  return seam_.askSaveFileName(this, QStringLiteral("Save the Chart"),
+                               text(chartFileName(report_.name, extension)), filter);
+}
+
+bool ChartPreview::failed(const QString& file, const QString& reason) {
+  seam_.showMessage(this, Message{("The chart could not be saved as " + file + ": " + reason + ".").toStdString(),
+                                  "", Icon::Exclamation});
+  return false;
+}
+
+// The file is written beside its final name and only then put in its place,
+// so a failed save leaves no half-written chart.
+bool ChartPreview::exportCsv() {
+  const QString file = askFile("csv", QStringLiteral("CSV files (*.csv)"));
+  if (file.isEmpty()) return false;
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return failed(file, out.errorString());
+  const std::string csv = chartCsv(report_.recordset);
+  if (out.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()))
+    return failed(file, out.errorString());
+  if (!out.commit()) return failed(file, out.errorString());
+  return true;
+}
+
+bool ChartPreview::exportPdf() {
+  const QString file = askFile("pdf", QStringLiteral("PDF files (*.pdf)"));
+  if (file.isEmpty()) return false;
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return failed(file, out.errorString());
+  {
+    QPdfWriter writer(&out);
+    writer.setPageLayout(printer_->pageLayout());
+    writer.setResolution(printer_->resolution());
+    writer.setTitle(QStringLiteral("Chart Results"));
+    writer.setCreator(QStringLiteral("Calvexa"));
+    if (!painter_.print(writer)) {
+      out.cancelWriting();
+      return failed(file, QStringLiteral("the pages could not be drawn"));
+    }
+  }
+  if (!out.commit()) return failed(file, out.errorString());
+  return true;
+}
+
+void ChartPreview::lookUp() {
+  QLineEdit* from = typedLast_;
+  if (!from) from = lookupVolume_->text().isEmpty() ? lookupHeight_ : lookupVolume_;
+  const bool byHeight = from == lookupHeight_;
+  const std::optional<double> typed = parseNumber(from->text().toStdString());
+  if (!typed) {
+    seam_.showMessage(this, Message{notANumberText(byHeight ? "the liquid height" : "the volume")});
+    return;
+  }
+  const Lookup found =
+      byHeight ? lookupVolume(source_.profile, source_.start, *typed) : lookupHeight(source_.profile, source_.start, *typed);
+  if (!found.found) {
+    seam_.showMessage(this, found.message);
+    return;
+  }
+  QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
+  other->setText(text(byHeight ? maskText(found.value, Mask::Fixed3) : generalText(roundedDecimals(found.value, 6))));
 }
 
 }  // namespace calvexa

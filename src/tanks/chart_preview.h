@@ -1,4 +1,6 @@
-// "Chart Results": the report in a modal preview with paging, zoom and print.
+// "Chart Results": the report in a modal preview with paging, zoom and print,
+// and the chart's tools: export to CSV and PDF, and the lookup of a volume
+// for a liquid height or of a height for a volume.
 #pragma once
 
 #include <QDialog>
@@ -7,34 +9,55 @@
 #include "tanks/chart_report_painter.h"
 
 class QLabel;
+class QLineEdit;
 class QPrinter;
 class QPrintPreviewWidget;
 
 namespace calvexa {
 
 class Seam;
+struct ChartStart;
+struct TankChartProfile;
+
+// The tab a chart was made from, for its lookups.
+struct ChartSource {
+  const TankChartProfile& profile;
+  const ChartStart& start;
+};
 
 class ChartPreview : public QDialog {
   Q_OBJECT
  public:
-  ChartPreview(const ChartReport& report, Seam& seam, QWidget* owner);
+  ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner);
   ~ChartPreview() override;
 
   QPrintPreviewWidget* preview() const { return preview_; }
   int pageCount() const;
   // Prints through the platform's print dialog (which can print to a PDF file).
   void printReport();
+  // Saves the chart through the desktop's save dialog; false when nothing
+  // was saved (cancelled, or the file could not be written: one message).
+  bool exportCsv();
+  bool exportPdf();
+  // Answers from the lookup box typed in last and writes the other.
+  void lookUp();
 
  private:
   void paintRequested(QPrinter* printer);
   void showPageNumber();
+  QString askFile(const char* extension, const QString& filter);
+  bool failed(const QString& file, const QString& reason);
 
   const ChartReport& report_;
+  ChartSource source_;
   Seam& seam_;
   std::unique_ptr<QPrinter> printer_;
   ChartReportPainter painter_;
   QPrintPreviewWidget* preview_;
   QLabel* pageLabel_;
+  QLineEdit* lookupHeight_;
+  QLineEdit* lookupVolume_;
+  QLineEdit* typedLast_ = nullptr;
 };
 
 }  // namespace calvexa

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/number_text.h"
+#include "tanks/chart_tools_rules.h"
+
 namespace calvexa {
 namespace {
 
@@ -37,6 +40,7 @@ ChartReportPainter::ChartReportPainter(const ChartReport& report)
       caption_(reportFont(10, true)),
       row_(reportFont(9)),
       footer_(reportFont(8)),
+      axis_(reportFont(8)),
       heightUnit_(text(report.recordset.heightUnit)),
       volumeUnit_(text(report.recordset.volumeUnit)) {}
 
@@ -50,9 +54,9 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   rowHeight_ = row.lineSpacing();
   rowsTop_ = title.lineSpacing() + kGapPoints * unit + 3 * header.lineSpacing() + 2 * kGapPoints * unit +
              caption.lineSpacing() + kGapPoints * unit;
-  footerTop_ = area_.height() - 3 * footer.lineSpacing() - 2 * kGapPoints * unit;
+  footerTop_ = area_.height() - 4 * footer.lineSpacing() - 2 * kGapPoints * unit;
   rowsPerPage_ = std::max(1, static_cast<int>((footerTop_ - rowsTop_ - kGapPoints * unit) / rowHeight_));
-  pages_ = calvexa::pageCount(report_.recordset.rows.size(), rowsPerPage_);
+  pages_ = calvexa::pageCount(report_.recordset.rows.size(), rowsPerPage_) + 1;
   for (int i = 0; i < 4; ++i) columnLeft_[static_cast<std::size_t>(i)] = area_.width() * i / 4;
   for (int c = 32; c < 127; ++c) charWidth_[static_cast<std::size_t>(c)] = row.horizontalAdvance(QChar(c));
   unitWidth_ = {row.horizontalAdvance(heightUnit_), row.horizontalAdvance(volumeUnit_)};
@@ -160,7 +164,11 @@ void ChartReportPainter::paintPage(QPainter& painter, int page) const {
   }
   y += metrics.lineSpacing();
   painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
-  paintRows(painter, page, rowsTop_);
+  if (page < tablePages()) {
+    paintRows(painter, page, rowsTop_);
+  } else {
+    paintCurve(painter);
+  }
   // Page footer: a rule, the three footer lines on the left, the page number on the right.
   y = footerTop_;
   painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
@@ -171,9 +179,70 @@ void ChartReportPainter::paintPage(QPainter& painter, int page) const {
     painter.drawText(QPointF(0, y + metrics.ascent()), text(line));
     y += metrics.lineSpacing();
   }
+  painter.drawText(QPointF(0, y + metrics.ascent()), QString::fromLatin1(kNominalDimensionsLine));
   const QString number = text(pageNumberText(page + 1, pages_));
   painter.drawText(QPointF(area_.width() - metrics.horizontalAdvance(number), y - metrics.descent()), number);
   painter.restore();
+}
+
+// The fill curve: the chart's volume against its liquid height, on a grid
+// with labelled axes in the chart's units.
+void ChartReportPainter::paintCurve(QPainter& painter) const {
+  const auto& rows = report_.recordset.rows;
+  const double unit = dpi_ / 72.0;
+  const QFontMetricsF metrics(axis_, painter.device());
+  painter.setFont(axis_);
+  const QString xTitle = QStringLiteral("Liquid Height (%1)").arg(heightUnit_);
+  const QString yTitle = QStringLiteral("Volume Quantity (%1)").arg(volumeUnit_);
+  double lowH = 0, highH = 0, lowV = 0, highV = 0;
+  for (const ChartRow& row : rows) {
+    lowH = std::min(lowH, row.height);
+    highH = std::max(highH, row.height);
+    lowV = std::min(lowV, row.volume);
+    highV = std::max(highV, row.volume);
+  }
+  const AxisScale xs = axisScale(lowH, highH, 8), ys = axisScale(lowV, highV, 10);
+  const double xFirst = xs.first, xLast = xs.first + xs.step * (xs.count - 1);
+  const double yFirst = ys.first, yLast = ys.first + ys.step * (ys.count - 1);
+  // The plot area leaves room for the tick labels and the axis titles.
+  double labelWidth = 0;
+  for (int i = 0; i < ys.count; ++i)
+    labelWidth = std::max(labelWidth, metrics.horizontalAdvance(text(generalText(ys.first + ys.step * i, 10))));
+  const QRectF plot(2 * metrics.height() + labelWidth + 6 * unit, rowsTop_ + 2 * kGapPoints * unit,
+                    0, footerTop_ - rowsTop_ - 2 * metrics.height() - 8 * kGapPoints * unit);
+  const QRectF area(plot.left(), plot.top(), area_.width() - plot.left() - 4 * kGapPoints * unit, plot.height());
+  auto at = [&](double h, double v) {
+    return QPointF(area.left() + (h - xFirst) / (xLast - xFirst) * area.width(),
+                   area.bottom() - (v - yFirst) / (yLast - yFirst) * area.height());
+  };
+  painter.setPen(QPen(QColor(190, 190, 190), 0.5 * unit));
+  for (int i = 0; i < xs.count; ++i) painter.drawLine(at(xFirst + xs.step * i, yFirst), at(xFirst + xs.step * i, yLast));
+  for (int i = 0; i < ys.count; ++i) painter.drawLine(at(xFirst, yFirst + ys.step * i), at(xLast, yFirst + ys.step * i));
+  painter.setPen(QPen(Qt::black, kRuleWidth * unit));
+  painter.drawRect(area);
+  for (int i = 0; i < xs.count; ++i) {
+    const QString label = text(generalText(xFirst + xs.step * i, 10));
+    const QPointF p = at(xFirst + xs.step * i, yFirst);
+    painter.drawText(QPointF(p.x() - metrics.horizontalAdvance(label) / 2, p.y() + metrics.height()), label);
+  }
+  for (int i = 0; i < ys.count; ++i) {
+    const QString label = text(generalText(yFirst + ys.step * i, 10));
+    const QPointF p = at(xFirst, yFirst + ys.step * i);
+    painter.drawText(QPointF(p.x() - metrics.horizontalAdvance(label) - 3 * unit, p.y() + metrics.ascent() / 2),
+                     label);
+  }
+  painter.drawText(QPointF(area.center().x() - metrics.horizontalAdvance(xTitle) / 2,
+                           area.bottom() + 2 * metrics.height() + kGapPoints * unit),
+                   xTitle);
+  painter.save();
+  painter.translate(metrics.height(), area.center().y() + metrics.horizontalAdvance(yTitle) / 2);
+  painter.rotate(-90);
+  painter.drawText(QPointF(0, 0), yTitle);
+  painter.restore();
+  QPolygonF curve;
+  for (const ChartRow& row : curvePoints(rows, 2000)) curve << at(row.height, row.volume);
+  painter.setPen(QPen(QColor(30, 80, 160), 1.5 * unit));
+  painter.drawPolyline(curve);
 }
 
 bool ChartReportPainter::print(QPagedPaintDevice& device) {

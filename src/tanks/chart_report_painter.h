@@ -20,9 +20,11 @@ class ChartReportPainter {
  public:
   explicit ChartReportPainter(const ChartReport& report);
 
-  // Lays the pages out for `device` (its paint rectangle and resolution).
+  // Lays the pages out for `device` (its paint rectangle and resolution):
+  // the table's pages, then one page of the fill curve.
   void layout(QPagedPaintDevice& device);
   int pageCount() const { return pages_; }
+  int tablePages() const { return pages_ - 1; }
   int rowsPerPage() const { return rowsPerPage_; }
 
   // Paints page `page` (0 first) with `painter`, open on the laid-out device.
@@ -35,9 +37,10 @@ class ChartReportPainter {
   double numberWidth(const QString& text) const;
   bool rowsAsOneText() const;
   void paintRows(QPainter& painter, int page, double top) const;
+  void paintCurve(QPainter& painter) const;
 
   const ChartReport& report_;
-  QFont title_, header_, caption_, row_, footer_;
+  QFont title_, header_, caption_, row_, footer_, axis_;
   QRectF area_;  // the page's paint rectangle, device units from its top left
   double dpi_ = 72;
   double rowHeight_ = 1, rowsTop_ = 0, footerTop_ = 0;

@@ -14,6 +14,8 @@ namespace calvexa {
 const char* const kContactPhoneLine = "For help with a chart, telephone the Calvexa developers at +1 555 0104 2004.";
 const char* const kContactMailLine = "Or write to charts@calvexa.example for a custom program.";
 const char* const kReportTitle = "Calvexa";
+const char* const kNominalDimensionsLine =
+    "Volumes calculated from nominal dimensions; not a calibrated capacity table.";
 const std::array<const char*, 4> kColumnCaptions = {"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"};
 
 namespace {

@@ -132,10 +132,13 @@ extern const char* const kContactMailLine;   // Footer3
 // The report: title, three header lines, the column captions, the rows in
 // "0.000" with their units, three footer lines and "Page: n of m".
 struct ChartReport {
+  std::string name;  // the tab or window it charts, for file names: "Vertical Tank (Flat)"
   std::array<std::string, 3> headers;
   std::array<std::string, 3> footers;
   ChartRecordset recordset;
 };
+// The line under the footer of every page.
+extern const char* const kNominalDimensionsLine;
 extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
 std::string rowHeightText(double height);                 // "0.000"

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "core/input.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
@@ -47,6 +48,12 @@ Fields TankWindow::pageFields(int page) const {
   return own;
 }
 
+// What a chart is called in the names of its files: its tab, or its window.
+std::string TankWindow::chartName(int page) const {
+  const Page& tab = form().pages[static_cast<std::size_t>(page)];
+  return tab.tab ? tab.tab : form().caption;
+}
+
 void TankWindow::PrintTankChart(int page) {
   const TankChartProfile& profile = profiles_(page);
   Seam& seam = registry().seam();
@@ -85,10 +92,11 @@ void TankWindow::PrintTankChart(int page) {
   if (!build.complete) return;
   // Steps 9 and 10: the footers and the preview.
   ChartReport report;
+  report.name = chartName(page);
   report.headers = start.headers;
   report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
   report.recordset = std::move(build.recordset);
-  ChartPreview preview(report, seam, this);
+  ChartPreview preview(report, ChartSource{profile, start}, seam, this);
   seam.runModal(preview);
 }
 

@@ -27,6 +27,7 @@ class TankWindow : public PageWindow {
 
  private:
   Fields pageFields(int page) const;
+  std::string chartName(int page) const;
   Profiles profiles_;
   int lastDivisions_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
@@ -79,6 +80,12 @@ void QtSeam::runModal(QWidget& window) {
   window.activateWindow();
   loop.exec(QEventLoop::DialogExec);
   if (guard) guard->setWindowModality(Qt::NonModal);
+}
+
+QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                const QString& filter) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileDialog::getSaveFileName(owner, caption, folder + QLatin1Char('/') + suggested, filter);
 }
 
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {

@@ -18,6 +18,8 @@ class QtSeam : public Seam {
   void showMessage(QWidget* owner, const Message& message) override;
   void runModal(QWidget& window) override;
   bool askPrinter(QWidget* owner, QPrinter& printer) override;
+  QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                          const QString& filter) override;
   std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;
   void setBusyPointer(bool busy) override;
   void clearClipboard() override;

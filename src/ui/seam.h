@@ -34,6 +34,11 @@ class Seam {
   // chart preview) and returns once it is hidden or closed.
   virtual void runModal(QWidget& window) = 0;
 
+  // The desktop's save dialog: the file the user chose, or empty when the
+  // user cancelled. `suggested` is the file name offered.
+  virtual QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                  const QString& filter) = 0;
+
   // The platform's print dialog for `printer`; false when the user cancels.
   virtual bool askPrinter(QWidget* owner, QPrinter& printer) = 0;
 

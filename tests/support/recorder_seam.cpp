@@ -14,6 +14,11 @@ void RecorderSeam::runModal(QWidget& window) {
   if (window.isVisible()) window.hide();
 }
 
+QString RecorderSeam::askSaveFileName(QWidget*, const QString&, const QString& suggested, const QString&) {
+  suggestedNames.push_back(suggested);
+  return saveAs;
+}
+
 bool RecorderSeam::askPrinter(QWidget*, QPrinter&) {
   ++printersAsked;
   return printerAccepted;

@@ -20,6 +20,9 @@ class RecorderSeam : public Seam {
   void runModal(QWidget& window) override;
   // Records the request; the test says whether the user printed.
   bool askPrinter(QWidget* owner, QPrinter& printer) override;
+  // Records the suggested name; answers with `saveAs` (empty: cancelled).
+  QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                          const QString& filter) override;
   // Records the task; the test may cancel it after a given step.
   std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;
   void setBusyPointer(bool busy) override;
@@ -37,6 +40,8 @@ class RecorderSeam : public Seam {
   QStringList modals;                         // objectNames of the modal windows run, in order
   std::function<void(QWidget&)> answerModal;  // what the test does in a modal window
   int printersAsked = 0;
+  QStringList suggestedNames;  // file names the save dialog offered
+  QString saveAs;              // the file the user chooses
   bool printerAccepted = false;
   QStringList progressLabels;                  // tasks that reported progress
   int cancelProgressAt = -1;                   // cancel once this step is reached; -1: never

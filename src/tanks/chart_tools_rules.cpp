@@ -1,0 +1,143 @@
+#include "tanks/chart_tools_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/input.h"
+#include "core/number_text.h"
+
+namespace calvexa {
+namespace {
+
+// The volume the tab's calculation gives for fluid height h, or the message
+// of its refusal.
+Lookup volumeAt(const TankChartProfile& profile, const ChartStart& start, double h) {
+  Fields fields = start.fields;
+  fields[profile.fluidBox] = generalText(h);
+  const Outcome outcome = profile.calculate(fields);
+  Lookup result;
+  const std::optional<double> value =
+      outcome.wrote(profile.answer) ? answerValue(outcome.written(profile.answer)) : std::nullopt;
+  if (value) {
+    result.found = true;
+    result.value = *value;
+    return result;
+  }
+  for (const Effect& effect : outcome.effects)
+    if (effect.kind == Effect::Kind::Show) result.message = effect.message;
+  if (result.message.text.empty()) result.message = Message{kAnswerOutOfRangeText};
+  return result;
+}
+
+std::string amount(double value, const std::string& unit) {
+  return maskText(value, Mask::Grouped3) + " " + unit;
+}
+
+Lookup refused(std::string text) {
+  Lookup result;
+  result.message = Message{std::move(text)};
+  return result;
+}
+
+}  // namespace
+
+std::string csvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string chartCsv(const ChartRecordset& recordset) {
+  std::string csv = "Liquid Height,Height Unit,Volume Quantity,Volume Unit\r\n";
+  const std::string heightUnit = csvField(recordset.heightUnit);
+  const std::string volumeUnit = csvField(recordset.volumeUnit);
+  csv.reserve(csv.size() + recordset.rows.size() * (heightUnit.size() + volumeUnit.size() + 28));
+  for (const ChartRow& row : recordset.rows) {
+    csv += generalText(row.height);
+    csv += ',';
+    csv += heightUnit;
+    csv += ',';
+    csv += maskText(row.volume, Mask::Fixed3);
+    csv += ',';
+    csv += volumeUnit;
+    csv += "\r\n";
+  }
+  return csv;
+}
+
+std::string chartFileName(std::string_view chartName, std::string_view extension) {
+  std::string name;
+  for (char c : chartName) name += std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos ? c : '-';
+  return name + " chart." + std::string(extension);
+}
+
+AxisScale axisScale(double low, double high, int lines) {
+  if (!(high > low)) high = low + 1;
+  const double rough = (high - low) / std::max(1, lines - 1);
+  const double power = std::pow(10, std::floor(std::log10(rough)));
+  double step = power;
+  for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+    step = factor * power;
+    if (step >= rough) break;
+  }
+  const double first = std::floor(low / step) * step;
+  const int count = static_cast<int>(std::ceil((high - first) / step - 1e-9)) + 1;
+  return {first, step, count};
+}
+
+std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t points) {
+  if (rows.size() <= points || points < 2) return rows;
+  std::vector<ChartRow> out;
+  out.reserve(points);
+  for (std::size_t i = 0; i < points; ++i) out.push_back(rows[i * (rows.size() - 1) / (points - 1)]);
+  return out;
+}
+
+Lookup lookupVolume(const TankChartProfile& profile, const ChartStart& start, double height) {
+  const double H = start.height;
+  if (height < std::min(0.0, H) || height > std::max(0.0, H))
+    return refused("The liquid height must be between empty and full: from 0 to " + amount(H, start.heightUnit) +
+                   ".");
+  return volumeAt(profile, start, height);
+}
+
+Lookup lookupHeight(const TankChartProfile& profile, const ChartStart& start, double volume) {
+  const double H = start.height;
+  const Lookup empty = volumeAt(profile, start, 0);
+  if (!empty.found) return empty;
+  const Lookup full = volumeAt(profile, start, H);
+  if (!full.found) return full;
+  const double low = std::min(empty.value, full.value), high = std::max(empty.value, full.value);
+  // The chart shows volumes to three decimals: what it shows for empty and
+  // full counts as empty and full.
+  constexpr double kShownHalf = 0.0005;
+  if (volume < low - kShownHalf || volume > high + kShownHalf)
+    return refused("The tank holds from " + amount(low, start.volumeUnit) + " empty to " +
+                   amount(high, start.volumeUnit) + " full; " + amount(volume, start.volumeUnit) +
+                   " is not between them.");
+  volume = std::clamp(volume, low, high);
+  // The volume grows with the fluid height: halve the interval around it.
+  double below = 0, above = H;
+  const bool rising = full.value >= empty.value;
+  const double tolerance = std::fabs(H) * 1e-9;
+  while (std::fabs(above - below) > tolerance) {
+    const double middle = (below + above) / 2;
+    const Lookup at = volumeAt(profile, start, middle);
+    if (!at.found) return at;
+    if ((at.value < volume) == rising) {
+      below = middle;
+    } else {
+      above = middle;
+    }
+  }
+  Lookup result;
+  result.found = true;
+  result.value = (below + above) / 2;
+  return result;
+}
+
+}  // namespace calvexa

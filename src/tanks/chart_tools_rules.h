@@ -1,0 +1,62 @@
+// What the chart preview does besides showing the report: the chart as CSV,
+// the file names it suggests, the scale of the fill curve, and the lookups of
+// a volume for a liquid height and of a height for a volume, both through the
+// tab's own calculation.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/outcome.h"
+#include "tanks/chart_rules.h"
+
+namespace calvexa {
+
+// The chart as CSV (comma-separated, CR LF line ends): a header row
+// "Liquid Height,Height Unit,Volume Quantity,Volume Unit", then one line per
+// row: the height in general number text, its unit, the volume with exactly
+// three decimals and no group separators, its unit. Texts are quoted where
+// CSV needs it.
+std::string chartCsv(const ChartRecordset& recordset);
+
+// One CSV field: quoted, its quotes doubled, when it holds a comma, a quote
+// or a line break.
+std::string csvField(std::string_view text);
+
+// "Vertical Tank (Flat) chart.csv": the chart's name and the extension, with
+// any character a file name cannot hold replaced.
+std::string chartFileName(std::string_view chartName, std::string_view extension);
+
+// Grid lines of an axis from `low` to `high`: round steps of 1, 2 or 5 times
+// a power of ten, about `lines` of them, covering the whole range.
+struct AxisScale {
+  double first;
+  double step;
+  int count;  // lines, the first and last included
+};
+AxisScale axisScale(double low, double high, int lines);
+
+// The chart's curve with at most `points` points: every row when there are
+// few, otherwise rows at even steps, the first and last always included.
+std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t points);
+
+// A lookup: the number found, or the one message why there is none.
+struct Lookup {
+  bool found = false;
+  double value = 0;
+  Message message = {};
+};
+
+// The volume of the tab's tank filled to `height` (in the chart's height
+// unit), in the chart's volume unit: the tab's calculation run with the
+// fluid height replaced, its other messages not shown. Heights outside the
+// tank are refused.
+Lookup lookupVolume(const TankChartProfile& profile, const ChartStart& start, double height);
+
+// The liquid height at which the tab's tank holds `volume`: bisection of the
+// fluid height between empty and full, to 1E-9 of the tank's height.
+// Volumes the tank cannot hold (below empty, above full) are refused.
+Lookup lookupHeight(const TankChartProfile& profile, const ChartStart& start, double volume);
+
+}  // namespace calvexa

@@ -1,0 +1,131 @@
+// The chart preview's tools on a real chart: CSV and PDF export through the
+// save dialog (a file that cannot be written is named with its reason and
+// nothing is left), the fill-curve page, and the lookup bar.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "support/window_test.h"
+#include "tanks/chart_preview.h"
+#include "tanks/chart_rules.h"
+#include "tanks/divisions_window.h"
+#include "ui/controls.h"
+
+namespace calvexa {
+namespace {
+
+class ChartTools : public MenuWindowTest {
+ protected:
+  ChartTools() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
+  void SetUp() override {
+    MenuWindowTest::SetUp();
+    form(WindowId::TankSelection)->control<QAbstractButton>("CmdVerticalTanks")->click();
+    window = form(WindowId::VerticalTank);
+    window->control<TabControl>("SSTab1")->setCurrentIndex(1);
+    // A conical bottom 1 m deep in a tank 2 m across and 3 m high, in cubic metres.
+    for (const char* list : {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalFluidHeightC",
+                             "CboVerticalConicalHeightC"})
+      pick(list, "Meters");
+    pick("CboVerticalLiquidVolumeC", "Litres");
+    type("TbVerticalTankDiameterC", "2");
+    type("TbVerticalTankHeightC", "3");
+  }
+  // Prints the tab's chart with 30 divisions and does `inPreview` in its preview.
+  void chartWith(const std::function<void(ChartPreview&)>& inPreview) {
+    app.seam.answerModal = [inPreview](QWidget& modal) {
+      if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+        dialog->ok();
+      } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
+        inPreview(*preview);
+      }
+    };
+    click("CmdPrintVerticalTankC");
+  }
+  QTemporaryDir folder;
+};
+
+QString readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST_F(ChartTools, ExportsTheRowsAsCsvUnderTheTabsName) {
+  app.seam.saveAs = folder.filePath("chart.csv");
+  bool saved = false;
+  chartWith([&](ChartPreview& preview) { saved = preview.exportCsv(); });
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(app.seam.suggestedNames, QStringList({"Vertical Tank (C) chart.csv"}));
+  const QStringList lines = readAll(app.seam.saveAs).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 32) << "the header and 31 rows";
+  EXPECT_EQ(lines[0], "Liquid Height,Height Unit,Volume Quantity,Volume Unit");
+  EXPECT_EQ(lines[1], "0,Meters,0.000,Litres");
+  // 0.1 m up the cone: d = 0.2 m, (0.04 × pi ÷ 4) × (0.1 ÷ 3) m³, in litres, three decimals.
+  EXPECT_EQ(lines[2], "0.1,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) +
+                          ",Litres");
+  EXPECT_TRUE(lines[31].startsWith("3,Meters,7330.38")) << lines[31].toStdString();
+}
+
+TEST_F(ChartTools, ExportsThePagesAsPdfWithTheFillCurve) {
+  app.seam.saveAs = folder.filePath("chart.pdf");
+  bool saved = false;
+  chartWith([&](ChartPreview& preview) {
+    saved = preview.exportPdf();
+    EXPECT_EQ(preview.pageCount(), 2);
+  });
+  ASSERT_TRUE(saved);
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), app.seam.saveAs, QStringLiteral("-")});
+  ASSERT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext is part of the test packages";
+  const QString pdf = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  EXPECT_TRUE(pdf.contains("These dimensions are for a Vertical Cylindrical Tank with"));
+  EXPECT_TRUE(pdf.contains("Liquid Height")) << pdf.left(400).toStdString();
+  EXPECT_TRUE(pdf.contains("1.500")) << "a row";
+  EXPECT_TRUE(pdf.contains("Page: 1 of 2"));
+  EXPECT_TRUE(pdf.contains("Page: 2 of 2")) << "the fill curve counts";
+  EXPECT_TRUE(pdf.contains("Liquid Height (Meters)"));
+  EXPECT_TRUE(pdf.contains("Volume Quantity (Litres)"));
+  EXPECT_EQ(pdf.count(QString::fromLatin1(kNominalDimensionsLine)), 2) << "under the footer of every page";
+}
+
+TEST_F(ChartTools, AFileThatCannotBeWrittenIsNamedWithItsReasonAndNothingIsLeft) {
+  app.seam.saveAs = folder.filePath("no such folder/chart.csv");
+  bool saved = true;
+  chartWith([&](ChartPreview& preview) { saved = preview.exportCsv(); });
+  EXPECT_FALSE(saved);
+  ASSERT_EQ(app.seam.messages.size(), 1u);
+  EXPECT_NE(app.seam.messages[0].text.find(app.seam.saveAs.toStdString()), std::string::npos);
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+  // A cancelled save dialog writes nothing and says nothing.
+  app.seam.messages.clear();
+  app.seam.saveAs.clear();
+  chartWith([&](ChartPreview& preview) { EXPECT_FALSE(preview.exportPdf()); });
+  EXPECT_TRUE(app.seam.messages.empty());
+}
+
+TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {
+  chartWith([&](ChartPreview& preview) {
+    auto* height = preview.findChild<QLineEdit*>("TbLookupHeight");
+    auto* volume = preview.findChild<QLineEdit*>("TbLookupVolume");
+    auto* lookup = preview.findChild<QPushButton*>("CmdLookup");
+    ASSERT_TRUE(height && volume && lookup);
+    QTest::keyClicks(height, "0.5");
+    lookup->click();
+    // Half way up the cone: (1 × pi ÷ 4) × (0.5 ÷ 3) m³, in litres.
+    EXPECT_EQ(volume->text(), QString::number((3.141592654 / 4) * (0.5 / 3) * 1000, 'f', 3));
+    volume->clear();
+    QTest::keyClicks(volume, "7330.383");
+    QTest::keyClick(volume, Qt::Key_Return);
+    EXPECT_EQ(height->text(), "3") << "the full tank";
+    volume->clear();
+    QTest::keyClicks(volume, "9000");
+    lookup->click();
+  });
+  ASSERT_EQ(app.seam.messages.size(), 1u) << "a volume above full is answered with a message";
+  EXPECT_NE(app.seam.messages[0].text.find("full"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace calvexa
