@@ -31,10 +31,12 @@ WindowRegistry::Factory make() {
   return [](WindowRegistry& registry) -> QWidget* { return new Window(registry); };
 }
 
-// A tank window generated from its page table, with its charts.
-WindowRegistry::Factory tanks(WindowId id, const PageForm& (*form)(), TankWindow::Profiles profiles) {
-  return [id, form, profiles](WindowRegistry& registry) -> QWidget* {
-    return new TankWindow(registry, id, form(), profiles);
+// A tank window generated from its page table, with its charts and the
+// pictures that follow the typed dimensions.
+WindowRegistry::Factory tanks(WindowId id, const PageForm& (*form)(), TankWindow::Profiles profiles,
+                              TankWindow::Pictures pictures = nullptr) {
+  return [id, form, profiles, pictures](WindowRegistry& registry) -> QWidget* {
+    return new TankWindow(registry, id, form(), profiles, pictures);
   };
 }
 
@@ -68,7 +70,8 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::SciCalc, make<CalculatorWindow>());
   registry.setFactory(WindowId::TankSelection, make<TankSelectionWindow>());
   registry.setFactory(WindowId::TankSections, make<DivisionsWindow>());
-  registry.setFactory(WindowId::VerticalTank, tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile));
+  registry.setFactory(WindowId::VerticalTank,
+                      tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile, verticalPictureInputs));
 }
 
 void startUp(WindowRegistry& registry) {

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+
+#include "core/number_text.h"
+#include "tanks/tank_units_rules.h"
 
 namespace calvexa {
 namespace {
@@ -349,6 +353,22 @@ bool horizontal(TankShape shape) {
 }
 
 }  // namespace
+
+std::optional<TankDimensions> pictureDimensions(const TankPictureInputs& inputs, const Fields& fields) {
+  TankDimensions d = typicalDimensions(inputs.shape);
+  const std::pair<const PictureInput*, double*> sizes[] = {
+      {&inputs.width, &d.width},   {&inputs.depth, &d.depth}, {&inputs.height, &d.height},
+      {&inputs.bottom, &d.bottom}, {&inputs.fluid, &d.fluid}, {&inputs.length, &d.length},
+  };
+  for (const auto& [input, size] : sizes) {
+    if (!input->box) continue;
+    const std::optional<double> value = parseNumber(fieldText(fields, input->box));
+    const std::optional<double> metres = value ? LengthToMetres(*value, fieldText(fields, input->list)) : std::nullopt;
+    if (!metres) return std::nullopt;
+    *size = *metres;
+  }
+  return d;
+}
 
 TankDimensions typicalDimensions(TankShape shape) {
   if (shape == TankShape::Rectangular) return {.depth = 1.2, .height = 1.4, .fluid = 0.8, .length = 2};

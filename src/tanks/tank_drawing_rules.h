@@ -5,8 +5,11 @@
 // from the centre line and y up from the lowest point of the tank.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/outcome.h"
 
 namespace calvexa {
 
@@ -71,6 +74,21 @@ struct TankDrawing {
   std::vector<DimensionMark> marks;
   double left = 0, right = 0, bottom = 0, top = 0;  // the extent of outline and marks
 };
+
+// Where a tab's picture reads each dimension: a box and its length unit list
+// (none: the picture draws that dimension at its typical proportion).
+struct PictureInput {
+  const char* box = nullptr;
+  const char* list = nullptr;
+};
+struct TankPictureInputs {
+  TankShape shape;
+  PictureInput width = {}, depth = {}, height = {}, bottom = {}, fluid = {}, length = {};
+};
+
+// The dimensions a tab's texts describe, in metres; nullopt while any of
+// them is not a number in a known unit (the picture then keeps its drawing).
+std::optional<TankDimensions> pictureDimensions(const TankPictureInputs& inputs, const Fields& fields);
 
 // The dimensions each picture shows before any value is typed: a tank a
 // little over half full, its bottom or heads a fifth of its size.

@@ -1,5 +1,7 @@
 #include "tanks/tank_window.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <ctime>
 
 #include "core/input.h"
@@ -27,8 +29,43 @@ QWidget* makeTankDrawing(const QString& drawing, QWidget* parent) {
   return new QWidget(parent);
 }
 
-TankWindow::TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles)
-    : PageWindow(registry, id, form, makeTankDrawing), profiles_(profiles) {}
+TankWindow::TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles,
+                       Pictures pictures)
+    : PageWindow(registry, id, form, makeTankDrawing), profiles_(profiles), pictures_(pictures) {
+  followDimensions(controls());
+}
+
+void TankWindow::onControlsCreated(const QList<QPointer<QWidget>>& created) {
+  PageWindow::onControlsCreated(created);
+  followDimensions(created);
+}
+
+void TankWindow::followDimensions(const QList<QPointer<QWidget>>& controls) {
+  if (!pictures_) return;
+  for (std::size_t p = 0; p < form().pages.size(); ++p) {
+    const Page& page = form().pages[p];
+    if (!page.picture.name || !findControl(controls, QString::fromUtf8(page.picture.name))) continue;
+    const int index = static_cast<int>(p);
+    for (const PageRow& row : page.rows) {
+      if (auto* box = qobject_cast<QLineEdit*>(findControl(controls, QString::fromUtf8(row.box))))
+        connect(box, &QLineEdit::textChanged, this, [this, index] { redrawPicture(index); });
+      if (auto* list = qobject_cast<QComboBox*>(findControl(controls, QString::fromUtf8(row.list))))
+        connect(list, &QComboBox::currentTextChanged, this, [this, index] { redrawPicture(index); });
+    }
+    redrawPicture(index);
+  }
+}
+
+// The picture follows the typed dimensions while they read as numbers in
+// known units, and otherwise keeps its last good drawing.
+void TankWindow::redrawPicture(int page) {
+  const TankPictureInputs* inputs = pictures_ ? pictures_(page) : nullptr;
+  const Page& tab = form().pages[static_cast<std::size_t>(page)];
+  auto* picture = qobject_cast<TankPicture*>(control(QString::fromUtf8(tab.picture.name)));
+  if (!inputs || !picture) return;
+  if (const std::optional<TankDimensions> dimensions = pictureDimensions(*inputs, pageFields(page)))
+    picture->setDimensions(*dimensions);
+}
 
 void TankWindow::onPageAction(const Page& page, const PageButton& button) {
   if (button.action != ButtonAction::PrintChart) return;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "tanks/chart_rules.h"
+#include "tanks/tank_drawing_rules.h"
 #include "ui/page_window.h"
 
 namespace calvexa {
@@ -13,7 +14,11 @@ class TankWindow : public PageWindow {
   Q_OBJECT
  public:
   using Profiles = const TankChartProfile& (*)(int page);
-  TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles);
+  using Pictures = const TankPictureInputs* (*)(int page);
+  // `pictures` says where each page's drawing reads its dimensions, so the
+  // drawing follows what is typed (none: the drawings keep their proportions).
+  TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles,
+             Pictures pictures = nullptr);
 
   // The number of divisions the last chart was asked for.
   int lastDivisions() const { return lastDivisions_; }
@@ -24,11 +29,16 @@ class TankWindow : public PageWindow {
 
  protected:
   void onPageAction(const Page& page, const PageButton& button) override;
+  void onControlsCreated(const QList<QPointer<QWidget>>& created) override;
 
  private:
+  // Redraws the picture of every page among `controls` whenever its boxes or lists change.
+  void followDimensions(const QList<QPointer<QWidget>>& controls);
+  void redrawPicture(int page);
   Fields pageFields(int page) const;
   std::string chartName(int page) const;
   Profiles profiles_;
+  Pictures pictures_;
   int lastDivisions_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "core/outcome.h"
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
+#include "tanks/tank_drawing_rules.h"
 
 namespace calvexa {
 
@@ -29,5 +30,8 @@ const PageForm& verticalTankForm();
 
 // The chart of each tab, by tab.
 const TankChartProfile& verticalChartProfile(int tab);
+
+// Where each tab's picture reads its dimensions, by tab.
+const TankPictureInputs* verticalPictureInputs(int tab);
 
 }  // namespace calvexa
