@@ -1,7 +1,9 @@
 // Charts from the divisions dialog's OK to the preview on screen: the rows
 // through the rule code, then the report laid out and painted into the
 // preview, for 1,000, 10,000 and 100,000 divisions of an upright tank. Each
-// size is measured in a fresh process, so its peak memory is its own.
+// size is measured in a fresh process, so its peak memory is its own. Then
+// the chart's tools on the same chart: its export to CSV and to PDF, a
+// height-for-volume lookup, and the redrawing of a tank picture.
 //
 //   chart_report_bench              measure every size (offscreen)
 //   chart_report_bench child N      one chart of N divisions, for the measurement
@@ -9,16 +11,23 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QPdfWriter>
 #include <QPrintPreviewWidget>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <algorithm>
 
 #include "tanks/chart_preview.h"
+#include "tanks/chart_report_painter.h"
 #include "tanks/chart_rules.h"
+#include "tanks/chart_tools_rules.h"
+#include "tanks/tank_picture.h"
 #include "tanks/vertical_tank_rules.h"
 #include "ui/qt_seam.h"
 
@@ -62,8 +71,43 @@ int child(int divisions) {
   QApplication::processEvents();
   const auto shown = Clock::now();
   const long after = statusKiB("VmHWM:");
-  std::printf("%d %.4f %.4f %d %.1f\n", divisions, std::chrono::duration<double>(rows - start).count(),
-              std::chrono::duration<double>(shown - start).count(), preview.pageCount(), (after - before) / 1024.0);
+  // The tools: CSV and PDF written to files, a lookup, a picture redrawn.
+  QTemporaryDir folder;
+  auto seconds = [](Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); };
+  auto t = Clock::now();
+  {
+    QSaveFile file(folder.filePath("chart.csv"));
+    file.open(QIODevice::WriteOnly);
+    const std::string csv = calvexa::chartCsv(report.recordset);
+    file.write(csv.data(), static_cast<qint64>(csv.size()));
+    file.commit();
+  }
+  const double csv = seconds(t);
+  t = Clock::now();
+  {
+    QSaveFile file(folder.filePath("chart.pdf"));
+    file.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&file);
+    calvexa::ChartReportPainter painter(report);
+    painter.print(writer);
+  }
+  const double pdf = seconds(t);
+  t = Clock::now();
+  const calvexa::Lookup lookup = calvexa::lookupHeight(profile, chart, 10000);
+  const double lookupSeconds = seconds(t);
+  calvexa::TankPicture picture(calvexa::TankShape::VerticalConical, nullptr);
+  picture.resize(183, 290);
+  double slowestRedraw = 0;
+  for (int i = 1; i <= 50; ++i) {
+    t = Clock::now();
+    picture.setDimensions({.width = 2.4, .height = 6, .bottom = 0.7, .fluid = 6.0 * i / 50});
+    picture.grab();
+    slowestRedraw = std::max(slowestRedraw, seconds(t));
+  }
+  std::printf("%d %.4f %.4f %d %.1f %.4f %.4f %.5f %.5f %d\n", divisions,
+              std::chrono::duration<double>(rows - start).count(), std::chrono::duration<double>(shown - start).count(),
+              preview.pageCount(), (after - before) / 1024.0, csv, pdf, lookupSeconds, slowestRedraw,
+              lookup.found ? 1 : 0);
   std::fflush(stdout);
   std::_Exit(0);
 }
@@ -73,14 +117,17 @@ int child(int divisions) {
 int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "child") == 0) return child(std::atoi(argv[2]));
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  std::printf("%10s %10s %12s %8s %14s\n", "divisions", "rows (s)", "preview (s)", "pages", "peak +MiB");
+  std::printf("%10s %9s %12s %7s %10s %8s %8s %11s %12s\n", "divisions", "rows (s)", "preview (s)", "pages",
+              "peak +MiB", "CSV (s)", "PDF (s)", "lookup (s)", "redraw (s)");
   for (const char* size : {"1000", "10000", "100000"}) {
     const std::string command = std::string("\"") + argv[0] + "\" child " + size;
     FILE* out = popen(command.c_str(), "r");
-    int divisions = 0, pages = 0;
-    double rows = 0, shown = 0, memory = 0;
-    if (out && std::fscanf(out, "%d %lf %lf %d %lf", &divisions, &rows, &shown, &pages, &memory) == 5)
-      std::printf("%10d %10.3f %12.3f %8d %14.1f\n", divisions, rows, shown, pages, memory);
+    int divisions = 0, pages = 0, found = 0;
+    double rows = 0, shown = 0, memory = 0, csv = 0, pdf = 0, lookup = 0, redraw = 0;
+    if (out && std::fscanf(out, "%d %lf %lf %d %lf %lf %lf %lf %lf %d", &divisions, &rows, &shown, &pages, &memory,
+                           &csv, &pdf, &lookup, &redraw, &found) == 10)
+      std::printf("%10d %9.3f %12.3f %7d %10.1f %8.3f %8.3f %11.5f %12.5f\n", divisions, rows, shown, pages, memory,
+                  csv, pdf, lookup, redraw);
     if (out) pclose(out);
   }
   return 0;

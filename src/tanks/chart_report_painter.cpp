@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -70,10 +71,13 @@ double ChartReportPainter::numberWidth(const QString& number) const {
   return width;
 }
 
-// A row is drawn as one text when the font's digits are two spaces wide and
-// its point one (Arial's are): spaces then place every column exactly, the
-// same on every row, and the preview records a quarter of the texts.
-bool ChartReportPainter::rowsAsOneText() const {
+// In the preview a row is drawn as one text when the font's digits are two
+// spaces wide and its point one (Arial's are): spaces then place every
+// column exactly, the same on every row, and the preview records a quarter
+// of the texts. A PDF or a printer draws the four cells, which it writes
+// faster than the spaces.
+bool ChartReportPainter::rowsAsOneText(QPainter& painter) const {
+  if (!painter.paintEngine() || painter.paintEngine()->type() != QPaintEngine::Picture) return false;
   const double space = charWidth_[' '];
   if (space <= 0 || std::fabs(charWidth_['.'] - space) > 0.01 * space) return false;
   for (char digit = '0'; digit <= '9'; ++digit)
@@ -91,7 +95,7 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   const double ascent = QFontMetricsF(row_, painter.device()).ascent();
   painter.setFont(row_);
   double y = top + ascent;
-  if (rowsAsOneText()) {
+  if (rowsAsOneText(painter)) {
     // Spaces between the columns, counted once: from the height's right edge
     // to its unit, across the unit to the volume's right edge, and on to the
     // volume's unit. Every row's height ends at the same place, so all agree.

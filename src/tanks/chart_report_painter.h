@@ -35,7 +35,7 @@ class ChartReportPainter {
 
  private:
   double numberWidth(const QString& text) const;
-  bool rowsAsOneText() const;
+  bool rowsAsOneText(QPainter& painter) const;
   void paintRows(QPainter& painter, int page, double top) const;
   void paintCurve(QPainter& painter) const;
 
