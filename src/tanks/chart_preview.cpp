@@ -16,18 +16,14 @@
 #include "core/input.h"
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
+#include "ui/controls.h"
 #include "ui/seam.h"
 
 namespace calvexa {
 namespace {
 
 QToolButton* tool(const char* name, const QString& caption, const QString& tip, QWidget* parent) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setText(caption);
-  button->setToolTip(tip);
-  button->setAutoRaise(true);
-  return button;
+  return toolButton(QString::fromLatin1(name), caption, tip, parent);
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
@@ -151,36 +147,37 @@ bool ChartPreview::failed(const QString& file, const QString& reason) {
 
 // The file is written beside its final name and only then put in its place,
 // so a failed save leaves no half-written chart.
-bool ChartPreview::exportCsv() {
-  const QString file = askFile("csv", QStringLiteral("CSV files (*.csv)"));
+bool ChartPreview::save(const char* extension, const QString& filter, const std::function<bool(QIODevice&)>& write) {
+  const QString file = askFile(extension, filter);
   if (file.isEmpty()) return false;
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) return failed(file, out.errorString());
-  const std::string csv = chartCsv(report_.recordset);
-  if (out.write(csv.data(), static_cast<qint64>(csv.size())) != static_cast<qint64>(csv.size()))
-    return failed(file, out.errorString());
+  if (!write(out)) {
+    const QString reason = out.errorString().isEmpty() ? QStringLiteral("the chart could not be written")
+                                                       : out.errorString();
+    out.cancelWriting();
+    return failed(file, reason);
+  }
   if (!out.commit()) return failed(file, out.errorString());
   return true;
 }
 
+bool ChartPreview::exportCsv() {
+  return save("csv", QStringLiteral("CSV files (*.csv)"), [this](QIODevice& out) {
+    const std::string csv = chartCsv(report_.recordset);
+    return out.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size());
+  });
+}
+
 bool ChartPreview::exportPdf() {
-  const QString file = askFile("pdf", QStringLiteral("PDF files (*.pdf)"));
-  if (file.isEmpty()) return false;
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return failed(file, out.errorString());
-  {
+  return save("pdf", QStringLiteral("PDF files (*.pdf)"), [this](QIODevice& out) {
     QPdfWriter writer(&out);
     writer.setPageLayout(printer_->pageLayout());
     writer.setResolution(printer_->resolution());
     writer.setTitle(QStringLiteral("Chart Results"));
     writer.setCreator(QStringLiteral("Calvexa"));
-    if (!painter_.print(writer)) {
-      out.cancelWriting();
-      return failed(file, QStringLiteral("the pages could not be drawn"));
-    }
-  }
-  if (!out.commit()) return failed(file, out.errorString());
-  return true;
+    return painter_.print(writer);
+  });
 }
 
 void ChartPreview::lookUp() {

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "tanks/chart_report_painter.h"
 
+class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -46,6 +48,7 @@ class ChartPreview : public QDialog {
   void paintRequested(QPrinter* printer);
   void showPageNumber();
   QString askFile(const char* extension, const QString& filter);
+  bool save(const char* extension, const QString& filter, const std::function<bool(QIODevice&)>& write);
   bool failed(const QString& file, const QString& reason);
 
   const ChartReport& report_;

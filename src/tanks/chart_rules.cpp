@@ -109,8 +109,27 @@ std::optional<double> answerValue(const std::string& text) {
   return parseNumber(digits);
 }
 
-// What "#,###.000" shows of the answer, read back without its separators.
-double chartVolume(double answer) { return roundedDecimals(answer, 3); }
+// What "#,###.000" shows of the answer, read back without its separators. An
+// answer shown with more decimals is rounded on its own digits, so a half
+// shown ("…5835") goes up whatever the binary value below it; an answer in
+// exponent form is rounded as a number.
+std::optional<double> chartVolume(const std::string& answer) {
+  const std::optional<double> value = answerValue(answer);
+  if (!value) return std::nullopt;
+  std::string digits;
+  for (char c : answer)
+    if (c != ',' && c != ' ') digits.push_back(c);
+  const std::size_t point = digits.find('.');
+  if (digits.find_first_of("Ee") != std::string::npos || point == std::string::npos ||
+      digits.size() - point - 1 <= 3)
+    return roundedDecimals(*value, 3);
+  const bool up = digits[point + 4] >= '5';
+  digits.resize(point + 4);
+  std::optional<double> cut = answerValue(digits);
+  if (!cut) return roundedDecimals(*value, 3);
+  if (up) cut = *cut + (*cut < 0 || digits.front() == '-' ? -0.001 : 0.001);
+  return roundedDecimals(*cut, 3);
+}
 
 namespace {
 
@@ -155,7 +174,7 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
     }
     keepMessages(row, span.messages);
     span.answer = row.written(profile.answer);
-    span.rows.push_back({h, chartVolume(*value)});
+    span.rows.push_back({h, *chartVolume(row.written(profile.answer))});
   }
   span.fluid = fluid;
   return span;

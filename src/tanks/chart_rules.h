@@ -119,9 +119,10 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
 // separators skipped, a lone point is 0; nullopt for any other text.
 std::optional<double> answerValue(const std::string& text);
 
-// The volume of a row: the answer's number rounded to three decimals, half
-// away from zero, through the text "#,###.000".
-double chartVolume(double answer);
+// The volume of a row: the answer as shown, rounded to three decimals half
+// away from zero on the digits shown ("7,068.5835" is 7068.584), as the text
+// "#,###.000" shows it; nullopt when the answer is not a number.
+std::optional<double> chartVolume(const std::string& answer);
 
 // "Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa." in
 // English, whatever the user's language.

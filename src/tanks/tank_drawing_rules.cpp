@@ -354,16 +354,19 @@ bool horizontal(TankShape shape) {
 
 }  // namespace
 
-std::optional<TankDimensions> pictureDimensions(const TankPictureInputs& inputs, const Fields& fields) {
+std::optional<TankDimensions> pictureDimensions(const TankPictureInputs& inputs, const std::vector<SizeInput>& rows,
+                                                const Fields& fields) {
   TankDimensions d = typicalDimensions(inputs.shape);
-  const std::pair<const PictureInput*, double*> sizes[] = {
-      {&inputs.width, &d.width},   {&inputs.depth, &d.depth}, {&inputs.height, &d.height},
-      {&inputs.bottom, &d.bottom}, {&inputs.fluid, &d.fluid}, {&inputs.length, &d.length},
+  const std::pair<int, double*> sizes[] = {
+      {inputs.width, &d.width},   {inputs.depth, &d.depth}, {inputs.height, &d.height},
+      {inputs.bottom, &d.bottom}, {inputs.fluid, &d.fluid}, {inputs.length, &d.length},
   };
-  for (const auto& [input, size] : sizes) {
-    if (!input->box) continue;
-    const std::optional<double> value = parseNumber(fieldText(fields, input->box));
-    const std::optional<double> metres = value ? LengthToMetres(*value, fieldText(fields, input->list)) : std::nullopt;
+  for (const auto& [row, size] : sizes) {
+    if (row < 0) continue;
+    if (row >= static_cast<int>(rows.size())) return std::nullopt;
+    const SizeInput& input = rows[static_cast<std::size_t>(row)];
+    const std::optional<double> value = parseNumber(fieldText(fields, input.box));
+    const std::optional<double> metres = value ? LengthToMetres(*value, fieldText(fields, input.list)) : std::nullopt;
     if (!metres) return std::nullopt;
     *size = *metres;
   }

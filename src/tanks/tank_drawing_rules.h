@@ -75,20 +75,25 @@ struct TankDrawing {
   double left = 0, right = 0, bottom = 0, top = 0;  // the extent of outline and marks
 };
 
-// Where a tab's picture reads each dimension: a box and its length unit list
-// (none: the picture draws that dimension at its typical proportion).
-struct PictureInput {
-  const char* box = nullptr;
-  const char* list = nullptr;
-};
-struct TankPictureInputs {
-  TankShape shape;
-  PictureInput width = {}, depth = {}, height = {}, bottom = {}, fluid = {}, length = {};
+// A value box and its length unit list.
+struct SizeInput {
+  const char* box;
+  const char* list;
 };
 
-// The dimensions a tab's texts describe, in metres; nullopt while any of
-// them is not a number in a known unit (the picture then keeps its drawing).
-std::optional<TankDimensions> pictureDimensions(const TankPictureInputs& inputs, const Fields& fields);
+// Where a tab's picture reads each dimension: the number of its row among
+// the tab's value rows, top first (-1: the picture draws that dimension at
+// its typical proportion).
+struct TankPictureInputs {
+  TankShape shape;
+  int width = -1, depth = -1, height = -1, bottom = -1, fluid = -1, length = -1;
+};
+
+// The dimensions a tab's texts describe, in metres, its value rows given in
+// order; nullopt while any of them is not a number in a known unit (the
+// picture then keeps its drawing).
+std::optional<TankDimensions> pictureDimensions(const TankPictureInputs& inputs, const std::vector<SizeInput>& rows,
+                                                const Fields& fields);
 
 // The dimensions each picture shows before any value is typed: a tank a
 // little over half full, its bottom or heads a fifth of its size.

@@ -63,7 +63,10 @@ void TankWindow::redrawPicture(int page) {
   const Page& tab = form().pages[static_cast<std::size_t>(page)];
   auto* picture = qobject_cast<TankPicture*>(control(QString::fromUtf8(tab.picture.name)));
   if (!inputs || !picture) return;
-  if (const std::optional<TankDimensions> dimensions = pictureDimensions(*inputs, pageFields(page)))
+  std::vector<SizeInput> rows;
+  for (const PageRow& row : tab.rows)
+    if (row.kind == RowKind::Value) rows.push_back({row.box, row.list});
+  if (const std::optional<TankDimensions> dimensions = pictureDimensions(*inputs, rows, pageFields(page)))
     picture->setDimensions(*dimensions);
 }
 

@@ -579,51 +579,19 @@ const TankChartProfile& verticalChartProfile(int tab) {
 
 namespace calvexa {
 
+// The rows of each tab, top first: diameter, total height, fluid height and
+// bottom; or width, depth, total height, fluid height and bottom.
 const TankPictureInputs* verticalPictureInputs(int tab) {
   using S = TankShape;
   static const TankPictureInputs pictures[] = {
-      {.shape = S::VerticalFlat,
-       .width = {"TbInternalTankDiameter", "CboInternalTankDiameter"},
-       .height = {"TbTankHeight", "CboTankHeight"},
-       .fluid = {"TbLiquidHeight", "CboLiquidHeight"}},
-      {.shape = S::VerticalConical,
-       .width = {"TbVerticalTankDiameterC", "CboVerticalTankDiameterC"},
-       .height = {"TbVerticalTankHeightC", "CboVerticalTankHeightC"},
-       .bottom = {"TbVerticalConicalHeightC", "CboVerticalConicalHeightC"},
-       .fluid = {"TbVerticalFluidHeightC", "CboVerticalFluidHeightC"}},
-      {.shape = S::VerticalEllipsoidal,
-       .width = {"TbVerticalTankDiameterE", "CboVerticalTankDiameterE"},
-       .height = {"TbVerticalTankHeightE", "CboVerticalTankHeightE"},
-       .bottom = {"TbVerticalConicalHeightE", "CboVerticalConicalHeightE"},
-       .fluid = {"TbVerticalFluidHeightE", "CboVerticalFluidHeightE"}},
-      {.shape = S::VerticalSpherical,
-       .width = {"TbVerticalTankDiameterS", "CboVerticalTankDiameterS"},
-       .height = {"TbVerticalTankHeightS", "CboVerticalTankHeightS"},
-       .bottom = {"TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS"},
-       .fluid = {"TbVerticalFluidHeightS", "CboVerticalFluidHeightS"}},
-      {.shape = S::EllipticalFlat,
-       .width = {"TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF"},
-       .depth = {"TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"},
-       .height = {"TbEllipticalTankHeightF", "CboEllipticalTankHeightF"},
-       .fluid = {"TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"}},
-      {.shape = S::EllipticalConical,
-       .width = {"TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"},
-       .depth = {"TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC"},
-       .height = {"TbEllipticalTankHeightC", "CboEllipticalTankHeightC"},
-       .bottom = {"TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC"},
-       .fluid = {"TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"}},
-      {.shape = S::EllipticalEllipsoidal,
-       .width = {"TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"},
-       .depth = {"TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE"},
-       .height = {"TbEllipticalTankHeightE", "CboEllipticalTankHeightE"},
-       .bottom = {"TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE"},
-       .fluid = {"TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"}},
-      {.shape = S::EllipticalSpherical,
-       .width = {"TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS"},
-       .depth = {"TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS"},
-       .height = {"TbEllipticalTankHeightS", "CboEllipticalTankHeightS"},
-       .bottom = {"TbEllipticalSphericalHeightS", "CboEllipticalSphericalHeightS"},
-       .fluid = {"TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"}},
+      {.shape = S::VerticalFlat, .width = 0, .height = 1, .fluid = 2},
+      {.shape = S::VerticalConical, .width = 0, .height = 1, .bottom = 3, .fluid = 2},
+      {.shape = S::VerticalEllipsoidal, .width = 0, .height = 1, .bottom = 3, .fluid = 2},
+      {.shape = S::VerticalSpherical, .width = 0, .height = 1, .bottom = 3, .fluid = 2},
+      {.shape = S::EllipticalFlat, .width = 0, .depth = 1, .height = 2, .fluid = 3},
+      {.shape = S::EllipticalConical, .width = 0, .depth = 1, .height = 2, .bottom = 4, .fluid = 3},
+      {.shape = S::EllipticalEllipsoidal, .width = 0, .depth = 1, .height = 2, .bottom = 4, .fluid = 3},
+      {.shape = S::EllipticalSpherical, .width = 0, .depth = 1, .height = 2, .bottom = 4, .fluid = 3},
   };
   return tab >= 0 && tab < 8 ? &pictures[tab] : nullptr;
 }

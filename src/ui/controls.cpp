@@ -27,6 +27,15 @@
 
 namespace calvexa {
 
+QToolButton* toolButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(caption);
+  button->setToolTip(tip);
+  button->setAutoRaise(true);
+  return button;
+}
+
 bool isEnterKey(const QKeyEvent& event) {
   const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
   return enter && !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QToolButton;
 class QMenu;
 class QScrollBar;
 class QStackedWidget;
@@ -20,6 +21,9 @@ class QTimer;
 namespace calvexa {
 
 class Seam;
+
+// A flat tool button of a viewer's bar (the help viewer, the chart preview).
+QToolButton* toolButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent);
 
 // True for Enter and Return without Ctrl, Alt or Meta.
 bool isEnterKey(const QKeyEvent& event);

@@ -9,19 +9,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/controls.h"
+
 namespace calvexa {
-namespace {
-
-QToolButton* toolButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setText(caption);
-  button->setToolTip(tip);
-  button->setAutoRaise(true);
-  return button;
-}
-
-}  // namespace
 
 HelpViewer::HelpViewer() : browser_(new QTextBrowser(this)), find_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("HelpViewer"));

@@ -218,7 +218,7 @@ TEST(ChartTexts, AnswersReadBackAndRoundedToThreeDecimals) {
   for (const Case& c : cases) {
     const std::optional<double> value = answerValue(c.answer);
     ASSERT_TRUE(value) << c.answer;
-    EXPECT_EQ(chartVolume(*value), c.volume) << c.answer;
+    EXPECT_EQ(*chartVolume(c.answer), c.volume) << c.answer;
   }
   EXPECT_FALSE(answerValue("abc"));
 }

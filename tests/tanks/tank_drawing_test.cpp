@@ -91,24 +91,21 @@ TEST(TankDrawing, ImpossibleTanksHaveTheirFaultsInRed) {
 }
 
 TEST(TankDrawing, DimensionsReadFromTheTabInMetres) {
-  const TankPictureInputs inputs = {.shape = TankShape::VerticalConical,
-                                    .width = {"W", "WU"},
-                                    .height = {"H", "HU"},
-                                    .bottom = {"A", "AU"},
-                                    .fluid = {"F", "FU"}};
-  Fields fields = {{"W", "2"},  {"WU", "Meters"}, {"H", "300"}, {"HU", "Centimeters"},
-                   {"A", "12"}, {"AU", "Inches"}, {"F", "1"},   {"FU", "Feet"}};
-  const auto d = pictureDimensions(inputs, fields);
+  const TankPictureInputs inputs = {.shape = TankShape::VerticalConical, .width = 0, .height = 1, .bottom = 3, .fluid = 2};
+  const std::vector<SizeInput> rows = {{"W", "WU"}, {"H", "HU"}, {"F", "FU"}, {"A", "AU"}};
+  Fields fields = {{"W", "2"}, {"WU", "Meters"}, {"H", "300"}, {"HU", "Centimeters"},
+                   {"A", "12"}, {"AU", "Inches"}, {"F", "1"}, {"FU", "Feet"}};
+  const auto d = pictureDimensions(inputs, rows, fields);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->width, 2);
   EXPECT_EQ(d->height, 3);
   EXPECT_EQ(d->bottom, 12 * 0.3048 / 12);
   EXPECT_EQ(d->fluid, 0.3048);
   fields["AU"] = "";
-  EXPECT_FALSE(pictureDimensions(inputs, fields)) << "a unit not chosen yet";
+  EXPECT_FALSE(pictureDimensions(inputs, rows, fields)) << "a unit not chosen yet";
   fields["AU"] = "Inches";
   fields["F"] = "1E";
-  EXPECT_FALSE(pictureDimensions(inputs, fields)) << "a value that is not a number";
+  EXPECT_FALSE(pictureDimensions(inputs, rows, fields)) << "a value that is not a number";
 }
 
 }  // namespace
