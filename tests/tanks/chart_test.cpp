@@ -214,6 +214,10 @@ TEST(ChartTexts, AnswersReadBackAndRoundedToThreeDecimals) {
       {"6.0625", 6.063},
       {"-.0625", -0.063},
       {"3.14159265358979", 3.142},
+      {"7,068.5835", 7068.584},
+      {"999.9995", 1000},
+      {"1.5E-04", 0},
+      {"12.345", 12.345},
   };
   for (const Case& c : cases) {
     const std::optional<double> value = answerValue(c.answer);
@@ -246,8 +250,8 @@ TEST(ChartTexts, FooterPageNumbersAndColumns) {
   EXPECT_EQ(pageCount(80, 40), 2);
   EXPECT_EQ(pageCount(81, 40), 3);
   EXPECT_EQ(pageCount(0, 40), 1);
-  EXPECT_EQ(kColumnCaptions,
-            (std::array<const char*, 4>{"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"}));
+  const std::vector<std::string> captions(kColumnCaptions.begin(), kColumnCaptions.end());
+  EXPECT_EQ(captions, (std::vector<std::string>{"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"}));
 }
 
 }  // namespace
