@@ -13,6 +13,8 @@
 #include "oilfield/fuel_rules.h"
 #include "oilfield/pipeline_rules.h"
 #include "tanks/divisions_window.h"
+#include "tanks/rectangular_tank_rules.h"
+#include "tanks/spherical_tank_rules.h"
 #include "tanks/tank_selection_window.h"
 #include "tanks/tank_window.h"
 #include "tanks/vertical_tank_rules.h"
@@ -72,6 +74,10 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::TankSections, make<DivisionsWindow>());
   registry.setFactory(WindowId::VerticalTank,
                       tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile, verticalPictureInputs));
+  registry.setFactory(WindowId::RectangularTank,
+                      tanks(WindowId::RectangularTank, rectangularTankForm, rectangularChartProfile));
+  registry.setFactory(WindowId::SphericalTank,
+                      tanks(WindowId::SphericalTank, sphericalTankForm, sphericalChartProfile));
 }
 
 void startUp(WindowRegistry& registry) {

@@ -323,7 +323,9 @@ TankDrawing drawRectangular(const TankDimensions& dimensions) {
   if (h > H) d.faults.push_back({{0, H}, {0, h}, {L, h}, {L, H}});
   const double gap = std::max({L, W, H}) * 0.08;
   d.marks.push_back({{0, -gap}, {L, -gap}, "Rectangular Length", DimensionMark::Side::Below});
-  d.marks.push_back({{-gap, H + gap}, {dx - gap, H + dy + gap}, "Rectangular Width", DimensionMark::Side::Above});
+  // The width beside the top's right-hand edge: its label stands above the
+  // tank there, where at the left-hand edge it ran past the picture.
+  d.marks.push_back({{L, H + 2 * gap}, {L + dx, H + dy + 2 * gap}, "Rectangular Width", DimensionMark::Side::Above});
   d.marks.push_back(
       {{L + dx + 2 * gap, dy}, {L + dx + 2 * gap, H + dy}, "Rectangular Height", DimensionMark::Side::Right});
   if (h > 0) d.marks.push_back({{-gap, 0}, {-gap, h}, "Liquid Height", DimensionMark::Side::Left});

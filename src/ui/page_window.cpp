@@ -19,6 +19,7 @@ constexpr int kListLeft = 334, kListWidth = 150;
 constexpr int kUnitsWidth = 44;  // a "Units:" label before each list moves the list right by this much
 constexpr int kPictureLeft = 500;
 constexpr int kFirstRowTop = 44, kRowPitch = 36, kRowHeight = 24;
+constexpr int kCaptionOverhang = (kRowPitch - kRowHeight) / 2 - 2;  // above and below the box
 constexpr int kButtonHeight = 30, kButtonMinWidth = 110, kButtonGap = 10;
 constexpr int kTabBarRowHeight = 30;
 constexpr int kMargin = 8;
@@ -75,10 +76,12 @@ void addPage(std::vector<ControlSpec>& c, const PageForm& form, const Page& page
   const K listKind = form.lists == ListKind::Editable ? K::EditList : K::PickList;
   int top = kFirstRowTop;
   for (const PageRow& row : page.rows) {
+    // The caption may take two lines: it has the row's whole pitch but a
+    // small gap, centred on its box.
     c.push_back({.kind = K::Label,
                  .name = QStringLiteral("lbl") + text(row.box),
                  .caption = text(row.caption),
-                 .geometry = QRect(kLabelLeft, top, kLabelWidth, kRowHeight),
+                 .geometry = QRect(kLabelLeft, top - kCaptionOverhang, kLabelWidth, kRowHeight + 2 * kCaptionOverhang),
                  .parent = parent,
                  .captionOf = row.kind == RowKind::Value ? QStringList{text(row.box), text(row.list)}
                                                          : QStringList{text(row.list)}});

@@ -52,9 +52,9 @@ TEST_F(TankWindows, ChooserHasItsFourButtonsInADiamondAndOpensTheUprightTanks) {
   };
   const Button buttons[] = {
       {"CmdHorizontalTanks", {80, 16}, "Press button for Horizontal Tank Section", false},
-      {"CmdRectangularTanks", {8, 100}, "Press button for Rectangular Tank Section", false},
+      {"CmdRectangularTanks", {8, 100}, "Press button for Rectangular Tank Section", true},
       {"CmdVerticalTanks", {152, 96}, "Press button for Vertical Tank Section", true},
-      {"CmdSphericalTank", {80, 176}, "Press button for Spherical Tank Section", false},
+      {"CmdSphericalTank", {80, 176}, "Press button for Spherical Tank Section", true},
   };
   QWidget* previous = nullptr;
   for (const Button& b : buttons) {

@@ -1,0 +1,176 @@
+#include "tanks/rectangular_tank_rules.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "core/input.h"
+#include "core/number_text.h"
+#include "tanks/tank_geometry.h"
+#include "tanks/tank_units_rules.h"
+
+namespace calvexa {
+
+const char* const kRectangularNoVolumeText =
+    "The tank height is zero, or the sizes are too large to give a volume\r\nPlease try again";
+
+namespace {
+
+// This window's refusals carry the information icon and the title "Error";
+// only the fluid height's unit has the plain box.
+Message error(const char* text) { return {.text = text, .title = "Error", .icon = Icon::Information}; }
+
+Input length(const char* box, const char* list, const char* valueName, Message unitMessage) {
+  return {
+      .box = box, .list = list, .valueName = valueName, .unitMessage = std::move(unitMessage), .units = kTankLengths};
+}
+
+// Width, length, tank height and fluid height, in the order they are read.
+const std::array<Input, 4>& rectangularInputs() {
+  static const std::array<Input, 4> inputs = {
+      length("TbSquareWidth", "CboSquareWidth", "Rectangular Width",
+             error("An improper Width measurement has been chosen.\r\nRe-choose a Unit with the mouse")),
+      length("TbSquareLength", "CboSquareLength", "Rectangular Length",
+             error("An improper Length unit has been chosen.\r\nRe-choose a Unit with the mouse")),
+      length("TbSquareHeight", "CboSquareHeight", "Rectangular Height",
+             error("An improper Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse")),
+      length("TbFluidHeight", "CboFluidHeight", "Fluid Height",
+             Message{.text = "An improper Fluid Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"}),
+  };
+  return inputs;
+}
+
+const Input& rectangularAnswerUnit() {
+  static const Input input = {
+      .list = "CboLiquidVolumeAnswer",
+      .unitMessage = error("An improper Calculated Tank Volume Unit has been chosen.\r\nRe-choose a Unit with the "
+                           "mouse."),
+      .units = kTankVolumes};
+  return input;
+}
+
+}  // namespace
+
+Outcome CalcRectangularTank(const Fields& fields) {
+  Outcome outcome;
+  const auto in = readInputs(fields, rectangularInputs(), outcome);
+  if (!in) return outcome;
+  const auto& [W, Lg, H, h] = *in;
+  if (h.value > H.value)
+    return outcome.show(error("The fluid height is larger than the tank height\r\nPlease try again")), outcome;
+  // A tank of no height makes the filled fraction 0 ÷ 0 (or an infinity
+  // under a negative fluid height), and so the volume NaN; sizes near the
+  // range of a double overflow. Either is refused before the answer unit is
+  // looked at, as the volume is worked before it.
+  const double V = RectangularVolume(H.value, h.value, Lg.value, W.value);
+  if (!std::isfinite(V)) return outcome.show(error(kRectangularNoVolumeText)), outcome;
+  Reading unit;
+  if (!readInput(fields, rectangularAnswerUnit(), unit, outcome)) return outcome;
+  const double answer = applyFactor(*unit.unit, V);
+  if (!std::isfinite(answer)) return outcome.show(error(kRectangularNoVolumeText)), outcome;
+  outcome.write("TbLiquidVolumeAnswer", generalText(answer));
+  return outcome;
+}
+
+namespace {
+
+// ---- The window ------------------------------------------------------------
+
+PageRow lengthRow(const char* caption, const char* box, const char* boxTip, const char* list, const char* listTip) {
+  return {.caption = caption,
+          .box = box,
+          .boxText = "1",
+          .boxTip = boxTip,
+          .list = list,
+          .items = &TankLengthUnits(),
+          .listTip = listTip};
+}
+
+}  // namespace
+
+const PageForm& rectangularTankForm() {
+  static const PageForm form = {
+      .name = "FrmRectangularTank",
+      .caption = "Rectangular Tank Calculation",
+      .lists = ListKind::Editable,
+      .pages = {{
+          .heading = "Determine the volume of liquid from the bottom of a rectangular tank",
+          .picture = {.name = "Image1",
+                      .drawing = "rectangular",
+                      .source = PictureSource::Window,
+                      .width = 240,
+                      .height = 210},
+          .rows =
+              {
+                  lengthRow("Rectangular Length:", "TbSquareLength", "Enter the rectangular length here",
+                            "CboSquareLength", "Choose the rectangular length units here"),
+                  lengthRow("Rectangular Width:", "TbSquareWidth", "Enter the rectangular width here", "CboSquareWidth",
+                            "Choose the rectangular width units here"),
+                  lengthRow("Rectangular Height:", "TbSquareHeight", "Enter the rectangular height here",
+                            "CboSquareHeight", "Choose the rectangular height units here"),
+                  lengthRow("Height of fluid from the tank bottom:", "TbFluidHeight", "Enter the fluid height here",
+                            "CboFluidHeight", "Choose the fluid height units here"),
+                  {.caption = "Liquid Volume:",
+                   .box = "TbLiquidVolumeAnswer",
+                   .boxTip = "Press Calculate for your answer here",
+                   .list = "CboLiquidVolumeAnswer",
+                   .items = &TankVolumeUnits(),
+                   .listTip = "Choose the answer units",
+                   .kind = RowKind::Answer},
+              },
+          .buttons = {{.name = "CmdCalculate", .caption = "&Calculate", .tip = "Press to calculate the answer"},
+                      {.name = "CmdPrintChartData",
+                       .caption = "&Print Chart with Data",
+                       .tip = "Press to print a tank sheet",
+                       .action = ButtonAction::PrintChart}},
+          .calculate = CalcRectangularTank,
+      }},
+  };
+  return form;
+}
+
+namespace {
+
+// ---- The chart ---------------------------------------------------------------
+
+// The chart's refusals carry the information icon and "Error" as well.
+ChartCheck box(const char* control, const char* message, const char* valueName) {
+  return {.control = control, .message = error(message), .valueName = valueName};
+}
+ChartCheck list(const char* control, const char* message) { return {.control = control, .message = error(message)}; }
+
+TankChartProfile makeRectangularProfile() {
+  return {
+      .required = {box("TbSquareHeight", "Please type a Rectangular Tank Height Value", "Rectangular Height"),
+                   box("TbSquareLength", "Please type a Rectangular Tank Length Value", "Rectangular Length"),
+                   box("TbSquareWidth", "Please type a Rectangular Tank Width Value", "Rectangular Width"),
+                   box("TbFluidHeight", "Please type a Fluid Height Value", "Fluid Height"),
+                   list("CboSquareWidth", "Please choose a Rectangular Tank Width Unit with the mouse"),
+                   list("CboSquareLength", "Please choose a Rectangular Tank Length Unit with the mouse"),
+                   list("CboSquareHeight", "Please choose a Rectangular Tank Height Unit with the mouse"),
+                   list("CboFluidHeight", "Please choose a Fluid Height Unit with the mouse"),
+                   list("CboLiquidVolumeAnswer", "Please choose an Answer Volume Unit with the mouse")},
+      .steppedBox = "TbSquareHeight",
+      .steppedList = "CboSquareHeight",
+      .fluidBox = "TbFluidHeight",
+      .fluidList = "CboFluidHeight",
+      .answerList = "CboLiquidVolumeAnswer",
+      .calculate = CalcRectangularTank,
+      .answer = "TbLiquidVolumeAnswer",
+      .headers = {HeaderLine{lit("These dimensions are for a Rectangular Tank with ")},
+                  HeaderLine{lit(" a width of "), num("TbSquareWidth"), lit(" "), unit("CboSquareWidth"),
+                             lit(", and a length of "), num("TbSquareLength"), lit(" "), unit("CboSquareLength")},
+                  HeaderLine{lit("and a Height of "), num("TbSquareHeight"), lit(" "), unit("CboSquareHeight")}},
+      // Only the unit: a cancelled dialog leaves the typed fluid height.
+      .fill = FluidFill::UnitOnly,
+  };
+}
+
+}  // namespace
+
+const TankChartProfile& rectangularChartProfile(int /*page*/) {
+  static const TankChartProfile profile = makeRectangularProfile();
+  return profile;
+}
+
+}  // namespace calvexa

@@ -1,0 +1,160 @@
+#include "tanks/spherical_tank_rules.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/input.h"
+#include "tanks/tank_geometry.h"
+#include "tanks/tank_units_rules.h"
+
+namespace calvexa {
+
+const char* const kFluidOutsideSphereText =
+    "A fluid height above the tank diameter or below zero is not possible. Please type a Fluid Height from 0 up to "
+    "the Internal Tank Diameter.";
+
+namespace {
+
+// Diameter and fluid height, in the order they are read; the diameter is
+// taken whole (LengthToMetres), not halved.
+const std::array<Input, 2> kSphereInputs = {
+    Input{.box = "TbSphereDiameter",
+          .list = "CboSphereDiameter",
+          .valueName = "Internal Tank Diameter",
+          .unitMessage = {"An improper Tank Diameter measurement has been chosen. Re-choose a Tank Diameter Unit with "
+                          "the mouse."},
+          .units = kTankLengths},
+    Input{.box = "TbSphereFluidHeight",
+          .list = "CboSphereFluidHeight",
+          .valueName = "Fluid Height",
+          .unitMessage = {"An improper Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with "
+                          "the mouse."},
+          .units = kTankLengths},
+};
+
+const Input kSphereAnswerUnit = {
+    .list = "CboSphereTankAnswer",
+    .unitMessage = {"An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse."},
+    .units = kTankVolumes};
+
+const Required kFluidHeightTyped[] = {{"TbSphereFluidHeight", {"Please enter a Fluid Height"}}};
+
+// A fluid height typed in another unit than the diameter can come out of its
+// conversion an ulp or two above a diameter it equals (9 "Feet" in a sphere of
+// 108 "Inches"); that is still the full sphere, not a height above it.
+constexpr double kConversionSlack = 1e-12;
+
+bool outsideSphere(double h, double D) { return h < 0 || h > D + std::abs(D) * kConversionSlack; }
+
+}  // namespace
+
+Outcome CalcSphericalTank(const Fields& fields) {
+  Outcome outcome;
+  if (!requireTexts(fields, kFluidHeightTyped, outcome)) return outcome;
+  const auto in = readInputs(fields, kSphereInputs, outcome);
+  if (!in) return outcome;
+  const auto& [D, h] = *in;
+  // Above the diameter the cap formula falls again (to zero at 1.5 × D, then
+  // below); under zero it is no liquid at all. Neither is a volume to show.
+  if (outsideSphere(h.value, D.value)) return outcome.show(kFluidOutsideSphereText), outcome;
+  Reading unit;
+  if (!readInput(fields, kSphereAnswerUnit, unit, outcome)) return outcome;
+  writeAnswer(applyFactor(*unit.unit, SphereCapVolume(D.value, h.value)), "TbSphereTankAnswer", grouped4Answer,
+              outcome);
+  return outcome;
+}
+
+namespace {
+
+// ---- The window ------------------------------------------------------------
+
+PageRow lengthRow(const char* caption, const char* box, const char* boxTip, const char* list, const char* listTip) {
+  return {.caption = caption,
+          .box = box,
+          .boxText = "1",
+          .boxTip = boxTip,
+          .list = list,
+          .items = &TankLengthUnits(),
+          .listTip = listTip};
+}
+
+}  // namespace
+
+const PageForm& sphericalTankForm() {
+  static const PageForm form = {
+      .name = "FrmSphericalTank",
+      .caption = "Spherical Tank Volume",
+      .lists = ListKind::Editable,
+      .pages = {{
+          .heading = "Determine the volume of liquid from the bottom of a spherical tank.",
+          .picture =
+              {.name = "Image1", .drawing = "spherical", .source = PictureSource::Window, .width = 200, .height = 200},
+          .rows =
+              {
+                  lengthRow("Internal Tank Diameter:", "TbSphereDiameter", "Enter the tank diameter here",
+                            "CboSphereDiameter", "Choose the sphere diameter units here"),
+                  lengthRow("Height of fluid from the Tank Bottom:", "TbSphereFluidHeight",
+                            "Enter the Fluid height here", "CboSphereFluidHeight",
+                            "Choose the fluid height units here"),
+                  {.caption = "Liquid Volume:",
+                   .box = "TbSphereTankAnswer",
+                   .boxTip = "Press Calculate for your answer here",
+                   .list = "CboSphereTankAnswer",
+                   .items = &TankVolumeUnits(),
+                   .listTip = "Choose the answer units here",
+                   .kind = RowKind::Answer},
+              },
+          .buttons = {{.name = "CmdSphereTankCalc", .caption = "&Calculate", .tip = "Press to calculate the answer"},
+                      {.name = "CmdPrintSphereCalculation",
+                       .caption = "&Print Chart with Data",
+                       .tip = "Press to print this tanks graduated levels",
+                       .action = ButtonAction::PrintChart}},
+          .calculate = CalcSphericalTank,
+      }},
+  };
+  return form;
+}
+
+namespace {
+
+// ---- The chart ---------------------------------------------------------------
+
+TankChartProfile makeSphericalProfile() {
+  return {
+      .required = {{.control = "TbSphereDiameter",
+                    .message = {"Please type a Spherical Internal Diameter Value"},
+                    .valueName = "Internal Tank Diameter"},
+                   {.control = "TbSphereFluidHeight",
+                    .message = {"Please type a Spherical Tank Height Value"},
+                    .valueName = "Fluid Height"},
+                   {.control = "CboSphereDiameter",
+                    .message = {"Please choose a Sperical Internal Diameter Unit with the mouse"}},
+                   {.control = "CboSphereFluidHeight",
+                    .message = {"Please choose a Spherical Tank Fluid Height Unit with the mouse"}},
+                   {.control = "CboSphereTankAnswer",
+                    .message = {"Please choose an Answer Volume Unit with the mouse"}}},
+      // The chart steps the diameter: the liquid rises from the bottom of
+      // the sphere to its top.
+      .steppedBox = "TbSphereDiameter",
+      .steppedList = "CboSphereDiameter",
+      .fluidBox = "TbSphereFluidHeight",
+      .fluidList = "CboSphereFluidHeight",
+      .answerList = "CboSphereTankAnswer",
+      .calculate = CalcSphericalTank,
+      .answer = "TbSphereTankAnswer",
+      .headers = {HeaderLine{lit("These dimensions are for a Spherical Tank")},
+                  HeaderLine{lit("with a Height of "), num("TbSphereDiameter"), lit(" "), unit("CboSphereDiameter")},
+                  HeaderLine{lit(" ")}},
+      // Only the unit: a cancelled dialog leaves the typed fluid height.
+      .fill = FluidFill::UnitOnly,
+  };
+}
+
+}  // namespace
+
+const TankChartProfile& sphericalChartProfile(int /*page*/) {
+  static const TankChartProfile profile = makeSphericalProfile();
+  return profile;
+}
+
+}  // namespace calvexa
