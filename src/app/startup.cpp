@@ -75,9 +75,9 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::VerticalTank,
                       tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile, verticalPictureInputs));
   registry.setFactory(WindowId::RectangularTank,
-                      tanks(WindowId::RectangularTank, rectangularTankForm, rectangularChartProfile));
+                      tanks(WindowId::RectangularTank, rectangularTankForm, rectangularChartProfile, rectangularPictureInputs));
   registry.setFactory(WindowId::SphericalTank,
-                      tanks(WindowId::SphericalTank, sphericalTankForm, sphericalChartProfile));
+                      tanks(WindowId::SphericalTank, sphericalTankForm, sphericalChartProfile, sphericalPictureInputs));
 }
 
 void startUp(WindowRegistry& registry) {

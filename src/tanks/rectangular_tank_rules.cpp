@@ -173,4 +173,11 @@ const TankChartProfile& rectangularChartProfile(int /*page*/) {
   return profile;
 }
 
+// The rows, top first: length, width, height, fluid height.
+const TankPictureInputs* rectangularPictureInputs(int) {
+  static const TankPictureInputs picture = {
+      .shape = TankShape::Rectangular, .depth = 1, .height = 2, .fluid = 3, .length = 0};
+  return &picture;
+}
+
 }  // namespace calvexa

@@ -5,6 +5,7 @@
 #include "core/outcome.h"
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
+#include "tanks/tank_drawing_rules.h"
 
 namespace calvexa {
 
@@ -24,5 +25,8 @@ const PageForm& rectangularTankForm();
 
 // The window's chart (it has one page; `page` is 0).
 const TankChartProfile& rectangularChartProfile(int page);
+
+// Where the picture reads its dimensions.
+const TankPictureInputs* rectangularPictureInputs(int page);
 
 }  // namespace calvexa

@@ -157,4 +157,10 @@ const TankChartProfile& sphericalChartProfile(int /*page*/) {
   return profile;
 }
 
+// The rows, top first: diameter, fluid height.
+const TankPictureInputs* sphericalPictureInputs(int) {
+  static const TankPictureInputs picture = {.shape = TankShape::Spherical, .height = 0, .fluid = 1};
+  return &picture;
+}
+
 }  // namespace calvexa

@@ -5,6 +5,7 @@
 #include "core/outcome.h"
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
+#include "tanks/tank_drawing_rules.h"
 
 namespace calvexa {
 
@@ -23,5 +24,8 @@ const PageForm& sphericalTankForm();
 
 // The window's chart (it has one page; `page` is 0).
 const TankChartProfile& sphericalChartProfile(int page);
+
+// Where the picture reads its dimensions.
+const TankPictureInputs* sphericalPictureInputs(int page);
 
 }  // namespace calvexa
