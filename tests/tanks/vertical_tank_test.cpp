@@ -62,28 +62,31 @@ const Tab kEllipticalFlat = {CalcVerticalEllipticalFlat,
                               {"TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"},
                               {"TbEllipticalTankHeightF", "CboEllipticalTankHeightF"},
                               {"TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"}}};
-Tab ellipticalTab(Calculation calculate, const std::string& s, const char* bottomBox, const char* bottomList) {
-  static std::vector<std::string> names;  // the test's own names, alive for the whole run
-  names.reserve(100);
-  auto keep = [](std::string name) {
-    names.push_back(std::move(name));
-    return names.back().c_str();
-  };
-  return {calculate,
-          keep("TbEllipticalLiquidAnswer" + s),
-          keep("CboEllipticalLiquidAnswer" + s),
-          {{keep("TbEllipticalWidthDiameter" + s), keep("CboEllipticalWidthDiameter" + s)},
-           {keep("TbEllipticalDepthDiameter" + s), keep("CboEllipticalDepthDiameter" + s)},
-           {keep("TbEllipticalTankHeight" + s), keep("CboEllipticalTankHeight" + s)},
-           {keep("TbEllipticalLiquidHeight" + s), keep("CboEllipticalLiquidHeight" + s)},
-           {bottomBox, bottomList}}};
-}
-const Tab kEllipticalConical =
-    ellipticalTab(CalcVerticalEllipticalConical, "C", "TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC");
-const Tab kEllipticalEllipsoidal = ellipticalTab(CalcVerticalEllipticalEllipsoidal, "E",
-                                                 "TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE");
-const Tab kEllipticalSpherical = ellipticalTab(CalcVerticalEllipticalSpherical, "S", "TbEllipticalSphericalHeightS",
-                                               "CboEllipticalSphericalHeightS");
+// Width, depth, total height, fluid height, bottom depth.
+const Tab kEllipticalConical = {CalcVerticalEllipticalConical,
+                                "TbEllipticalLiquidAnswerC",
+                                "CboEllipticalLiquidAnswerC",
+                                {{"TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"},
+                                 {"TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC"},
+                                 {"TbEllipticalTankHeightC", "CboEllipticalTankHeightC"},
+                                 {"TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"},
+                                 {"TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC"}}};
+const Tab kEllipticalEllipsoidal = {CalcVerticalEllipticalEllipsoidal,
+                                    "TbEllipticalLiquidAnswerE",
+                                    "CboEllipticalLiquidAnswerE",
+                                    {{"TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"},
+                                     {"TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE"},
+                                     {"TbEllipticalTankHeightE", "CboEllipticalTankHeightE"},
+                                     {"TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"},
+                                     {"TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE"}}};
+const Tab kEllipticalSpherical = {CalcVerticalEllipticalSpherical,
+                                  "TbEllipticalLiquidAnswerS",
+                                  "CboEllipticalLiquidAnswerS",
+                                  {{"TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS"},
+                                   {"TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS"},
+                                   {"TbEllipticalTankHeightS", "CboEllipticalTankHeightS"},
+                                   {"TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"},
+                                   {"TbEllipticalSphericalHeightS", "CboEllipticalSphericalHeightS"}}};
 
 // The tab's fields: each value with its unit, and the answer unit.
 Fields fields(const Tab& tab, const std::vector<const char*>& values, const char* unit, const char* answerUnit) {
@@ -111,39 +114,99 @@ TEST(VerticalTanks, WorkedValues) {
   const Case cases[] = {
       {"flat, D 2 m, h 1 m", &kFlat, {"2", "3", "1"}, "Meters", "Cubic Meters", 1 * kPi7 * 1 - 0 * kPi7 * 1},
       {"flat in litres", &kFlat, {"2", "3", "1"}, "Meters", "Litres", (1 * kPi7 * 1) * 1000},
-      {"flat full in inches", &kFlat, {"24", "24", "24"}, "Inches", "Cubic Meters",
+      {"flat full in inches",
+       &kFlat,
+       {"24", "24", "24"},
+       "Inches",
+       "Cubic Meters",
        std::pow(24 * 0.3048 / 2 / 12, 2) * kPi7 * (24 * 0.3048 / 12)},
       {"cone up to its top", &kConical, {"2", "3", "1", "1"}, "Meters", "Litres", cone * 1000},
-      {"inside the cone", &kConical, {"2", "3", "0.5", "1"}, "Meters", "Gallons (U.S.)",
+      {"inside the cone",
+       &kConical,
+       {"2", "3", "0.5", "1"},
+       "Meters",
+       "Gallons (U.S.)",
        (std::pow(2 * 0.5 / 1, 2) * (kPi9 / 4)) * (0.5 / 3) * 1000 / 3.785412},
-      {"above the cone", &kConical, {"2", "3", "2", "1"}, "Meters", "Drums (208 litre)",
+      {"above the cone",
+       &kConical,
+       {"2", "3", "2", "1"},
+       "Meters",
+       "Drums (208 litre)",
        (4 * kPi9 / 4) * (2 - 2.0 / 3) * 1000 / 208},
-      {"half-ellipsoid bottom full", &kEllipsoidal, {"2", "3", "1", "1"}, "Meters", "Litres",
+      {"half-ellipsoid bottom full",
+       &kEllipsoidal,
+       {"2", "3", "1", "1"},
+       "Meters",
+       "Litres",
        (4 * kPi9 / 4) * (1 - 1.0 / 3) * 1000},
-      {"inside the ellipsoid", &kEllipsoidal, {"2", "3", "0.5", "1"}, "Meters", "Cubic Feet",
+      {"inside the ellipsoid",
+       &kEllipsoidal,
+       {"2", "3", "0.5", "1"},
+       "Meters",
+       "Cubic Feet",
        (std::pow(2 * 0.5, 2) * (kPi9 / 4)) * (1 - 0.5 / 3) * 35.31466227},
-      {"hemisphere bottom full", &kSpherical, {"2", "3", "1", "1"}, "Meters", "Litres",
+      {"hemisphere bottom full",
+       &kSpherical,
+       {"2", "3", "1", "1"},
+       "Meters",
+       "Litres",
        (4 * 1 + ((1.0 + 1.0) / 3 - 4.0 * 1 / 2)) * (kPi9 / 4) * 1000},
-      {"inside a shallow spherical bottom", &kSpherical, {"2", "3", "0.25", "0.5"}, "Meters", "Gallons (Canada)",
+      {"inside a shallow spherical bottom",
+       &kSpherical,
+       {"2", "3", "0.25", "0.5"},
+       "Meters",
+       "Gallons (Canada)",
        (0.0625 * kPi9 / 4) * (4 / (0.5 + 0.5) + (0.5 + 0.5) - 0.25 * 4 / 3) * 1000 / 4.54609},
-      {"full tank in inches is full, not above", &kSpherical, {"48", "24", "24", "12"}, "Inches", "Cubic Meters",
+      {"full tank in inches is full, not above",
+       &kSpherical,
+       {"48", "24", "24", "12"},
+       "Inches",
+       "Cubic Meters",
        (std::pow(48 * 0.3048 / 12, 2) * (24 * 0.3048 / 12) +
         ((std::pow(12 * 0.3048 / 12, 3) * 2) / 3 - std::pow(48 * 0.3048 / 12, 2) * (12 * 0.3048 / 12) / 2)) *
            (kPi9 / 4)},
-      {"elliptical flat, W 2, Dp 1", &kEllipticalFlat, {"2", "1", "3", "1"}, "Meters", "Cubic Meters",
+      {"elliptical flat, W 2, Dp 1",
+       &kEllipticalFlat,
+       {"2", "1", "3", "1"},
+       "Meters",
+       "Cubic Meters",
        (1 * kPi7 * 1) * (1.0 / 2)},
-      {"elliptical flat, W = Dp is the circular tank", &kEllipticalFlat, {"2", "2", "3", "1"}, "Meters",
-       "Cubic Meters", 1 * kPi7 * 1},
-      {"elliptical cone, W 2, Dp 1, m3", &kEllipticalConical, {"2", "1", "3", "1", "1"}, "Meters", "Cubic Meters",
+      {"elliptical flat, W = Dp is the circular tank",
+       &kEllipticalFlat,
+       {"2", "2", "3", "1"},
+       "Meters",
+       "Cubic Meters",
+       1 * kPi7 * 1},
+      {"elliptical cone, W 2, Dp 1, m3",
+       &kEllipticalConical,
+       {"2", "1", "3", "1", "1"},
+       "Meters",
+       "Cubic Meters",
        1.0 / 2 * cone},
-      {"elliptical cone in litres", &kEllipticalConical, {"2", "1", "3", "1", "1"}, "Meters", "Litres",
+      {"elliptical cone in litres",
+       &kEllipticalConical,
+       {"2", "1", "3", "1", "1"},
+       "Meters",
+       "Litres",
        1.0 / 2 * (cone * 1000)},
-      {"elliptical cone in U.S. gallons", &kEllipticalConical, {"2", "1", "3", "1", "1"}, "Meters", "Gallons (U.S.)",
+      {"elliptical cone in U.S. gallons",
+       &kEllipticalConical,
+       {"2", "1", "3", "1", "1"},
+       "Meters",
+       "Gallons (U.S.)",
        cone * 1000 / 3.785412 * (1.0 / 2)},
-      {"elliptical ellipsoid, W = Dp", &kEllipticalEllipsoidal, {"2", "2", "3", "1", "1"}, "Meters", "Cubic Feet",
+      {"elliptical ellipsoid, W = Dp",
+       &kEllipticalEllipsoidal,
+       {"2", "2", "3", "1", "1"},
+       "Meters",
+       "Cubic Feet",
        2.0 / 2 * ((4 * kPi9 / 4) * (1 - 1.0 / 3) * 35.31466227)},
-      {"elliptical hemisphere in drums", &kEllipticalSpherical, {"2", "3", "3", "1", "1"}, "Meters",
-       "Drums (208 litre)", (4 * 1 + ((1.0 + 1.0) / 3 - 4.0 * 1 / 2)) * (kPi9 / 4) * 1000 / 208 * (3.0 / 2)},
+      {"elliptical hemisphere in drums",
+       &kEllipticalSpherical,
+       {"2", "3", "3", "1", "1"},
+       "Meters",
+       "Drums (208 litre)",
+       (4 * 1 + ((1.0 + 1.0) / 3 - 4.0 * 1 / 2)) * (kPi9 / 4) * 1000 / 208 * (3.0 / 2)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -157,8 +220,7 @@ TEST(VerticalTanks, ConicalTabReportsItsInputsBeforeACubicMetreAnswer) {
   const double V = (std::pow(2 * 0.5 / 1, 2) * (kPi9 / 4)) * (0.5 / 3);
   ASSERT_EQ(cubic.effects.size(), 2u);
   EXPECT_EQ(cubic.effects[0].kind, Effect::Kind::Show) << "the report box comes first";
-  EXPECT_EQ(cubic.effects[0].message.text,
-            "Diam = 2, Flu = 0.5, Height = 3, Con = 1, Answer = " + general(V));
+  EXPECT_EQ(cubic.effects[0].message.text, "Diam = 2, Flu = 0.5, Height = 3, Con = 1, Answer = " + general(V));
   EXPECT_EQ(cubic.effects[0].message.icon, Icon::None);
   EXPECT_EQ(cubic.written("TbVerticalLiquidVolumeC"), general(V));
   // In metres whatever the boxes' units.
@@ -166,8 +228,9 @@ TEST(VerticalTanks, ConicalTabReportsItsInputsBeforeACubicMetreAnswer) {
   EXPECT_EQ(feet.messageTexts().at(0).substr(0, 30), "Diam = 0.6096, Flu = 0.1524, H");
   // Other units, and the other bottoms, show no report.
   EXPECT_TRUE(CalcVerticalConical(fields(kConical, {"2", "3", "0.5", "1"}, "Meters", "Litres")).messageTexts().empty());
-  EXPECT_TRUE(
-      CalcVerticalEllipsoidal(fields(kEllipsoidal, {"2", "3", "0.5", "1"}, "Meters", "Cubic Meters")).messageTexts().empty());
+  EXPECT_TRUE(CalcVerticalEllipsoidal(fields(kEllipsoidal, {"2", "3", "0.5", "1"}, "Meters", "Cubic Meters"))
+                  .messageTexts()
+                  .empty());
 }
 
 const char* const kDiameterUnit =
@@ -287,8 +350,8 @@ TEST(VerticalTanks, AHemisphereIsTheDeepestSphericalBottom) {
   const Outcome start = CalcVerticalSpherical(fields(kSpherical, {"1", "1", "1", "1"}, "Meters", "Litres"));
   EXPECT_EQ(onlyMessage(start), kSphericalBottomTooDeepText);
   // On the elliptical tab the limit is half the width, whatever the depth.
-  const Outcome wide = CalcVerticalEllipticalSpherical(
-      fields(kEllipticalSpherical, {"2", "0.5", "3", "1", "1"}, "Meters", "Litres"));
+  const Outcome wide =
+      CalcVerticalEllipticalSpherical(fields(kEllipticalSpherical, {"2", "0.5", "3", "1", "1"}, "Meters", "Litres"));
   EXPECT_TRUE(wide.messageTexts().empty());
 }
 
@@ -303,7 +366,9 @@ TEST(VerticalTanks, RefusesTextThatIsNotANumberAndAnswersThatAreNotFinite) {
       {"a lone minus", &kFlat, {"-", "3", "1"}, "Please type in a number for Internal Tank Diameter."},
       {"an empty box", &kConical, {"2", "", "1", "1"}, "Please type in a number for Total Tank Height."},
       {"1E", &kEllipticalFlat, {"2", "1", "3", "1E"}, "Please type in a number for Fluid Height."},
-      {"a number too large", &kEllipsoidal, {"2", "3", "1", "1E999"},
+      {"a number too large",
+       &kEllipsoidal,
+       {"2", "3", "1", "1E999"},
        "The value typed for Ellipsoidal Height is too large."},
       {"a zero-depth cone under a negative fluid height", &kConical, {"2", "3", "-1", "0"}, kAnswerOutOfRangeText},
       {"an elliptical tank of no width", &kEllipticalConical, {"0", "1", "3", "1", "1"}, kAnswerOutOfRangeText},
@@ -341,9 +406,9 @@ TEST(VerticalTankWindow, TableHasEveryTabInOrderOpeningOnTheLast) {
   EXPECT_EQ(form.tabsPerRow, 2);
   EXPECT_EQ(form.firstTab, 7);
   ASSERT_EQ(form.pages.size(), 8u);
-  const char* captions[] = {"Vertical Tank (Flat)",   "Vertical Tank (C)",   "Vertical Tank (E)",
-                            "Vertical Tank (S)",      "Elliptical Tank (Flat)", "Elliptical Tank (C)",
-                            "Elliptical Tank (E)",    "Elliptical Tank (S)"};
+  const char* captions[] = {"Vertical Tank (Flat)", "Vertical Tank (C)",      "Vertical Tank (E)",
+                            "Vertical Tank (S)",    "Elliptical Tank (Flat)", "Elliptical Tank (C)",
+                            "Elliptical Tank (E)",  "Elliptical Tank (S)"};
   int boxes = 0;
   for (std::size_t i = 0; i < 8; ++i) {
     const Page& page = form.pages[i];
