@@ -13,6 +13,7 @@
 #include "oilfield/fuel_rules.h"
 #include "oilfield/pipeline_rules.h"
 #include "tanks/divisions_window.h"
+#include "tanks/horizontal_tank_rules.h"
 #include "tanks/tank_selection_window.h"
 #include "tanks/tank_window.h"
 #include "tanks/vertical_tank_rules.h"
@@ -69,6 +70,8 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::TankSelection, make<TankSelectionWindow>());
   registry.setFactory(WindowId::TankSections, make<DivisionsWindow>());
   registry.setFactory(WindowId::VerticalTank, tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile));
+  registry.setFactory(WindowId::HorizontalTanks,
+                      tanks(WindowId::HorizontalTanks, horizontalTankForm, horizontalChartProfile));
 }
 
 void startUp(WindowRegistry& registry) {

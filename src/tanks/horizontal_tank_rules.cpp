@@ -344,7 +344,7 @@ std::vector<PageButton> buttons(const char* calculate, const char* print,
 }
 // The drawings of tanks on their side are wide.
 PagePicture drawing(const char* name, const char* shape) {
-  return {.name = name, .drawing = shape, .source = PictureSource::Window, .width = 260, .height = 160};
+  return {.name = name, .drawing = shape, .source = PictureSource::Window, .width = 300, .height = 180};
 }
 
 }  // namespace
