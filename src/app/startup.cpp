@@ -15,6 +15,7 @@
 #include "tanks/divisions_window.h"
 #include "tanks/rectangular_tank_rules.h"
 #include "tanks/spherical_tank_rules.h"
+#include "tanks/horizontal_tank_rules.h"
 #include "tanks/tank_selection_window.h"
 #include "tanks/tank_window.h"
 #include "tanks/vertical_tank_rules.h"
@@ -78,6 +79,8 @@ void registerWindows(WindowRegistry& registry) {
                       tanks(WindowId::RectangularTank, rectangularTankForm, rectangularChartProfile, rectangularPictureInputs));
   registry.setFactory(WindowId::SphericalTank,
                       tanks(WindowId::SphericalTank, sphericalTankForm, sphericalChartProfile, sphericalPictureInputs));
+  registry.setFactory(WindowId::HorizontalTanks,
+                      tanks(WindowId::HorizontalTanks, horizontalTankForm, horizontalChartProfile, horizontalPictureInputs));
 }
 
 void startUp(WindowRegistry& registry) {

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -240,6 +242,23 @@ void FormWindow::openHelp() {
   registry_.seam().openHelp(this, registry_.helpPath(), QString::fromUtf8(helpSection(design_.id)));
 }
 
+void FormWindow::openConfiguredHelp() {
+  const QString path = registry_.configuredHelpPath();
+  if (path.isEmpty()) {
+    registry_.seam().showMessage(this,
+                                 {"Unable to display Help Contents. There is no Help associated with this project.",
+                                  windowTitle().toStdString(), Icon::Information});
+    return;
+  }
+  const QFileInfo file(path);
+  if (!file.isFile() || !file.isReadable()) {
+    registry_.seam().showMessage(this, {"The help file " + QDir::toNativeSeparators(path).toStdString() +
+                                        " cannot be opened: it is missing or cannot be read."});
+    return;
+  }
+  registry_.seam().openHelp(this, path, QString::fromUtf8(helpSection(design_.id)));
+}
+
 void FormWindow::buildMenus(const MenuTable& table) {
   for (const MenuSpec& menuSpec : table) {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuSpec.caption));
@@ -278,8 +297,10 @@ void FormWindow::runMenuItem(const MenuItemSpec& item) {
       showAbout(AboutModality::Modal);
       break;
     case MenuAction::Help:
-    case MenuAction::ConfiguredHelp:
       openHelp();
+      break;
+    case MenuAction::ConfiguredHelp:
+      openConfiguredHelp();
       break;
     case MenuAction::Custom:
       onMenuItem(QString::fromUtf8(item.name));

@@ -94,6 +94,9 @@ class FormWindow : public QMainWindow {
 
   // F1 and the Help items: the help file at this window's section.
   void openHelp();
+  // The Help items of the configured help file: that file at this window's
+  // section, or a message when the build names none or it cannot be read.
+  void openConfiguredHelp();
 
   // Fill a list, or set a tooltip, now or as soon as its page is created.
   void setListItems(const QString& list, std::vector<std::string> items, ListOrder order);

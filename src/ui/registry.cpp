@@ -1,6 +1,7 @@
 #include "ui/registry.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QWidget>
 #include <optional>
 #include <utility>
@@ -8,6 +9,11 @@
 
 #include "ui/form_window.h"
 #include "ui/seam.h"
+
+// The configured help file, fixed when the program is built.
+#ifndef CALVEXA_CONFIGURED_HELP
+#error "CALVEXA_CONFIGURED_HELP names the configured help file (the build sets it)"
+#endif
 
 namespace calvexa {
 
@@ -58,7 +64,8 @@ const char* helpSection(WindowId id) {
   return "mainmenu";
 }
 
-WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit) : seam_(seam), quit_(std::move(quit)) {}
+WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit)
+    : seam_(seam), quit_(std::move(quit)), configuredHelp_(QString::fromUtf8(CALVEXA_CONFIGURED_HELP)) {}
 
 WindowRegistry::~WindowRegistry() {
   for (auto& [id, window] : windows_) delete window.data();
@@ -131,6 +138,11 @@ void WindowRegistry::exitApplication() {
 QString WindowRegistry::helpPath() const {
   if (!helpPath_.isEmpty()) return helpPath_;
   return QCoreApplication::applicationDirPath() + QStringLiteral("/CalvexaHelp.html");
+}
+
+QString WindowRegistry::configuredHelpPath() const {
+  if (configuredHelp_.isEmpty() || QDir::isAbsolutePath(configuredHelp_)) return configuredHelp_;
+  return QDir(QCoreApplication::applicationDirPath()).filePath(configuredHelp_);
 }
 
 }  // namespace calvexa

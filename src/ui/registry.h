@@ -52,6 +52,12 @@ class WindowRegistry : public QObject {
   QString helpPath() const;
   void setHelpPath(const QString& path) { helpPath_ = path; }
 
+  // The help file of the Help commands that use the configured path: the
+  // build setting CALVEXA_CONFIGURED_HELP at first. Empty: the program has no
+  // help for them; a relative path is taken from the program folder.
+  QString configuredHelpPath() const;
+  void setConfiguredHelpPath(const QString& path) { configuredHelp_ = path; }
+
  private:
   Seam& seam_;
   std::function<void()> quit_;
@@ -59,6 +65,7 @@ class WindowRegistry : public QObject {
   std::map<WindowId, Factory> factories_;
   std::map<WindowId, QPointer<QWidget>> windows_;
   QString helpPath_;
+  QString configuredHelp_;
   bool exiting_ = false;
 };
 

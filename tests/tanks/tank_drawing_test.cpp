@@ -1,12 +1,18 @@
 // The tank drawings as geometry: the liquid up to the fluid height (empty,
 // half, full), its area where it is plain to work out, the parts drawn red
-// for an impossible tank, and the dimensions read from a tab's texts.
+// for an impossible tank, the dimensions read from a tab's texts, and
+// every tank tab's picture reading the rows that hold those dimensions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "core/page_table.h"
+#include "tanks/horizontal_tank_rules.h"
+#include "tanks/rectangular_tank_rules.h"
+#include "tanks/spherical_tank_rules.h"
 #include "tanks/tank_drawing_rules.h"
+#include "tanks/vertical_tank_rules.h"
 
 namespace calvexa {
 namespace {
@@ -106,6 +112,54 @@ TEST(TankDrawing, DimensionsReadFromTheTabInMetres) {
   fields["AU"] = "Inches";
   fields["F"] = "1E";
   EXPECT_FALSE(pictureDimensions(inputs, rows, fields)) << "a value that is not a number";
+}
+
+// Each dimension a picture reads comes from a row whose caption names it.
+TEST(TankDrawing, EveryTankTabsPictureReadsTheRowsNamingItsDimensions) {
+  struct Window {
+    const PageForm& form;
+    const TankPictureInputs* (*pictures)(int);
+  };
+  const Window windows[] = {{verticalTankForm(), verticalPictureInputs},
+                            {horizontalTankForm(), horizontalPictureInputs},
+                            {rectangularTankForm(), rectangularPictureInputs},
+                            {sphericalTankForm(), sphericalPictureInputs}};
+  struct Dimension {
+    int TankPictureInputs::*row;
+    std::vector<const char*> captions;  // one of them is in the row's caption
+  };
+  const Dimension dimensions[] = {
+      {&TankPictureInputs::width, {"Diameter", "Width"}},
+      {&TankPictureInputs::depth, {"Depth", "Rectangular Width"}},
+      {&TankPictureInputs::height, {"Total Tank Height", "Internal Tank Diameter", "Internal Tank Height",
+                                    "Rectangular Height"}},
+      {&TankPictureInputs::bottom, {"(a)"}},
+      {&TankPictureInputs::fluid, {"luid"}},
+      {&TankPictureInputs::length, {"Length of Tank", "Rectangular Length"}},
+  };
+  for (const Window& window : windows) {
+    for (std::size_t tab = 0; tab < window.form.pages.size(); ++tab) {
+      const Page& page = window.form.pages[tab];
+      const TankPictureInputs* inputs = window.pictures(static_cast<int>(tab));
+      ASSERT_NE(inputs, nullptr) << page.tab;
+      std::vector<std::string> captions;
+      for (const PageRow& row : page.rows)
+        if (row.kind == RowKind::Value) captions.emplace_back(row.caption);
+      for (const Dimension& dimension : dimensions) {
+        const int row = inputs->*dimension.row;
+        if (row < 0) continue;
+        ASSERT_LT(row, static_cast<int>(captions.size())) << page.tab;
+        const std::string& caption = captions[static_cast<std::size_t>(row)];
+        EXPECT_TRUE(std::any_of(dimension.captions.begin(), dimension.captions.end(),
+                                [&](const char* part) { return caption.find(part) != std::string::npos; }))
+            << window.form.name << " " << page.tab << ": " << caption;
+      }
+      EXPECT_GE(inputs->fluid, 0) << page.tab;
+      EXPECT_EQ(inputs->bottom >= 0, std::string_view(page.picture.drawing).find("flat") == std::string_view::npos &&
+                                         inputs->shape != TankShape::Rectangular && inputs->shape != TankShape::Spherical)
+          << page.tab << ": heads or a bottom of their own, except on flat tanks";
+    }
+  }
 }
 
 }  // namespace
