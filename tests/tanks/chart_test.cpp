@@ -246,8 +246,9 @@ TEST(ChartTexts, FooterPageNumbersAndColumns) {
   EXPECT_EQ(pageCount(80, 40), 2);
   EXPECT_EQ(pageCount(81, 40), 3);
   EXPECT_EQ(pageCount(0, 40), 1);
-  EXPECT_EQ(kColumnCaptions,
-            (std::array<const char*, 4>{"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"}));
+  // The texts, not where they are stored.
+  EXPECT_EQ((std::vector<std::string>(kColumnCaptions.begin(), kColumnCaptions.end())),
+            (std::vector<std::string>{"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"}));
 }
 
 }  // namespace
