@@ -132,8 +132,13 @@ void TankPicture::paintEvent(QPaintEvent*) {
   font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.85));
   painter.setFont(font);
   if (drawing_.outline.empty()) return;
+  // Room for the labels: a full line above, and below when a label sits there.
   const double margin = QFontMetricsF(font).height() + 6;
-  const Scale scale = fit(drawing_, QRectF(rect()).adjusted(margin, margin, -margin, -margin / 2));
+  const bool labelBelow = std::any_of(drawing_.marks.begin(), drawing_.marks.end(), [](const DimensionMark& mark) {
+    return mark.side == DimensionMark::Side::Below;
+  });
+  const double below = labelBelow ? margin : margin / 2;
+  const Scale scale = fit(drawing_, QRectF(rect()).adjusted(margin, margin, -margin, -below));
   painter.setPen(Qt::NoPen);
   painter.setBrush(kLiquid);
   for (const Polyline& liquid : drawing_.liquid) painter.drawPolygon(polygon(liquid, scale));
