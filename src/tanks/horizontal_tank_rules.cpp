@@ -6,6 +6,7 @@
 
 #include "core/input.h"
 #include "core/number_text.h"
+#include "tanks/tank_form_rules.h"
 #include "tanks/tank_geometry.h"
 #include "tanks/tank_units_rules.h"
 
@@ -331,17 +332,6 @@ namespace {
 
 const char* const kFluidCaption = "Height of fluid from the Tank Bottom:";
 
-PageRow lengthRow(const char* caption, const char* box, const char* list) {
-  return {.caption = caption, .box = box, .boxText = "1", .list = list, .items = &TankLengthUnits()};
-}
-PageRow answerRow(const char* box, const char* list) {
-  return {.caption = "Liquid Volume:", .box = box, .list = list, .items = &TankVolumeUnits(), .kind = RowKind::Answer};
-}
-std::vector<PageButton> buttons(const char* calculate, const char* print,
-                                const char* printCaption = "&Print Chart with Data") {
-  return {{.name = calculate, .caption = "&Calculate"},
-          {.name = print, .caption = printCaption, .action = ButtonAction::PrintChart}};
-}
 // The drawings of tanks on their side are wide.
 PagePicture drawing(const char* name, const char* shape) {
   return {.name = name, .drawing = shape, .source = PictureSource::Window, .width = 300, .height = 180};
@@ -364,94 +354,99 @@ const PageForm& horizontalTankForm() {
                    .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with "
                               "Ellipsoidal ends.",
                    .picture = drawing("Picture6", "horizontal-ellipsoidal"),
-                   .rows = {lengthRow("Length of Tank:", "TbHorizTankLengthS", "CboHorizTankLengthS"),
-                            lengthRow("Internal Tank Diameter:", "TbHorizInterDiameterS", "CboHorizInterDiameterS"),
-                            lengthRow(kFluidCaption, "TbHorizFluidHeightS", "CboHorizFluidHeightS"),
-                            lengthRow("Ellipsoid Length (a):", "TbHorizSphereLengthS", "CboHorizSphereLengthS"),
-                            answerRow("TbHorizTankAnswerS", "CboHorizTankAnswerS")},
-                   .buttons = buttons("CmdCalcHorizTankVolumeS", "CmdPrintHorizChartDataS"),
+                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLengthS", "CboHorizTankLengthS"),
+                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameterS", "CboHorizInterDiameterS"),
+                            tankLengthRow(kFluidCaption, "TbHorizFluidHeightS", "CboHorizFluidHeightS"),
+                            tankLengthRow("Ellipsoid Length (a):", "TbHorizSphereLengthS", "CboHorizSphereLengthS"),
+                            tankAnswerRow("TbHorizTankAnswerS", "CboHorizTankAnswerS")},
+                   .buttons = tankButtons("CmdCalcHorizTankVolumeS", "CmdPrintHorizChartDataS"),
                    .calculate = CalcHorizontalEllipsoidal},
                   {.tab = "Elliptical Tank Volume (C)",
                    .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with "
                               "Conical ends.",
                    .picture = drawing("Picture10", "horizontal-elliptical-conical"),
-                   .rows = {lengthRow("Length of Tank:", "TbEllipticalTankLengthC", "CboEllipticalTankLengthC"),
-                            lengthRow("Internal Tank Height:", "TbEllipticalInterHeightC", "CboEllipticalInterHeightC"),
-                            lengthRow("Internal Tank Width:", "TbEllipticalInterWidthC", "CboEllipticalInterWidthC"),
-                            lengthRow(kFluidCaption, "TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC"),
-                            lengthRow("Conical Length (a):", "TbEllipticalConicalLengthC",
+                   .rows =
+                       {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthC", "CboEllipticalTankLengthC"),
+                        tankLengthRow("Internal Tank Height:", "TbEllipticalInterHeightC", "CboEllipticalInterHeightC"),
+                        tankLengthRow("Internal Tank Width:", "TbEllipticalInterWidthC", "CboEllipticalInterWidthC"),
+                        tankLengthRow(kFluidCaption, "TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC"),
+                        tankLengthRow("Conical Length (a):", "TbEllipticalConicalLengthC",
                                       "CboEllipticalConicalLengthC"),
-                            answerRow("TbEllipticalTankAnswerC", "CboEllipticalTankAnswerC")},
-                   .buttons = buttons("CmdCalcEllipTankConicalEnd", "CmdPrintCalcEllipTankConicalEnd"),
+                        tankAnswerRow("TbEllipticalTankAnswerC", "CboEllipticalTankAnswerC")},
+                   .buttons = tankButtons("CmdCalcEllipTankConicalEnd", "CmdPrintCalcEllipTankConicalEnd"),
                    .calculate = CalcEllipticalConical},
                   {.tab = "Elliptical Tank Volume(E)",
                    .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with "
                               "Ellipsoidal ends.",
                    .picture = drawing("Picture11", "horizontal-elliptical-ellipsoidal"),
-                   .rows = {lengthRow("Length of Tank:", "TbEllipticalTankLengthE", "CboEllipticalTankLengthE"),
-                            lengthRow("Internal Tank Height:", "TbEllipticalInterHeightE", "CboEllipticalInterHeightE"),
-                            lengthRow("Internal Tank Width:", "TbEllipticalInterWidthE", "CboEllipticalInterWidthE"),
-                            lengthRow(kFluidCaption, "TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE"),
-                            lengthRow("Ellipsoidal Length (a):", "TbEllipticalConicalLengthE",
+                   .rows =
+                       {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthE", "CboEllipticalTankLengthE"),
+                        tankLengthRow("Internal Tank Height:", "TbEllipticalInterHeightE", "CboEllipticalInterHeightE"),
+                        tankLengthRow("Internal Tank Width:", "TbEllipticalInterWidthE", "CboEllipticalInterWidthE"),
+                        tankLengthRow(kFluidCaption, "TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE"),
+                        tankLengthRow("Ellipsoidal Length (a):", "TbEllipticalConicalLengthE",
                                       "CboEllipticalConicalLengthE"),
-                            answerRow("TbEllipticalTankAnswerE", "CboEllipticalTankAnswerE")},
-                   .buttons = buttons("CmdEllipticalTankEllipsEnd", "CmdPrintEllipticalTankEllipsEnd"),
+                        tankAnswerRow("TbEllipticalTankAnswerE", "CboEllipticalTankAnswerE")},
+                   .buttons = tankButtons("CmdEllipticalTankEllipsEnd", "CmdPrintEllipticalTankEllipsEnd"),
                    .calculate = CalcEllipticalEllipsoidal},
                   {.tab = "Horizontal Tank Volume (C)",
                    .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with "
                               "Conical ends.",
                    .picture = drawing("Picture7", "horizontal-conical"),
-                   .rows = {lengthRow("Length of Tank:", "TbHorizTankLengthC", "CboHorizTankLengthC"),
-                            lengthRow("Internal Tank Diameter:", "TbHorizInterDiameterC", "CboHorizInterDiameterC"),
-                            lengthRow(kFluidCaption, "TbHorizFluidHeightC", "CboHorizFluidHeightC"),
-                            lengthRow("Conical Length (a):", "TbHorizConicalLengthC", "CboHorizConicalLengthC"),
-                            answerRow("TbHorizTankAnswerC", "CboHorizTankAnswerC")},
-                   .buttons = buttons("Command1", "Command2"),
+                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLengthC", "CboHorizTankLengthC"),
+                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameterC", "CboHorizInterDiameterC"),
+                            tankLengthRow(kFluidCaption, "TbHorizFluidHeightC", "CboHorizFluidHeightC"),
+                            tankLengthRow("Conical Length (a):", "TbHorizConicalLengthC", "CboHorizConicalLengthC"),
+                            tankAnswerRow("TbHorizTankAnswerC", "CboHorizTankAnswerC")},
+                   .buttons = tankButtons("Command1", "Command2"),
                    .calculate = CalcHorizontalConical},
                   {.tab = "Horizontal Tank Volume (G)",
                    .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with "
                               "Guppy ends.",
                    .picture = drawing("Picture8", "horizontal-guppy"),
-                   .rows = {lengthRow("Length of Tank:", "TbHorizTankLengthG", "CboHorizTankLengthG"),
-                            lengthRow("Internal Tank Diameter:", "TbHorizInterDiameterG", "CboHorizInterDiameterG"),
-                            lengthRow(kFluidCaption, "TbHorizFluidHeightG", "CboHorizFluidHeightG"),
-                            lengthRow("Guppy End Length (a):", "TbHorizGuppyLengthG", "CboHorizGuppyLengthG"),
-                            answerRow("TbHorizTankAnswerG", "CboHorizTankAnswerG")},
-                   .buttons = buttons("CmdGuppyCalculate", "Command3"),
+                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLengthG", "CboHorizTankLengthG"),
+                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameterG", "CboHorizInterDiameterG"),
+                            tankLengthRow(kFluidCaption, "TbHorizFluidHeightG", "CboHorizFluidHeightG"),
+                            tankLengthRow("Guppy End Length (a):", "TbHorizGuppyLengthG", "CboHorizGuppyLengthG"),
+                            tankAnswerRow("TbHorizTankAnswerG", "CboHorizTankAnswerG")},
+                   .buttons = tankButtons("CmdGuppyCalculate", "Command3"),
                    .calculate = CalcHorizontalGuppy},
                   {.tab = "Horizontal Tank Volume (Flat)",
                    .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with flat "
                               "ends.",
                    .picture = drawing("Picture5", "horizontal-flat"),
-                   .rows = {lengthRow("Length of Tank:", "TbHorizTankLength", "CboHorizTankLength"),
-                            lengthRow("Internal Tank Diameter:", "TbHorizInterDiameter", "CboHorizInterDiameter"),
-                            lengthRow(kFluidCaption, "TbHorizFluidHeight", "CboHorizFluidHeight"),
-                            answerRow("TbHorizTankAnswer", "CboHorizTankAnswer")},
-                   .buttons = buttons("CmdCalcHorizTankVolume", "CmdPrintChartData", "&Print Chart With Data"),
+                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLength", "CboHorizTankLength"),
+                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameter", "CboHorizInterDiameter"),
+                            tankLengthRow(kFluidCaption, "TbHorizFluidHeight", "CboHorizFluidHeight"),
+                            tankAnswerRow("TbHorizTankAnswer", "CboHorizTankAnswer")},
+                   .buttons = tankButtons("CmdCalcHorizTankVolume", "CmdPrintChartData", "&Print Chart With Data"),
                    .calculate = CalcHorizontalFlat},
                   {.tab = "Elliptical Tank Volume (Flat)",
                    .heading =
                        "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with Flat "
                        "ends.",
                    .picture = drawing("Picture1", "horizontal-elliptical-flat"),
-                   .rows = {lengthRow("Length of Tank:", "TbEllipticalTankLengthF", "CboEllipticalTankLengthF"),
-                            lengthRow("Internal Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
-                            lengthRow("Internal Tank Width:", "TbEllipticalTankWidthF", "CboEllipticalTankWidthF"),
-                            lengthRow(kFluidCaption, "TbEllipticalTankFluidHeightF", "CboEllipticalTankFluidHeightF"),
-                            answerRow("TbEllipticalTankAnswerF", "CboEllipticalTankAnswerF")},
-                   .buttons = buttons("CmdEllipticalTankFlatEndCalc", "CmdPrintEllipTnkFlatEnd"),
+                   .rows =
+                       {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthF", "CboEllipticalTankLengthF"),
+                        tankLengthRow("Internal Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
+                        tankLengthRow("Internal Tank Width:", "TbEllipticalTankWidthF", "CboEllipticalTankWidthF"),
+                        tankLengthRow(kFluidCaption, "TbEllipticalTankFluidHeightF", "CboEllipticalTankFluidHeightF"),
+                        tankAnswerRow("TbEllipticalTankAnswerF", "CboEllipticalTankAnswerF")},
+                   .buttons = tankButtons("CmdEllipticalTankFlatEndCalc", "CmdPrintEllipTnkFlatEnd"),
                    .calculate = CalcEllipticalFlat},
                   {.tab = "Elliptical Tank Volume (G)",
                    .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with "
                               "distorted Guppy ends.",
                    .picture = drawing("Picture2", "horizontal-elliptical-guppy"),
-                   .rows = {lengthRow("Length of Tank:", "TbEllipticalTankLengthG", "CboEllipticalTankLengthG"),
-                            lengthRow("Internal Tank Height:", "TbEllipticalInterHeightG", "CboEllipticalInterHeightG"),
-                            lengthRow("Internal Tank Width:", "TbEllipticalInterWidthG", "CboEllipticalInterWidthG"),
-                            lengthRow(kFluidCaption, "TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG"),
-                            lengthRow("Guppy Length (a):", "TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG"),
-                            answerRow("TbEllipticalTankAnswerG", "CboEllipticalTankAnswerG")},
-                   .buttons = buttons("CmdCalcEllipTnkGuppyEnd", "CmdPrintEllipTnkGuppyEnd"),
+                   .rows = {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthG", "CboEllipticalTankLengthG"),
+                            tankLengthRow("Internal Tank Height:", "TbEllipticalInterHeightG",
+                                          "CboEllipticalInterHeightG"),
+                            tankLengthRow("Internal Tank Width:", "TbEllipticalInterWidthG",
+                                          "CboEllipticalInterWidthG"),
+                            tankLengthRow(kFluidCaption, "TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG"),
+                            tankLengthRow("Guppy Length (a):", "TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG"),
+                            tankAnswerRow("TbEllipticalTankAnswerG", "CboEllipticalTankAnswerG")},
+                   .buttons = tankButtons("CmdCalcEllipTnkGuppyEnd", "CmdPrintEllipTnkGuppyEnd"),
                    .calculate = CalcEllipticalGuppy},
               },
       };
@@ -461,11 +456,6 @@ const PageForm& horizontalTankForm() {
 namespace {
 
 // ---- Charts -----------------------------------------------------------------
-
-ChartCheck box(const char* control, const char* message, const char* valueName) {
-  return {.control = control, .message = {message}, .valueName = valueName};
-}
-ChartCheck list(const char* control, const char* message) { return {.control = control, .message = {message}}; }
 
 const char* const kLengthUnitCheck = "Please choose a Horizontal Tank Length Unit with the mouse";
 const char* const kAnswerUnitCheck = "Please choose an Answer Volume Unit with the mouse";
@@ -515,12 +505,12 @@ TankChartProfile profile(std::vector<ChartCheck> required, const ChartNames& n, 
 TankChartProfile circularProfile(const ChartNames& n, const char* headUnitCheck, Calculation calculate,
                                  std::array<HeaderLine, 3> headers) {
   std::vector<ChartCheck> required = {
-      box(n.stepped, "Please type a Horizontal Internal Diameter Value", "Internal Tank Diameter"),
-      box(n.length, "Please type a Horizontal Tank Length value", "Length of Tank"),
-      list(n.steppedUnit, "Please choose a Horizontal Internal Diameter Unit with the mouse"),
-      list(n.lengthUnit, kLengthUnitCheck)};
-  if (n.headUnit) required.push_back(list(n.headUnit, headUnitCheck));
-  required.push_back(list(n.answerUnit, kAnswerUnitCheck));
+      requiredBox(n.stepped, "Please type a Horizontal Internal Diameter Value", "Internal Tank Diameter"),
+      requiredBox(n.length, "Please type a Horizontal Tank Length value", "Length of Tank"),
+      requiredList(n.steppedUnit, "Please choose a Horizontal Internal Diameter Unit with the mouse"),
+      requiredList(n.lengthUnit, kLengthUnitCheck)};
+  if (n.headUnit) required.push_back(requiredList(n.headUnit, headUnitCheck));
+  required.push_back(requiredList(n.answerUnit, kAnswerUnitCheck));
   return profile(std::move(required), n, calculate, std::move(headers));
 }
 
@@ -529,14 +519,14 @@ TankChartProfile circularProfile(const ChartNames& n, const char* headUnitCheck,
 TankChartProfile ellipticalProfile(const ChartNames& n, const char* headUnitCheck, Calculation calculate,
                                    std::array<HeaderLine, 3> headers) {
   std::vector<ChartCheck> required = {
-      box(n.stepped, "Please type an Internal Tank Height Value", "Internal Tank Height"),
-      box(n.length, "Please type an Elliptical Tank Length value", "Length of Tank"),
-      box(n.width, "Please type an Elliptical Tank Width value", "Internal Tank Width"),
-      list(n.steppedUnit, "Please choose a Height Unit with the mouse"),
-      list(n.widthUnit, "Please choose a Width Unit with the mouse"),
-      list(n.lengthUnit, kLengthUnitCheck)};
-  if (n.headUnit) required.push_back(list(n.headUnit, headUnitCheck));
-  required.push_back(list(n.answerUnit, kAnswerUnitCheck));
+      requiredBox(n.stepped, "Please type an Internal Tank Height Value", "Internal Tank Height"),
+      requiredBox(n.length, "Please type an Elliptical Tank Length value", "Length of Tank"),
+      requiredBox(n.width, "Please type an Elliptical Tank Width value", "Internal Tank Width"),
+      requiredList(n.steppedUnit, "Please choose a Height Unit with the mouse"),
+      requiredList(n.widthUnit, "Please choose a Width Unit with the mouse"),
+      requiredList(n.lengthUnit, kLengthUnitCheck)};
+  if (n.headUnit) required.push_back(requiredList(n.headUnit, headUnitCheck));
+  required.push_back(requiredList(n.answerUnit, kAnswerUnitCheck));
   return profile(std::move(required), n, calculate, std::move(headers));
 }
 

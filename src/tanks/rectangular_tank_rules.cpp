@@ -6,6 +6,7 @@
 
 #include "core/input.h"
 #include "core/number_text.h"
+#include "tanks/tank_form_rules.h"
 #include "tanks/tank_geometry.h"
 #include "tanks/tank_units_rules.h"
 
@@ -76,16 +77,6 @@ namespace {
 
 // ---- The window ------------------------------------------------------------
 
-PageRow lengthRow(const char* caption, const char* box, const char* boxTip, const char* list, const char* listTip) {
-  return {.caption = caption,
-          .box = box,
-          .boxText = "1",
-          .boxTip = boxTip,
-          .list = list,
-          .items = &TankLengthUnits(),
-          .listTip = listTip};
-}
-
 }  // namespace
 
 const PageForm& rectangularTankForm() {
@@ -102,21 +93,16 @@ const PageForm& rectangularTankForm() {
                       .height = 210},
           .rows =
               {
-                  lengthRow("Rectangular Length:", "TbSquareLength", "Enter the rectangular length here",
-                            "CboSquareLength", "Choose the rectangular length units here"),
-                  lengthRow("Rectangular Width:", "TbSquareWidth", "Enter the rectangular width here", "CboSquareWidth",
-                            "Choose the rectangular width units here"),
-                  lengthRow("Rectangular Height:", "TbSquareHeight", "Enter the rectangular height here",
-                            "CboSquareHeight", "Choose the rectangular height units here"),
-                  lengthRow("Height of fluid from the tank bottom:", "TbFluidHeight", "Enter the fluid height here",
-                            "CboFluidHeight", "Choose the fluid height units here"),
-                  {.caption = "Liquid Volume:",
-                   .box = "TbLiquidVolumeAnswer",
-                   .boxTip = "Press Calculate for your answer here",
-                   .list = "CboLiquidVolumeAnswer",
-                   .items = &TankVolumeUnits(),
-                   .listTip = "Choose the answer units",
-                   .kind = RowKind::Answer},
+                  tankLengthRow("Rectangular Length:", "TbSquareLength", "CboSquareLength",
+                                "Enter the rectangular length here", "Choose the rectangular length units here"),
+                  tankLengthRow("Rectangular Width:", "TbSquareWidth", "CboSquareWidth",
+                                "Enter the rectangular width here", "Choose the rectangular width units here"),
+                  tankLengthRow("Rectangular Height:", "TbSquareHeight", "CboSquareHeight",
+                                "Enter the rectangular height here", "Choose the rectangular height units here"),
+                  tankLengthRow("Height of fluid from the tank bottom:", "TbFluidHeight", "CboFluidHeight",
+                                "Enter the fluid height here", "Choose the fluid height units here"),
+                  tankAnswerRow("TbLiquidVolumeAnswer", "CboLiquidVolumeAnswer", "Press Calculate for your answer here",
+                                "Choose the answer units"),
               },
           .buttons = {{.name = "CmdCalculate", .caption = "&Calculate", .tip = "Press to calculate the answer"},
                       {.name = "CmdPrintChartData",

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/input.h"
+#include "tanks/tank_form_rules.h"
 #include "tanks/tank_geometry.h"
 #include "tanks/tank_units_rules.h"
 
@@ -68,16 +69,6 @@ namespace {
 
 // ---- The window ------------------------------------------------------------
 
-PageRow lengthRow(const char* caption, const char* box, const char* boxTip, const char* list, const char* listTip) {
-  return {.caption = caption,
-          .box = box,
-          .boxText = "1",
-          .boxTip = boxTip,
-          .list = list,
-          .items = &TankLengthUnits(),
-          .listTip = listTip};
-}
-
 }  // namespace
 
 const PageForm& sphericalTankForm() {
@@ -91,18 +82,12 @@ const PageForm& sphericalTankForm() {
               {.name = "Image1", .drawing = "spherical", .source = PictureSource::Window, .width = 200, .height = 200},
           .rows =
               {
-                  lengthRow("Internal Tank Diameter:", "TbSphereDiameter", "Enter the tank diameter here",
-                            "CboSphereDiameter", "Choose the sphere diameter units here"),
-                  lengthRow("Height of fluid from the Tank Bottom:", "TbSphereFluidHeight",
-                            "Enter the Fluid height here", "CboSphereFluidHeight",
-                            "Choose the fluid height units here"),
-                  {.caption = "Liquid Volume:",
-                   .box = "TbSphereTankAnswer",
-                   .boxTip = "Press Calculate for your answer here",
-                   .list = "CboSphereTankAnswer",
-                   .items = &TankVolumeUnits(),
-                   .listTip = "Choose the answer units here",
-                   .kind = RowKind::Answer},
+                  tankLengthRow("Internal Tank Diameter:", "TbSphereDiameter", "CboSphereDiameter",
+                                "Enter the tank diameter here", "Choose the sphere diameter units here"),
+                  tankLengthRow("Height of fluid from the Tank Bottom:", "TbSphereFluidHeight", "CboSphereFluidHeight",
+                                "Enter the Fluid height here", "Choose the fluid height units here"),
+                  tankAnswerRow("TbSphereTankAnswer", "CboSphereTankAnswer", "Press Calculate for your answer here",
+                                "Choose the answer units here"),
               },
           .buttons = {{.name = "CmdSphereTankCalc", .caption = "&Calculate", .tip = "Press to calculate the answer"},
                       {.name = "CmdPrintSphereCalculation",

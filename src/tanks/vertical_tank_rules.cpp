@@ -4,6 +4,7 @@
 
 #include "core/input.h"
 #include "core/number_text.h"
+#include "tanks/tank_form_rules.h"
 #include "tanks/tank_geometry.h"
 #include "tanks/tank_units_rules.h"
 
@@ -267,16 +268,6 @@ namespace {
 
 // ---- The window ------------------------------------------------------------
 
-PageRow lengthRow(const char* caption, const char* box, const char* list) {
-  return {.caption = caption, .box = box, .boxText = "1", .list = list, .items = &TankLengthUnits()};
-}
-PageRow answerRow(const char* box, const char* list) {
-  return {.caption = "Liquid Volume:", .box = box, .list = list, .items = &TankVolumeUnits(), .kind = RowKind::Answer};
-}
-std::vector<PageButton> buttons(const char* calculate, const char* print) {
-  return {{.name = calculate, .caption = "&Calculate"},
-          {.name = print, .caption = "&Print Chart with Data", .action = ButtonAction::PrintChart}};
-}
 PagePicture drawing(const char* name, const char* shape) {
   return {.name = name, .drawing = shape, .source = PictureSource::Window, .width = 183, .height = 290};
 }
@@ -296,93 +287,101 @@ const PageForm& verticalTankForm() {
                   {.tab = "Vertical Tank (Flat)",
                    .heading = "Determine the liquid volume from the flat tank bottom of a circular vertical tank",
                    .picture = drawing("Picture1", "vertical-flat"),
-                   .rows = {lengthRow("Internal Tank Diameter:", "TbInternalTankDiameter", "CboInternalTankDiameter"),
-                            lengthRow("Total Tank Height:", "TbTankHeight", "CboTankHeight"),
-                            lengthRow("Fluid Height:", "TbLiquidHeight", "CboLiquidHeight"),
-                            answerRow("TbTankLiquidAnswer", "CboTankLiquidAnswer")},
-                   .buttons = buttons("CmdCalcVerticalTankVol", "CmdPrintVerticalTankFlat"),
+                   .rows = {tankLengthRow("Internal Tank Diameter:", "TbInternalTankDiameter",
+                                          "CboInternalTankDiameter"),
+                            tankLengthRow("Total Tank Height:", "TbTankHeight", "CboTankHeight"),
+                            tankLengthRow("Fluid Height:", "TbLiquidHeight", "CboLiquidHeight"),
+                            tankAnswerRow("TbTankLiquidAnswer", "CboTankLiquidAnswer")},
+                   .buttons = tankButtons("CmdCalcVerticalTankVol", "CmdPrintVerticalTankFlat"),
                    .calculate = CalcVerticalFlat},
                   {.tab = "Vertical Tank (C)",
                    .heading = "Determine the volume in a circular vertical tank with a conical bottom",
                    .picture = drawing("Picture2", "vertical-conical"),
-                   .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
-                            lengthRow("Total Tank Height:", "TbVerticalTankHeightC", "CboVerticalTankHeightC"),
-                            lengthRow("Fluid Height:", "TbVerticalFluidHeightC", "CboVerticalFluidHeightC"),
-                            lengthRow("Conical Height: (a)", "TbVerticalConicalHeightC", "CboVerticalConicalHeightC"),
-                            answerRow("TbVerticalLiquidVolumeC", "CboVerticalLiquidVolumeC")},
-                   .buttons = buttons("CmdCalcVerticalTankC", "CmdPrintVerticalTankC"),
+                   .rows =
+                       {tankLengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
+                        tankLengthRow("Total Tank Height:", "TbVerticalTankHeightC", "CboVerticalTankHeightC"),
+                        tankLengthRow("Fluid Height:", "TbVerticalFluidHeightC", "CboVerticalFluidHeightC"),
+                        tankLengthRow("Conical Height: (a)", "TbVerticalConicalHeightC", "CboVerticalConicalHeightC"),
+                        tankAnswerRow("TbVerticalLiquidVolumeC", "CboVerticalLiquidVolumeC")},
+                   .buttons = tankButtons("CmdCalcVerticalTankC", "CmdPrintVerticalTankC"),
                    .calculate = CalcVerticalConical},
                   {.tab = "Vertical Tank (E)",
                    .heading = "Determine the volume in a circular vertical tank with an Ellipsoidal bottom",
                    .picture = drawing("Picture3", "vertical-ellipsoidal"),
-                   .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterE", "CboVerticalTankDiameterE"),
-                            lengthRow("Total Tank Height:", "TbVerticalTankHeightE", "CboVerticalTankHeightE"),
-                            lengthRow("Fluid Height:", "TbVerticalFluidHeightE", "CboVerticalFluidHeightE"),
-                            lengthRow("Ellipsoidal Height: (a)", "TbVerticalConicalHeightE",
-                                      "CboVerticalConicalHeightE"),
-                            answerRow("TbVerticalLiquidVolumeE", "CboVerticalLiquidVolumeE")},
-                   .buttons = buttons("CmdCalcVerticalTankE", "CmdPrintVerticalTankE"),
+                   .rows = {tankLengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterE",
+                                          "CboVerticalTankDiameterE"),
+                            tankLengthRow("Total Tank Height:", "TbVerticalTankHeightE", "CboVerticalTankHeightE"),
+                            tankLengthRow("Fluid Height:", "TbVerticalFluidHeightE", "CboVerticalFluidHeightE"),
+                            tankLengthRow("Ellipsoidal Height: (a)", "TbVerticalConicalHeightE",
+                                          "CboVerticalConicalHeightE"),
+                            tankAnswerRow("TbVerticalLiquidVolumeE", "CboVerticalLiquidVolumeE")},
+                   .buttons = tankButtons("CmdCalcVerticalTankE", "CmdPrintVerticalTankE"),
                    .calculate = CalcVerticalEllipsoidal},
                   {.tab = "Vertical Tank (S)",
                    .heading = "Determine the volume in a circular vertical tank with a spherical bottom",
                    .picture = drawing("Picture4", "vertical-spherical"),
-                   .rows = {lengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterS", "CboVerticalTankDiameterS"),
-                            lengthRow("Total Tank Height:", "TbVerticalTankHeightS", "CboVerticalTankHeightS"),
-                            lengthRow("Fluid Height:", "TbVerticalFluidHeightS", "CboVerticalFluidHeightS"),
-                            lengthRow("Spherical Height: (a)", "TbVerticalSphericalHeightS",
-                                      "CboVerticalSphericalHeightS"),
-                            answerRow("TbVerticalLiquidVolumeS", "CboVerticalLiquidVolumeS")},
-                   .buttons = buttons("CmdCalcVerticalTankS", "CmdPrintVerticalTankS"),
+                   .rows = {tankLengthRow("Internal Tank Diameter:", "TbVerticalTankDiameterS",
+                                          "CboVerticalTankDiameterS"),
+                            tankLengthRow("Total Tank Height:", "TbVerticalTankHeightS", "CboVerticalTankHeightS"),
+                            tankLengthRow("Fluid Height:", "TbVerticalFluidHeightS", "CboVerticalFluidHeightS"),
+                            tankLengthRow("Spherical Height: (a)", "TbVerticalSphericalHeightS",
+                                          "CboVerticalSphericalHeightS"),
+                            tankAnswerRow("TbVerticalLiquidVolumeS", "CboVerticalLiquidVolumeS")},
+                   .buttons = tankButtons("CmdCalcVerticalTankS", "CmdPrintVerticalTankS"),
                    .calculate = CalcVerticalSpherical},
                   {.tab = "Elliptical Tank (Flat)",
                    .heading = "Determine the liquid volume from the flat tank bottom of an Elliptical vertical tank",
                    .picture = drawing("Picture5", "elliptical-flat"),
-                   .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterF",
-                                      "CboEllipticalWidthDiameterF"),
-                            lengthRow("Total Tank Depth:", "TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"),
-                            lengthRow("Total Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
-                            lengthRow("Fluid Height:", "TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"),
-                            answerRow("TbEllipticalLiquidAnswerF", "CboEllipticalLiquidAnswerF")},
-                   .buttons = buttons("CmdCalcEllipticalTankVolF", "CmdPrintEllipticalTankVolF"),
+                   .rows = {tankLengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterF",
+                                          "CboEllipticalWidthDiameterF"),
+                            tankLengthRow("Total Tank Depth:", "TbEllipticalDepthDiameterF",
+                                          "CboEllipticalDepthDiameterF"),
+                            tankLengthRow("Total Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
+                            tankLengthRow("Fluid Height:", "TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"),
+                            tankAnswerRow("TbEllipticalLiquidAnswerF", "CboEllipticalLiquidAnswerF")},
+                   .buttons = tankButtons("CmdCalcEllipticalTankVolF", "CmdPrintEllipticalTankVolF"),
                    .calculate = CalcVerticalEllipticalFlat},
                   {.tab = "Elliptical Tank (C)",
                    .heading = "Determine the volume in an Elliptical vertical tank with a conical bottom",
                    .picture = drawing("Picture6", "elliptical-conical"),
-                   .rows =
-                       {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"),
-                        lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC"),
-                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightC", "CboEllipticalTankHeightC"),
-                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"),
-                        lengthRow("Conical Height: (a)", "TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC"),
-                        answerRow("TbEllipticalLiquidAnswerC", "CboEllipticalLiquidAnswerC")},
-                   .buttons = buttons("CmdCalcEllipticalTankVolC", "CmdPrintEllipticalTankVolC"),
+                   .rows = {tankLengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterC",
+                                          "CboEllipticalWidthDiameterC"),
+                            tankLengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterC",
+                                          "CboEllipticalDepthDiameterC"),
+                            tankLengthRow("Total Tank Height:", "TbEllipticalTankHeightC", "CboEllipticalTankHeightC"),
+                            tankLengthRow("Fluid Height:", "TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"),
+                            tankLengthRow("Conical Height: (a)", "TbEllipticalConicalHeightC",
+                                          "CboEllipticalConicalHeightC"),
+                            tankAnswerRow("TbEllipticalLiquidAnswerC", "CboEllipticalLiquidAnswerC")},
+                   .buttons = tankButtons("CmdCalcEllipticalTankVolC", "CmdPrintEllipticalTankVolC"),
                    .calculate = CalcVerticalEllipticalConical},
                   {.tab = "Elliptical Tank (E)",
                    .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
                    .picture = drawing("Picture7", "elliptical-ellipsoidal"),
-                   .rows =
-                       {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"),
-                        lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE"),
-                        lengthRow("Total Tank Height:", "TbEllipticalTankHeightE", "CboEllipticalTankHeightE"),
-                        lengthRow("Fluid Height:", "TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"),
-                        lengthRow("Ellipsoid Height: (a)", "TbEllipticalEllipsoidlHeightE",
-                                  "CboEllipticalEllipsoidlHeightE"),
-                        answerRow("TbEllipticalLiquidAnswerE", "CboEllipticalLiquidAnswerE")},
-                   .buttons = buttons("CmdCalcEllipticalTankVolE", "CmdPrintEllipticalTankVolE"),
+                   .rows = {tankLengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterE",
+                                          "CboEllipticalWidthDiameterE"),
+                            tankLengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterE",
+                                          "CboEllipticalDepthDiameterE"),
+                            tankLengthRow("Total Tank Height:", "TbEllipticalTankHeightE", "CboEllipticalTankHeightE"),
+                            tankLengthRow("Fluid Height:", "TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"),
+                            tankLengthRow("Ellipsoid Height: (a)", "TbEllipticalEllipsoidlHeightE",
+                                          "CboEllipticalEllipsoidlHeightE"),
+                            tankAnswerRow("TbEllipticalLiquidAnswerE", "CboEllipticalLiquidAnswerE")},
+                   .buttons = tankButtons("CmdCalcEllipticalTankVolE", "CmdPrintEllipticalTankVolE"),
                    .calculate = CalcVerticalEllipticalEllipsoidal},
                   {.tab = "Elliptical Tank (S)",
                    .heading = "Determine the volume in an Elliptical vertical tank with an ellipsoid bottom",
                    .picture = drawing("Picture8", "elliptical-spherical"),
-                   .rows = {lengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterS",
-                                      "CboEllipticalWidthDiameterS"),
-                            lengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterS",
-                                      "CboEllipticalDepthDiameterS"),
-                            lengthRow("Total Tank Height:", "TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
-                            lengthRow("Fluid Height:", "TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"),
-                            lengthRow("Spherical Height: (a)", "TbEllipticalSphericalHeightS",
-                                      "CboEllipticalSphericalHeightS"),
-                            answerRow("TbEllipticalLiquidAnswerS", "CboEllipticalLiquidAnswerS")},
-                   .buttons = buttons("CmdCalcEllipticalTankVolS", "CmdPrintEllipticalTankVolS"),
+                   .rows = {tankLengthRow("Internal Tank Width:", "TbEllipticalWidthDiameterS",
+                                          "CboEllipticalWidthDiameterS"),
+                            tankLengthRow("Internal Tank Depth:", "TbEllipticalDepthDiameterS",
+                                          "CboEllipticalDepthDiameterS"),
+                            tankLengthRow("Total Tank Height:", "TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
+                            tankLengthRow("Fluid Height:", "TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"),
+                            tankLengthRow("Spherical Height: (a)", "TbEllipticalSphericalHeightS",
+                                          "CboEllipticalSphericalHeightS"),
+                            tankAnswerRow("TbEllipticalLiquidAnswerS", "CboEllipticalLiquidAnswerS")},
+                   .buttons = tankButtons("CmdCalcEllipticalTankVolS", "CmdPrintEllipticalTankVolS"),
                    .calculate = CalcVerticalEllipticalSpherical},
               },
       };
@@ -392,11 +391,6 @@ const PageForm& verticalTankForm() {
 namespace {
 
 // ---- Charts ----------------------------------------------------------------
-
-ChartCheck box(const char* control, const char* message, const char* valueName) {
-  return {.control = control, .message = {message}, .valueName = valueName};
-}
-ChartCheck list(const char* control, const char* message) { return {.control = control, .message = {message}}; }
 
 const char* const kFluidValue = "Please type a Fluid Height value";
 const char* const kTankHeightValue = "Please type a Tank Height value";
@@ -418,10 +412,12 @@ struct CircularNames {
 
 TankChartProfile circularProfile(const CircularNames& n, Calculation calculate, std::array<HeaderLine, 3> headers) {
   return {
-      .required = {box(n.diameter, "Please type a Vertical Internal Diameter Value", "Internal Tank Diameter"),
-                   box(n.fluid, kFluidValue, "Fluid Height"), box(n.height, kTankHeightValue, "Total Tank Height"),
-                   list(n.diameterUnit, "Please choose a Vertical Internal Diameter Unit with the mouse"),
-                   list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit), list(n.answerUnit, kAnswerUnit)},
+      .required = {requiredBox(n.diameter, "Please type a Vertical Internal Diameter Value", "Internal Tank Diameter"),
+                   requiredBox(n.fluid, kFluidValue, "Fluid Height"),
+                   requiredBox(n.height, kTankHeightValue, "Total Tank Height"),
+                   requiredList(n.diameterUnit, "Please choose a Vertical Internal Diameter Unit with the mouse"),
+                   requiredList(n.fluidUnit, kFluidUnit), requiredList(n.heightUnit, kTankHeightUnit),
+                   requiredList(n.answerUnit, kAnswerUnit)},
       .steppedBox = n.height,
       .steppedList = n.heightUnit,
       .fluidBox = n.fluid,
@@ -446,22 +442,22 @@ struct EllipticalNames {
 };
 
 TankChartProfile ellipticalProfile(const EllipticalNames& n, Calculation calculate, std::array<HeaderLine, 3> headers) {
-  return {
-      .required = {box(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
-                   box(n.fluid, kFluidValue, "Fluid Height"),
-                   box(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
-                   box(n.height, kTankHeightValue, "Total Tank Height"),
-                   list(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
-                   list(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
-                   list(n.fluidUnit, kFluidUnit), list(n.heightUnit, kTankHeightUnit), list(n.answerUnit, kAnswerUnit)},
-      .steppedBox = n.height,
-      .steppedList = n.heightUnit,
-      .fluidBox = n.fluid,
-      .fluidList = n.fluidUnit,
-      .answerList = n.answerUnit,
-      .calculate = calculate,
-      .answer = n.answer,
-      .headers = std::move(headers)};
+  return {.required = {requiredBox(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
+                       requiredBox(n.fluid, kFluidValue, "Fluid Height"),
+                       requiredBox(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
+                       requiredBox(n.height, kTankHeightValue, "Total Tank Height"),
+                       requiredList(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
+                       requiredList(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
+                       requiredList(n.fluidUnit, kFluidUnit), requiredList(n.heightUnit, kTankHeightUnit),
+                       requiredList(n.answerUnit, kAnswerUnit)},
+          .steppedBox = n.height,
+          .steppedList = n.heightUnit,
+          .fluidBox = n.fluid,
+          .fluidList = n.fluidUnit,
+          .answerList = n.answerUnit,
+          .calculate = calculate,
+          .answer = n.answer,
+          .headers = std::move(headers)};
 }
 
 const char* const kCylindricalWith = "These dimensions are for a Vertical Cylindrical Tank with";
@@ -507,15 +503,15 @@ std::vector<TankChartProfile> verticalProfiles() {
        HeaderLine{lit("of "), num(ef.height), lit(" "), unit(ef.heightUnit), lit(", a Tank Depth of "), num(ef.depth),
                   lit(" "), unit(ef.depthUnit)},
        HeaderLine{lit("and an Tank Width of "), num(ef.width), lit(" "), unit(ef.widthUnit)}});
-  flatElliptical.required = {box(ef.depth, "Please type a Tank Depth Value", "Total Tank Depth"),
-                             box(ef.width, "Please type a Tank Width value", "Internal Tank Width"),
-                             box(ef.fluid, kFluidValue, "Fluid Height"),
-                             box(ef.height, kTankHeightValue, "Total Tank Height"),
-                             list(ef.widthUnit, "Please choose an Elliptical Width Unit with the mouse"),
-                             list(ef.depthUnit, "Please choose an Elliptical Depth Unit with the mouse"),
-                             list(ef.fluidUnit, kFluidUnit),
-                             list(ef.heightUnit, kTankHeightUnit),
-                             list(ef.answerUnit, kAnswerUnit)};
+  flatElliptical.required = {requiredBox(ef.depth, "Please type a Tank Depth Value", "Total Tank Depth"),
+                             requiredBox(ef.width, "Please type a Tank Width value", "Internal Tank Width"),
+                             requiredBox(ef.fluid, kFluidValue, "Fluid Height"),
+                             requiredBox(ef.height, kTankHeightValue, "Total Tank Height"),
+                             requiredList(ef.widthUnit, "Please choose an Elliptical Width Unit with the mouse"),
+                             requiredList(ef.depthUnit, "Please choose an Elliptical Depth Unit with the mouse"),
+                             requiredList(ef.fluidUnit, kFluidUnit),
+                             requiredList(ef.heightUnit, kTankHeightUnit),
+                             requiredList(ef.answerUnit, kAnswerUnit)};
 
   auto secondOf = [](const CircularNames& n) {
     return HeaderLine{lit("a Tank Height of "), num(n.height), lit(" "), unit(n.heightUnit), lit(", with an Internal")};
