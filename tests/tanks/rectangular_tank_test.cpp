@@ -9,6 +9,7 @@
 
 #include "core/number_text.h"
 #include "support/calculation_checks.h"
+#include "support/tank_table_checks.h"
 #include "tanks/chart_rules.h"
 #include "tanks/rectangular_tank_rules.h"
 #include "tanks/tank_units_rules.h"
@@ -296,48 +297,21 @@ TEST(RectangularWindow, TableOfTheWindow) {
   EXPECT_STREQ(page.picture.name, "Image1");
   EXPECT_STREQ(page.picture.drawing, "rectangular");
   EXPECT_EQ(page.picture.source, PictureSource::Window);
-  struct Row {
-    const char* caption;
-    const char* box;
-    const char* boxTip;
-    const char* list;
-    const char* listTip;
-  };
-  const Row rows[] = {
-      {"Rectangular Length:", "TbSquareLength", "Enter the rectangular length here", "CboSquareLength",
-       "Choose the rectangular length units here"},
-      {"Rectangular Width:", "TbSquareWidth", "Enter the rectangular width here", "CboSquareWidth",
-       "Choose the rectangular width units here"},
-      {"Rectangular Height:", "TbSquareHeight", "Enter the rectangular height here", "CboSquareHeight",
-       "Choose the rectangular height units here"},
-      {"Height of fluid from the tank bottom:", "TbFluidHeight", "Enter the fluid height here", "CboFluidHeight",
-       "Choose the fluid height units here"},
-      {"Liquid Volume:", "TbLiquidVolumeAnswer", "Press Calculate for your answer here", "CboLiquidVolumeAnswer",
-       "Choose the answer units"},
-  };
-  ASSERT_EQ(page.rows.size(), std::size(rows));
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    SCOPED_TRACE(rows[i].box);
-    const PageRow& row = page.rows[i];
-    EXPECT_STREQ(row.caption, rows[i].caption);
-    EXPECT_STREQ(row.box, rows[i].box);
-    EXPECT_STREQ(row.boxTip, rows[i].boxTip);
-    EXPECT_STREQ(row.list, rows[i].list);
-    EXPECT_STREQ(row.listTip, rows[i].listTip);
-    const bool answer = i + 1 == std::size(rows);
-    EXPECT_EQ(row.kind, answer ? RowKind::Answer : RowKind::Value);
-    EXPECT_STREQ(row.boxText, answer ? "" : "1");
-    EXPECT_EQ(row.items, answer ? &TankVolumeUnits() : &TankLengthUnits());
-  }
-  ASSERT_EQ(page.buttons.size(), 2u);
-  EXPECT_STREQ(page.buttons[0].name, "CmdCalculate");
-  EXPECT_STREQ(page.buttons[0].caption, "&Calculate");
-  EXPECT_STREQ(page.buttons[0].tip, "Press to calculate the answer");
-  EXPECT_EQ(page.buttons[0].action, ButtonAction::Calculate);
-  EXPECT_STREQ(page.buttons[1].name, "CmdPrintChartData");
-  EXPECT_STREQ(page.buttons[1].caption, "&Print Chart with Data");
-  EXPECT_STREQ(page.buttons[1].tip, "Press to print a tank sheet");
-  EXPECT_EQ(page.buttons[1].action, ButtonAction::PrintChart);
+  expectTankRows(page, {
+                           {"Rectangular Length:", "TbSquareLength", "Enter the rectangular length here",
+                            "CboSquareLength", "Choose the rectangular length units here"},
+                           {"Rectangular Width:", "TbSquareWidth", "Enter the rectangular width here", "CboSquareWidth",
+                            "Choose the rectangular width units here"},
+                           {"Rectangular Height:", "TbSquareHeight", "Enter the rectangular height here",
+                            "CboSquareHeight", "Choose the rectangular height units here"},
+                           {"Height of fluid from the tank bottom:", "TbFluidHeight", "Enter the fluid height here",
+                            "CboFluidHeight", "Choose the fluid height units here"},
+                           {"Liquid Volume:", "TbLiquidVolumeAnswer", "Press Calculate for your answer here",
+                            "CboLiquidVolumeAnswer", "Choose the answer units"},
+                       });
+  expectTankButtons(
+      page, {{"CmdCalculate", "&Calculate", "Press to calculate the answer", ButtonAction::Calculate},
+             {"CmdPrintChartData", "&Print Chart with Data", "Press to print a tank sheet", ButtonAction::PrintChart}});
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/input.h"
 #include "core/number_text.h"
 #include "support/calculation_checks.h"
+#include "support/tank_table_checks.h"
 #include "tanks/chart_rules.h"
 #include "tanks/spherical_tank_rules.h"
 #include "tanks/tank_units_rules.h"
@@ -254,43 +255,19 @@ TEST(SphericalWindow, TableOfTheWindow) {
   EXPECT_EQ(page.calculate, &CalcSphericalTank);
   EXPECT_STREQ(page.picture.name, "Image1");
   EXPECT_STREQ(page.picture.drawing, "spherical");
-  struct Row {
-    const char* caption;
-    const char* box;
-    const char* boxTip;
-    const char* list;
-    const char* listTip;
-  };
-  const Row rows[] = {
-      {"Internal Tank Diameter:", "TbSphereDiameter", "Enter the tank diameter here", "CboSphereDiameter",
-       "Choose the sphere diameter units here"},
-      {"Height of fluid from the Tank Bottom:", "TbSphereFluidHeight", "Enter the Fluid height here",
-       "CboSphereFluidHeight", "Choose the fluid height units here"},
-      {"Liquid Volume:", "TbSphereTankAnswer", "Press Calculate for your answer here", "CboSphereTankAnswer",
-       "Choose the answer units here"},
-  };
-  ASSERT_EQ(page.rows.size(), std::size(rows));
-  for (std::size_t i = 0; i < std::size(rows); ++i) {
-    SCOPED_TRACE(rows[i].box);
-    const PageRow& row = page.rows[i];
-    EXPECT_STREQ(row.caption, rows[i].caption);
-    EXPECT_STREQ(row.box, rows[i].box);
-    EXPECT_STREQ(row.boxTip, rows[i].boxTip);
-    EXPECT_STREQ(row.list, rows[i].list);
-    EXPECT_STREQ(row.listTip, rows[i].listTip);
-    const bool answer = i + 1 == std::size(rows);
-    EXPECT_EQ(row.kind, answer ? RowKind::Answer : RowKind::Value);
-    EXPECT_STREQ(row.boxText, answer ? "" : "1");
-    EXPECT_EQ(row.items, answer ? &TankVolumeUnits() : &TankLengthUnits());
-  }
-  ASSERT_EQ(page.buttons.size(), 2u);
-  EXPECT_STREQ(page.buttons[0].name, "CmdSphereTankCalc");
-  EXPECT_STREQ(page.buttons[0].caption, "&Calculate");
-  EXPECT_STREQ(page.buttons[0].tip, "Press to calculate the answer");
-  EXPECT_STREQ(page.buttons[1].name, "CmdPrintSphereCalculation");
-  EXPECT_STREQ(page.buttons[1].caption, "&Print Chart with Data");
-  EXPECT_STREQ(page.buttons[1].tip, "Press to print this tanks graduated levels");
-  EXPECT_EQ(page.buttons[1].action, ButtonAction::PrintChart);
+  expectTankRows(
+      page, {
+                {"Internal Tank Diameter:", "TbSphereDiameter", "Enter the tank diameter here", "CboSphereDiameter",
+                 "Choose the sphere diameter units here"},
+                {"Height of fluid from the Tank Bottom:", "TbSphereFluidHeight", "Enter the Fluid height here",
+                 "CboSphereFluidHeight", "Choose the fluid height units here"},
+                {"Liquid Volume:", "TbSphereTankAnswer", "Press Calculate for your answer here", "CboSphereTankAnswer",
+                 "Choose the answer units here"},
+            });
+  expectTankButtons(
+      page, {{"CmdSphereTankCalc", "&Calculate", "Press to calculate the answer", ButtonAction::Calculate},
+             {"CmdPrintSphereCalculation", "&Print Chart with Data", "Press to print this tanks graduated levels",
+              ButtonAction::PrintChart}});
 }
 
 }  // namespace
