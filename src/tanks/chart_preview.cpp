@@ -6,7 +6,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -17,6 +16,7 @@
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
 #include "ui/controls.h"
+#include "ui/page_view.h"
 #include "ui/seam.h"
 
 namespace calvexa {
@@ -46,10 +46,9 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   setModal(true);
   printer_->setPageOrientation(QPageLayout::Portrait);
   printer_->setDocName(QStringLiteral("Chart Results"));
-  preview_ = new QPrintPreviewWidget(printer_.get(), this);
+  preview_ = new PageView(this);
   preview_->setObjectName(QStringLiteral("ChartPreview"));
-  connect(preview_, &QPrintPreviewWidget::paintRequested, this, &ChartPreview::paintRequested);
-  connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ChartPreview::showPageNumber);
+  connect(preview_, &PageView::pageChanged, this, &ChartPreview::showPageNumber);
 
   auto* first = tool("PreviewFirst", QStringLiteral("|<"), QStringLiteral("First page"), this);
   auto* previous = tool("PreviewPrevious", QStringLiteral("<"), QStringLiteral("Previous page"), this);
@@ -73,10 +72,10 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   connect(previous, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(preview_->currentPage() - 1); });
   connect(next, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(preview_->currentPage() + 1); });
   connect(last, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(preview_->pageCount()); });
-  connect(zoomIn, &QToolButton::clicked, preview_, [this] { preview_->zoomIn(); });
-  connect(zoomOut, &QToolButton::clicked, preview_, [this] { preview_->zoomOut(); });
-  connect(fitWidth, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
-  connect(fitPage, &QToolButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
+  connect(zoomIn, &QToolButton::clicked, preview_, &PageView::zoomIn);
+  connect(zoomOut, &QToolButton::clicked, preview_, &PageView::zoomOut);
+  connect(fitWidth, &QToolButton::clicked, preview_, &PageView::fitToWidth);
+  connect(fitPage, &QToolButton::clicked, preview_, &PageView::fitInView);
   connect(csv, &QToolButton::clicked, this, &ChartPreview::exportCsv);
   connect(pdf, &QToolButton::clicked, this, &ChartPreview::exportPdf);
   connect(print, &QToolButton::clicked, this, &ChartPreview::printReport);
@@ -117,31 +116,44 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   layout->addLayout(lookupBar);
   layout->addWidget(preview_, 1);
   resize(840, 920);
-  preview_->updatePreview();  // lays the pages out now, so they are counted
+  showReport();
 }
 
 ChartPreview::~ChartPreview() = default;
 
 int ChartPreview::pageCount() const { return preview_->pageCount(); }
 
-void ChartPreview::paintRequested(QPrinter* printer) { painter_.print(*printer); }
+// Only the page shown is painted, when it is shown.
+void ChartPreview::showReport() {
+  painter_.layout(*printer_);
+  const double dpi = printer_->logicalDpiY() > 0 ? printer_->logicalDpiY() : 72;
+  const QPageLayout page = printer_->pageLayout();
+  const int resolution = static_cast<int>(dpi);
+  preview_->setDocument({.pages = painter_.pageCount(),
+                         .paper = QRectF(page.fullRectPixels(resolution)),
+                         .paintArea = QRectF(page.paintRectPixels(resolution)),
+                         .dpi = dpi,
+                         .paint = [this](QPainter& painter, int index) { painter_.paintPage(painter, index); }});
+}
 
 void ChartPreview::showPageNumber() {
   pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(preview_->currentPage()).arg(preview_->pageCount()));
 }
 
 void ChartPreview::printReport() {
-  if (seam_.askPrinter(this, *printer_)) preview_->print();
+  if (!seam_.askPrinter(this, *printer_)) return;
+  painter_.print(*printer_);
+  showReport();  // the paper or its margins may have changed
 }
 
 QString ChartPreview::askFile(const char* extension, const QString& filter) {
-  return seam_.askSaveFileName(this, QStringLiteral("Save the Chart"),
-                               text(chartFileName(report_.name, extension)), filter);
+  return seam_.askSaveFileName(this, QStringLiteral("Save the Chart"), text(chartFileName(report_.name, extension)),
+                               filter);
 }
 
 bool ChartPreview::failed(const QString& file, const QString& reason) {
-  seam_.showMessage(this, Message{("The chart could not be saved as " + file + ": " + reason + ".").toStdString(),
-                                  "", Icon::Exclamation});
+  seam_.showMessage(this, Message{("The chart could not be saved as " + file + ": " + reason + ".").toStdString(), "",
+                                  Icon::Exclamation});
   return false;
 }
 
@@ -153,8 +165,8 @@ bool ChartPreview::save(const char* extension, const QString& filter, const std:
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) return failed(file, out.errorString());
   if (!write(out)) {
-    const QString reason = out.errorString().isEmpty() ? QStringLiteral("the chart could not be written")
-                                                       : out.errorString();
+    const QString reason =
+        out.errorString().isEmpty() ? QStringLiteral("the chart could not be written") : out.errorString();
     out.cancelWriting();
     return failed(file, reason);
   }
@@ -189,8 +201,8 @@ void ChartPreview::lookUp() {
     seam_.showMessage(this, Message{notANumberText(byHeight ? "the liquid height" : "the volume")});
     return;
   }
-  const Lookup found =
-      byHeight ? lookupVolume(source_.profile, source_.start, *typed) : lookupHeight(source_.profile, source_.start, *typed);
+  const Lookup found = byHeight ? lookupVolume(source_.profile, source_.start, *typed)
+                                : lookupHeight(source_.profile, source_.start, *typed);
   if (!found.found) {
     seam_.showMessage(this, found.message);
     return;

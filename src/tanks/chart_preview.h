@@ -13,10 +13,10 @@ class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPrinter;
-class QPrintPreviewWidget;
 
 namespace calvexa {
 
+class PageView;
 class Seam;
 struct ChartStart;
 struct TankChartProfile;
@@ -33,7 +33,7 @@ class ChartPreview : public QDialog {
   ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner);
   ~ChartPreview() override;
 
-  QPrintPreviewWidget* preview() const { return preview_; }
+  PageView* preview() const { return preview_; }
   int pageCount() const;
   // Prints through the platform's print dialog (which can print to a PDF file).
   void printReport();
@@ -45,7 +45,8 @@ class ChartPreview : public QDialog {
   void lookUp();
 
  private:
-  void paintRequested(QPrinter* printer);
+  // Lays the report out for the printer as it is set, and shows it.
+  void showReport();
   void showPageNumber();
   QString askFile(const char* extension, const QString& filter);
   bool save(const char* extension, const QString& filter, const std::function<bool(QIODevice&)>& write);
@@ -56,7 +57,7 @@ class ChartPreview : public QDialog {
   Seam& seam_;
   std::unique_ptr<QPrinter> printer_;
   ChartReportPainter painter_;
-  QPrintPreviewWidget* preview_;
+  PageView* preview_;
   QLabel* pageLabel_;
   QLineEdit* lookupHeight_;
   QLineEdit* lookupVolume_;

@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -60,7 +59,6 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   pages_ = calvexa::pageCount(report_.recordset.rows.size(), rowsPerPage_) + 1;
   for (int i = 0; i < 4; ++i) columnLeft_[static_cast<std::size_t>(i)] = area_.width() * i / 4;
   for (int c = 32; c < 127; ++c) charWidth_[static_cast<std::size_t>(c)] = row.horizontalAdvance(QChar(c));
-  unitWidth_ = {row.horizontalAdvance(heightUnit_), row.horizontalAdvance(volumeUnit_)};
 }
 
 // Numbers are digits, a point and a sign: their widths add up without a
@@ -69,20 +67,6 @@ double ChartReportPainter::numberWidth(const QString& number) const {
   double width = 0;
   for (QChar c : number) width += charWidth_[static_cast<std::size_t>(c.unicode() & 0x7f)];
   return width;
-}
-
-// In the preview a row is drawn as one text when the font's digits are two
-// spaces wide and its point one (Arial's are): spaces then place every
-// column exactly, the same on every row, and the preview records a quarter
-// of the texts. A PDF or a printer draws the four cells, which it writes
-// faster than the spaces.
-bool ChartReportPainter::rowsAsOneText(QPainter& painter) const {
-  if (!painter.paintEngine() || painter.paintEngine()->type() != QPaintEngine::Picture) return false;
-  const double space = charWidth_[' '];
-  if (space <= 0 || std::fabs(charWidth_['.'] - space) > 0.01 * space) return false;
-  for (char digit = '0'; digit <= '9'; ++digit)
-    if (std::fabs(charWidth_[static_cast<std::size_t>(digit)] - 2 * space) > 0.01 * space) return false;
-  return true;
 }
 
 void ChartReportPainter::paintRows(QPainter& painter, int page, double top) const {
@@ -95,39 +79,13 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   const double ascent = QFontMetricsF(row_, painter.device()).ascent();
   painter.setFont(row_);
   double y = top + ascent;
-  if (rowsAsOneText(painter)) {
-    // Spaces between the columns, counted once: from the height's right edge
-    // to its unit, across the unit to the volume's right edge, and on to the
-    // volume's unit. Every row's height ends at the same place, so all agree.
-    const double space = charWidth_[' '];
-    const int toHeightUnit = static_cast<int>(std::lround((columnLeft_[1] - heightRight) / space));
-    const double heightUnitEnd = heightRight + toHeightUnit * space + unitWidth_[0];
-    const int toVolumeEnd = static_cast<int>(std::lround((volumeRight - heightUnitEnd) / space));
-    const int toVolumeUnit = static_cast<int>(std::lround((columnLeft_[3] - volumeRight) / space));
-    QString line;
-    for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
-      const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
-      const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
-      const int volumeSpaces = std::max(1, toVolumeEnd - static_cast<int>(std::lround(numberWidth(volume) / space)));
-      line.clear();
-      line += height;
-      line += QString(toHeightUnit, QLatin1Char(' '));
-      line += heightUnit_;
-      line += QString(volumeSpaces, QLatin1Char(' '));
-      line += volume;
-      line += QString(toVolumeUnit, QLatin1Char(' '));
-      line += volumeUnit_;
-      painter.drawText(QPointF(heightRight - numberWidth(height), y), line);
-    }
-  } else {
-    for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
-      const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
-      const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
-      painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
-      painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
-      painter.drawText(QPointF(volumeRight - numberWidth(volume), y), volume);
-      painter.drawText(QPointF(columnLeft_[3], y), volumeUnit_);
-    }
+  for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
+    const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
+    const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
+    painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
+    painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
+    painter.drawText(QPointF(volumeRight - numberWidth(volume), y), volume);
+    painter.drawText(QPointF(columnLeft_[3], y), volumeUnit_);
   }
   // The report ends with a rule under its last row.
   if (last == rows.size()) {
@@ -212,16 +170,18 @@ void ChartReportPainter::paintCurve(QPainter& painter) const {
   double labelWidth = 0;
   for (int i = 0; i < ys.count; ++i)
     labelWidth = std::max(labelWidth, metrics.horizontalAdvance(text(generalText(ys.first + ys.step * i, 10))));
-  const QRectF plot(2 * metrics.height() + labelWidth + 6 * unit, rowsTop_ + 2 * kGapPoints * unit,
-                    0, footerTop_ - rowsTop_ - 2 * metrics.height() - 8 * kGapPoints * unit);
+  const QRectF plot(2 * metrics.height() + labelWidth + 6 * unit, rowsTop_ + 2 * kGapPoints * unit, 0,
+                    footerTop_ - rowsTop_ - 2 * metrics.height() - 8 * kGapPoints * unit);
   const QRectF area(plot.left(), plot.top(), area_.width() - plot.left() - 4 * kGapPoints * unit, plot.height());
   auto at = [&](double h, double v) {
     return QPointF(area.left() + (h - xFirst) / (xLast - xFirst) * area.width(),
                    area.bottom() - (v - yFirst) / (yLast - yFirst) * area.height());
   };
   painter.setPen(QPen(QColor(190, 190, 190), 0.5 * unit));
-  for (int i = 0; i < xs.count; ++i) painter.drawLine(at(xFirst + xs.step * i, yFirst), at(xFirst + xs.step * i, yLast));
-  for (int i = 0; i < ys.count; ++i) painter.drawLine(at(xFirst, yFirst + ys.step * i), at(xLast, yFirst + ys.step * i));
+  for (int i = 0; i < xs.count; ++i)
+    painter.drawLine(at(xFirst + xs.step * i, yFirst), at(xFirst + xs.step * i, yLast));
+  for (int i = 0; i < ys.count; ++i)
+    painter.drawLine(at(xFirst, yFirst + ys.step * i), at(xLast, yFirst + ys.step * i));
   painter.setPen(QPen(Qt::black, kRuleWidth * unit));
   painter.drawRect(area);
   for (int i = 0; i < xs.count; ++i) {
@@ -232,8 +192,7 @@ void ChartReportPainter::paintCurve(QPainter& painter) const {
   for (int i = 0; i < ys.count; ++i) {
     const QString label = text(generalText(yFirst + ys.step * i, 10));
     const QPointF p = at(xFirst, yFirst + ys.step * i);
-    painter.drawText(QPointF(p.x() - metrics.horizontalAdvance(label) - 3 * unit, p.y() + metrics.ascent() / 2),
-                     label);
+    painter.drawText(QPointF(p.x() - metrics.horizontalAdvance(label) - 3 * unit, p.y() + metrics.ascent() / 2), label);
   }
   painter.drawText(QPointF(area.center().x() - metrics.horizontalAdvance(xTitle) / 2,
                            area.bottom() + 2 * metrics.height() + kGapPoints * unit),

@@ -35,7 +35,6 @@ class ChartReportPainter {
 
  private:
   double numberWidth(const QString& text) const;
-  bool rowsAsOneText(QPainter& painter) const;
   void paintRows(QPainter& painter, int page, double top) const;
   void paintCurve(QPainter& painter) const;
 
@@ -46,7 +45,6 @@ class ChartReportPainter {
   double rowHeight_ = 1, rowsTop_ = 0, footerTop_ = 0;
   std::array<double, 4> columnLeft_{};
   std::array<double, 128> charWidth_{};  // advance of each ASCII character in the row font
-  std::array<double, 2> unitWidth_{};    // the height's and the volume's unit texts
   int rowsPerPage_ = 1;
   int pages_ = 1;
   QString heightUnit_, volumeUnit_;

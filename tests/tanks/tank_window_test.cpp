@@ -1,7 +1,6 @@
 // The tank chooser and the upright tank window from the main menu: the
 // chooser's buttons, the window's start state, a calculation, and a chart
 // through the divisions dialog to its preview and back.
-#include <QPrintPreviewWidget>
 
 #include "support/window_test.h"
 #include "tanks/chart_preview.h"
