@@ -1,6 +1,7 @@
 #include "support/recorder_seam.h"
 
 #include <QCoreApplication>
+#include <QPrinter>
 
 #include "app/startup.h"
 
@@ -19,8 +20,12 @@ QString RecorderSeam::askSaveFileName(QWidget*, const QString&, const QString& s
   return saveAs;
 }
 
-bool RecorderSeam::askPrinter(QWidget*, QPrinter&) {
+bool RecorderSeam::askPrinter(QWidget*, QPrinter& printer) {
   ++printersAsked;
+  if (printerAccepted && !printTo.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printTo);
+  }
   return printerAccepted;
 }
 

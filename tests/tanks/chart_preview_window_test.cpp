@@ -26,8 +26,8 @@ class ChartTools : public MenuWindowTest {
     window = form(WindowId::VerticalTank);
     window->control<TabControl>("SSTab1")->setCurrentIndex(1);
     // A conical bottom 1 m deep in a tank 2 m across and 3 m high, in cubic metres.
-    for (const char* list : {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalFluidHeightC",
-                             "CboVerticalConicalHeightC"})
+    for (const char* list :
+         {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalFluidHeightC", "CboVerticalConicalHeightC"})
       pick(list, "Meters");
     pick("CboVerticalLiquidVolumeC", "Litres");
     type("TbVerticalTankDiameterC", "2");
@@ -63,9 +63,16 @@ TEST_F(ChartTools, ExportsTheRowsAsCsvUnderTheTabsName) {
   EXPECT_EQ(lines[0], "Liquid Height,Height Unit,Volume Quantity,Volume Unit");
   EXPECT_EQ(lines[1], "0,Meters,0.000,Litres");
   // 0.1 m up the cone: d = 0.2 m, (0.04 × pi ÷ 4) × (0.1 ÷ 3) m³, in litres, three decimals.
-  EXPECT_EQ(lines[2], "0.1,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) +
-                          ",Litres");
+  EXPECT_EQ(lines[2], "0.1,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) + ",Litres");
   EXPECT_TRUE(lines[31].startsWith("3,Meters,7330.38")) << lines[31].toStdString();
+}
+
+// The text of a PDF file, by the poppler tools of the test packages.
+QString pdfText(const QString& file) {
+  QProcess pdftotext;
+  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+  EXPECT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext is part of the test packages";
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 TEST_F(ChartTools, ExportsThePagesAsPdfWithTheFillCurve) {
@@ -76,10 +83,7 @@ TEST_F(ChartTools, ExportsThePagesAsPdfWithTheFillCurve) {
     EXPECT_EQ(preview.pageCount(), 2);
   });
   ASSERT_TRUE(saved);
-  QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), app.seam.saveAs, QStringLiteral("-")});
-  ASSERT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext is part of the test packages";
-  const QString pdf = QString::fromUtf8(pdftotext.readAllStandardOutput());
+  const QString pdf = pdfText(app.seam.saveAs);
   EXPECT_TRUE(pdf.contains("These dimensions are for a Vertical Cylindrical Tank with"));
   EXPECT_TRUE(pdf.contains("Liquid Height")) << pdf.left(400).toStdString();
   EXPECT_TRUE(pdf.contains("1.500")) << "a row";
@@ -88,6 +92,21 @@ TEST_F(ChartTools, ExportsThePagesAsPdfWithTheFillCurve) {
   EXPECT_TRUE(pdf.contains("Liquid Height (Meters)"));
   EXPECT_TRUE(pdf.contains("Volume Quantity (Litres)"));
   EXPECT_EQ(pdf.count(QString::fromLatin1(kNominalDimensionsLine)), 2) << "under the footer of every page";
+}
+
+// Printing goes to the printer the dialog chose (here a PDF file): every page.
+TEST_F(ChartTools, PrintsEveryPageToThePrinterChosen) {
+  app.seam.printerAccepted = true;
+  app.seam.printTo = folder.filePath("printed.pdf");
+  chartWith([&](ChartPreview& preview) {
+    preview.printReport();
+    EXPECT_EQ(preview.pageCount(), 2) << "the preview laid out again for the printer";
+  });
+  EXPECT_EQ(app.seam.printersAsked, 1);
+  const QString pdf = pdfText(app.seam.printTo);
+  EXPECT_TRUE(pdf.contains("Page: 1 of 2"));
+  EXPECT_TRUE(pdf.contains("Page: 2 of 2"));
+  EXPECT_TRUE(pdf.contains("1.500")) << "a row";
 }
 
 TEST_F(ChartTools, AFileThatCannotBeWrittenIsNamedWithItsReasonAndNothingIsLeft) {
