@@ -40,12 +40,7 @@ const Input kSphereAnswerUnit = {
 
 const Required kFluidHeightTyped[] = {{"TbSphereFluidHeight", {"Please enter a Fluid Height"}}};
 
-// A fluid height typed in another unit than the diameter can come out of its
-// conversion an ulp or two above a diameter it equals (9 "Feet" in a sphere of
-// 108 "Inches"); that is still the full sphere, not a height above it.
-constexpr double kConversionSlack = 1e-12;
-
-bool outsideSphere(double h, double D) { return h < 0 || h > D + std::abs(D) * kConversionSlack; }
+bool outsideSphere(double h, double D) { return h < 0 || AboveSphere(h, D); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/number_text.h"
+#include "tanks/tank_geometry.h"
 #include "tanks/tank_units_rules.h"
 
 namespace calvexa {
@@ -342,7 +343,7 @@ TankDrawing drawSpherical(const TankDimensions& dimensions) {
   d.outline.push_back(ellipse(0, r, r, r));
   const double h = dimensions.fluid;
   if (h > 0) d.liquid.push_back(ellipseRegion(0, r, r, std::min(h, D)));
-  if (h > D) d.faults.push_back({{-r, D}, {-r, h}, {r, h}, {r, D}});
+  if (AboveSphere(h, D)) d.faults.push_back({{-r, D}, {-r, h}, {r, h}, {r, D}});
   const double gap = D * 0.08;
   d.marks.push_back(
       {{-r, std::max(D, h) + gap}, {r, std::max(D, h) + gap}, "Internal Tank Diameter", DimensionMark::Side::Above});

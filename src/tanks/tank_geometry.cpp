@@ -87,4 +87,9 @@ double SphereCapVolume(double D, double h) { return std::pow(h, 2) * (kTankPi / 
 
 double RectangularVolume(double H, double h, double Lg, double W) { return H * ((h / H) * Lg * W); }
 
+bool AboveSphere(double h, double D) {
+  constexpr double kConversionSlack = 1e-12;
+  return h > D + std::abs(D) * kConversionSlack;
+}
+
 }  // namespace calvexa

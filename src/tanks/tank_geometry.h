@@ -116,6 +116,11 @@ std::optional<double> HorizontalEllipticalAnswer(double k, double Vc, double hea
 // A sphere of diameter D filled to h: h² × (pi ÷ 3) × (D × 1.5 − h). h = D is
 // the whole sphere; from h = 1.5 × D on the result is zero or negative.
 double SphereCapVolume(double D, double h);
+// Whether h is above the top of a sphere of diameter D. A fluid height typed
+// in another unit than the diameter can come out of its conversion an ulp or
+// two above a diameter it equals (9 "Feet" in a sphere of 108 "Inches"): that
+// is still the full sphere.
+bool AboveSphere(double h, double D);
 
 // A box of height H, length Lg and width W filled to h: H × ((h ÷ H) × Lg × W),
 // the filled fraction of the height times the floor area times the height.

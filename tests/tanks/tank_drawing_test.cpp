@@ -87,6 +87,11 @@ TEST(TankDrawing, ImpossibleTanksHaveTheirFaultsInRed) {
       {"fluid above a box", TankShape::Rectangular, {.depth = 1, .height = 1, .fluid = 1.1, .length = 2}},
   };
   for (const Case& c : cases) EXPECT_FALSE(drawTank(c.shape, c.dimensions).faults.empty()) << c.name;
+  // A sphere filled to its diameter typed in another unit is full, as its
+  // calculation takes it: 9 ft of fluid in a sphere of 108 in.
+  const double nineFeet = 9 * 0.3048, hundredEightInches = 108 * 0.3048 / 12;
+  ASSERT_GT(nineFeet, hundredEightInches) << "the conversions differ in their last digit";
+  EXPECT_TRUE(drawTank(TankShape::Spherical, {.height = hundredEightInches, .fluid = nineFeet}).faults.empty());
   // A hemisphere is the deepest bottom drawn without a fault.
   EXPECT_TRUE(
       drawTank(TankShape::VerticalSpherical, {.width = 1, .height = 2, .bottom = 0.5, .fluid = 1}).faults.empty());
