@@ -7,9 +7,6 @@
 //
 //   chart_report_bench              measure every size (offscreen)
 //   chart_report_bench child N      one chart of N divisions, for the measurement
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QPdfWriter>
 #include <QSaveFile>

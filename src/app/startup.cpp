@@ -37,7 +37,7 @@ WindowRegistry::Factory make() {
 // A tank window generated from its page table, with its charts and the
 // pictures that follow the typed dimensions.
 WindowRegistry::Factory tanks(WindowId id, const PageForm& (*form)(), TankWindow::Profiles profiles,
-                              TankWindow::Pictures pictures = nullptr) {
+                              TankWindow::Pictures pictures) {
   return [id, form, profiles, pictures](WindowRegistry& registry) -> QWidget* {
     return new TankWindow(registry, id, form(), profiles, pictures);
   };

@@ -126,13 +126,12 @@ int ChartPreview::pageCount() const { return preview_->pageCount(); }
 // Only the page shown is painted, when it is shown.
 void ChartPreview::showReport() {
   painter_.layout(*printer_);
-  const double dpi = printer_->logicalDpiY() > 0 ? printer_->logicalDpiY() : 72;
   const QPageLayout page = printer_->pageLayout();
-  const int resolution = static_cast<int>(dpi);
+  const int resolution = static_cast<int>(painter_.dpi());
   preview_->setDocument({.pages = painter_.pageCount(),
                          .paper = QRectF(page.fullRectPixels(resolution)),
                          .paintArea = QRectF(page.paintRectPixels(resolution)),
-                         .dpi = dpi,
+                         .dpi = painter_.dpi(),
                          .paint = [this](QPainter& painter, int index) { painter_.paintPage(painter, index); }});
 }
 
@@ -143,7 +142,7 @@ void ChartPreview::showPageNumber() {
 void ChartPreview::printReport() {
   if (!seam_.askPrinter(this, *printer_)) return;
   painter_.print(*printer_);
-  showReport();  // the paper or its margins may have changed
+  showReport();  // the paper or its margins chosen for printing
 }
 
 QString ChartPreview::askFile(const char* extension, const QString& filter) {

@@ -33,7 +33,6 @@ class ChartPreview : public QDialog {
   ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner);
   ~ChartPreview() override;
 
-  PageView* preview() const { return preview_; }
   int pageCount() const;
   // Prints through the platform's print dialog (which can print to a PDF file).
   void printReport();

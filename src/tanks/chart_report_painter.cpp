@@ -19,9 +19,8 @@ constexpr double kRuleWidth = 0.75;  // points
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-}  // namespace
-
-QFont reportFont(double points, bool bold) {
+// Text of the report's font family: Arial, or its metric twin.
+QFont reportFont(double points, bool bold = false) {
   QFont font;
   font.setFamily(QStringLiteral("Arial"));  // Liberation Sans where Arial is not installed
   font.setStyleHint(QFont::SansSerif);
@@ -32,6 +31,9 @@ QFont reportFont(double points, bool bold) {
   font.setKerning(false);
   return font;
 }
+
+}  // namespace
+
 
 ChartReportPainter::ChartReportPainter(const ChartReport& report)
     : report_(report),
@@ -208,13 +210,15 @@ void ChartReportPainter::paintCurve(QPainter& painter) const {
   painter.drawPolyline(curve);
 }
 
-bool ChartReportPainter::print(QPagedPaintDevice& device) {
-  layout(device);
+// Laid out for the device on a copy: the pages laid out for the screen stay.
+bool ChartReportPainter::print(QPagedPaintDevice& device) const {
+  ChartReportPainter job(report_);
+  job.layout(device);
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  for (int page = 0; page < pages_; ++page) {
+  for (int page = 0; page < job.pages_; ++page) {
     if (page > 0) device.newPage();
-    paintPage(painter, page);
+    job.paintPage(painter, page);
   }
   return painter.end();
 }

@@ -24,14 +24,15 @@ class ChartReportPainter {
   // the table's pages, then one page of the fill curve.
   void layout(QPagedPaintDevice& device);
   int pageCount() const { return pages_; }
+  double dpi() const { return dpi_; }  // device units per inch of the device laid out for
   int tablePages() const { return pages_ - 1; }
-  int rowsPerPage() const { return rowsPerPage_; }
 
   // Paints page `page` (0 first) with `painter`, open on the laid-out device.
   void paintPage(QPainter& painter, int page) const;
-  // Paints every page onto `device`, a new page between them; false if the
-  // device could not be painted on (a file that cannot be written).
-  bool print(QPagedPaintDevice& device);
+  // Paints every page onto `device`, laid out for it, a new page between
+  // them; false if the device could not be painted on (a file that cannot be
+  // written). The layout of this painter stays as it was.
+  bool print(QPagedPaintDevice& device) const;
 
  private:
   double numberWidth(const QString& text) const;
@@ -49,8 +50,5 @@ class ChartReportPainter {
   int pages_ = 1;
   QString heightUnit_, volumeUnit_;
 };
-
-// Text of the report's font family: Arial, or its metric twin.
-QFont reportFont(double points, bool bold = false);
 
 }  // namespace calvexa

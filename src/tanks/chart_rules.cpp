@@ -145,6 +145,10 @@ struct Span {
   bool cancelled = false;
   std::string fluid;   // the last row's fluid-height text
   std::string answer;  // the last answer the rows wrote
+  void end(const std::string& lastFluid, const Outcome& lastRow, std::string_view answerBox) {
+    fluid = lastFluid;
+    if (lastRow.wrote(answerBox)) answer = lastRow.written(answerBox);
+  }
 };
 
 Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divisions, int from, int to,
@@ -153,6 +157,7 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
   span.rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
   Fields fields = start.fields;
   std::string& fluid = fields[profile.fluidBox];
+  Outcome lastRow;  // the last row answered
   const double H = start.height;
   for (int i = from; i <= to; ++i) {
     if (i % 1000 == 0 && (stop.load(std::memory_order_relaxed) || (progress && !progress(i)))) {
@@ -161,22 +166,22 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
     }
     const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
     fluid = generalText(h);
-    const Outcome row = profile.calculate(fields);
+    Outcome row = profile.calculate(fields);
     const bool answered = row.wrote(profile.answer);
-    const std::optional<double> value = answered ? answerValue(row.written(profile.answer)) : std::nullopt;
-    if (!value) {
+    const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+    if (!volume) {
       // The row's calculation refused: its message once, and no chart.
       keepMessages(row, span.refusal);
       if (answered) span.refusal.show(kAnswerOutOfRangeText);
       span.refused = true;
-      span.fluid = fluid;
+      span.end(fluid, lastRow, profile.answer);
       return span;
     }
     keepMessages(row, span.messages);
-    span.answer = row.written(profile.answer);
-    span.rows.push_back({h, *chartVolume(row.written(profile.answer))});
+    span.rows.push_back({h, *volume});
+    lastRow = std::move(row);
   }
-  span.fluid = fluid;
+  span.end(fluid, lastRow, profile.answer);
   return span;
 }
 

@@ -11,7 +11,6 @@ class TankPicture : public QWidget {
   Q_OBJECT
  public:
   TankPicture(TankShape shape, QWidget* parent);
-  TankShape shape() const { return shape_; }
   const TankDrawing& drawing() const { return drawing_; }
   // Draws the tank with these dimensions.
   void setDimensions(const TankDimensions& dimensions);

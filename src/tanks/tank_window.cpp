@@ -41,7 +41,6 @@ void TankWindow::onControlsCreated(const QList<QPointer<QWidget>>& created) {
 }
 
 void TankWindow::followDimensions(const QList<QPointer<QWidget>>& controls) {
-  if (!pictures_) return;
   for (std::size_t p = 0; p < form().pages.size(); ++p) {
     const Page& page = form().pages[p];
     if (!page.picture.name || !findControl(controls, QString::fromUtf8(page.picture.name))) continue;
@@ -59,7 +58,7 @@ void TankWindow::followDimensions(const QList<QPointer<QWidget>>& controls) {
 // The picture follows the typed dimensions while they read as numbers in
 // known units, and otherwise keeps its last good drawing.
 void TankWindow::redrawPicture(int page) {
-  const TankPictureInputs* inputs = pictures_ ? pictures_(page) : nullptr;
+  const TankPictureInputs* inputs = pictures_(page);
   const Page& tab = form().pages[static_cast<std::size_t>(page)];
   auto* picture = qobject_cast<TankPicture*>(control(QString::fromUtf8(tab.picture.name)));
   if (!inputs || !picture) return;

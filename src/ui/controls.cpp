@@ -143,12 +143,12 @@ void AnswerLabel::fit() {
   shown_ = font();
   const int width = contentsRect().width() - 2 * margin();
   int points = shown_.pointSize() > 0 ? shown_.pointSize() : kMinimumPoints;
-  textWidth_ = QFontMetrics(shown_).horizontalAdvance(text());
-  while (textWidth_ > width && points > kMinimumPoints) {
+  int textWidth = QFontMetrics(shown_).horizontalAdvance(text());
+  while (textWidth > width && points > kMinimumPoints) {
     shown_.setPointSize(--points);
-    textWidth_ = QFontMetrics(shown_).horizontalAdvance(text());
+    textWidth = QFontMetrics(shown_).horizontalAdvance(text());
   }
-  const int overflow = std::max(0, textWidth_ - width);
+  const int overflow = std::max(0, textWidth - width);
   const int barHeight = std::clamp(height() / 4, 6, 12);
   scroll_->setGeometry(contentsRect().left(), contentsRect().bottom() + 1 - barHeight, contentsRect().width(),
                        barHeight);

@@ -96,7 +96,6 @@ class AnswerLabel : public QLabel {
   Seam& seam_;
   QScrollBar* scroll_;
   QFont shown_;
-  int textWidth_ = 0;
   QString fittedText_;
   QFont fittedFont_;
 };

@@ -17,7 +17,7 @@ MenuItemSpec closeItem(Pointer pointer, const char* name = "MnuFileExit") {
 }
 MenuItemSpec exitApp() { return {.caption = "E&xit", .name = "MnuFileExit", .action = MenuAction::ExitApp}; }
 MenuItemSpec about(const char* caption, Pointer pointer = Pointer::Busy, const char* name = "MnuHelpAbout") {
-  return {.caption = caption, .name = name, .action = MenuAction::About, .target = W::About, .pointer = pointer};
+  return {.caption = caption, .name = name, .action = MenuAction::About, .pointer = pointer};
 }
 MenuItemSpec help(const char* caption, const char* name = "MnuHelpHelp") {
   return {.caption = caption, .name = name, .action = MenuAction::Help};
