@@ -120,8 +120,7 @@ std::optional<double> chartVolume(const std::string& answer) {
   for (char c : answer)
     if (c != ',' && c != ' ') digits.push_back(c);
   const std::size_t point = digits.find('.');
-  if (digits.find_first_of("Ee") != std::string::npos || point == std::string::npos ||
-      digits.size() - point - 1 <= 3)
+  if (digits.find_first_of("Ee") != std::string::npos || point == std::string::npos || digits.size() - point - 1 <= 3)
     return roundedDecimals(*value, 3);
   const bool up = digits[point + 4] >= '5';
   digits.resize(point + 4);

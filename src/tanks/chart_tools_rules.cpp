@@ -29,9 +29,7 @@ Lookup volumeAt(const TankChartProfile& profile, const ChartStart& start, double
   return result;
 }
 
-std::string amount(double value, const std::string& unit) {
-  return maskText(value, Mask::Grouped3) + " " + unit;
-}
+std::string amount(double value, const std::string& unit) { return maskText(value, Mask::Grouped3) + " " + unit; }
 
 Lookup refused(std::string text) {
   Lookup result;
@@ -100,8 +98,7 @@ std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t
 Lookup lookupVolume(const TankChartProfile& profile, const ChartStart& start, double height) {
   const double H = start.height;
   if (height < std::min(0.0, H) || height > std::max(0.0, H))
-    return refused("The liquid height must be between empty and full: from 0 to " + amount(H, start.heightUnit) +
-                   ".");
+    return refused("The liquid height must be between empty and full: from 0 to " + amount(H, start.heightUnit) + ".");
   return volumeAt(profile, start, height);
 }
 

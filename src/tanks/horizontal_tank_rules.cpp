@@ -33,18 +33,6 @@ using HeadsVolume = double (*)(double a, double h, double r);
 
 // ---- Inputs, as the tabs read them ------------------------------------------
 
-// A length in metres.
-Input length(const char* box, const char* list, const char* valueName, const char* unitMessage) {
-  return {.box = box, .list = list, .valueName = valueName, .unitMessage = {unitMessage}, .units = kTankLengths};
-}
-// A diameter (or an internal height or width) as half of it in metres.
-Input half(const char* box, const char* list, const char* valueName, const char* unitMessage) {
-  return {.box = box, .list = list, .valueName = valueName, .unitMessage = {unitMessage}, .units = kTankDiameters};
-}
-Input volumeUnit(const char* list, const char* unitMessage) {
-  return {.list = list, .unitMessage = {unitMessage}, .units = kTankVolumes};
-}
-
 // The fluid-height rules against the full height D (the diameter, or twice
 // the half-height): equal is a full tank, computed just below the brim; above
 // it or below zero is refused; zero shows "0" and ends the calculation before
@@ -72,24 +60,26 @@ bool fluidHeightRules(double D, double& h, const char* answer, Outcome& outcome)
 // ---- Circular tanks ---------------------------------------------------------
 
 Input circularDiameter(const char* box, const char* list) {
-  return half(box, list, "Internal Tank Diameter",
-              "An improper Horizontal Tank Diameter measurement has been chosen. Re-choose a Horizontal Tank "
-              "Diameter Unit with the mouse.");
+  return tankHalfLength(box, list, "Internal Tank Diameter",
+                        "An improper Horizontal Tank Diameter measurement has been chosen. Re-choose a Horizontal Tank "
+                        "Diameter Unit with the mouse.");
 }
 Input circularLength(const char* box, const char* list) {
-  return length(box, list, "Length of Tank",
-                "An improper Horizontal Tank Length measurement has been chosen. Re-choose a Horizontal Tank Length "
-                "Unit with the mouse.");
+  return tankLength(
+      box, list, "Length of Tank",
+      "An improper Horizontal Tank Length measurement has been chosen. Re-choose a Horizontal Tank Length "
+      "Unit with the mouse.");
 }
 Input circularFluid(const char* box, const char* list) {
-  return length(box, list, "Fluid Height",
-                "An improper Horizontal Tank Fluid Height measurement has been chosen. Re-choose a Horizontal Fluid "
-                "Height Unit with the mouse.");
+  return tankLength(
+      box, list, "Fluid Height",
+      "An improper Horizontal Tank Fluid Height measurement has been chosen. Re-choose a Horizontal Fluid "
+      "Height Unit with the mouse.");
 }
 Input circularAnswerUnit(const char* list) {
-  return volumeUnit(list,
-                    "An improper Horizontal Tank Volume Unit has been chosen.  Re-choose a Horizontal Tank Volume "
-                    "Unit with the mouse.");
+  return tankVolumeUnit(list,
+                        "An improper Horizontal Tank Volume Unit has been chosen.  Re-choose a Horizontal Tank Volume "
+                        "Unit with the mouse.");
 }
 
 struct CircularTab {
@@ -148,9 +138,9 @@ const CircularTab kEllipsoidalTab = {
     .shell = {circularDiameter("TbHorizInterDiameterS", "CboHorizInterDiameterS"),
               circularLength("TbHorizTankLengthS", "CboHorizTankLengthS"),
               circularFluid("TbHorizFluidHeightS", "CboHorizFluidHeightS")},
-    .head = length("TbHorizSphereLengthS", "CboHorizSphereLengthS", "Ellipsoid Length",
-                   "An improper Horizontal Ellipsoid Length measurement has been chosen. Re-choose a Horizontal "
-                   "Ellipsoid Length with the mouse."),
+    .head = tankLength("TbHorizSphereLengthS", "CboHorizSphereLengthS", "Ellipsoid Length",
+                       "An improper Horizontal Ellipsoid Length measurement has been chosen. Re-choose a Horizontal "
+                       "Ellipsoid Length with the mouse."),
     .answerUnit = circularAnswerUnit("CboHorizTankAnswerS"),
     .answer = "TbHorizTankAnswerS",
     .heads = EllipsoidalHeadsVolume,
@@ -161,9 +151,9 @@ const CircularTab kConicalTab = {
     .shell = {circularDiameter("TbHorizInterDiameterC", "CboHorizInterDiameterC"),
               circularLength("TbHorizTankLengthC", "CboHorizTankLengthC"),
               circularFluid("TbHorizFluidHeightC", "CboHorizFluidHeightC")},
-    .head = length("TbHorizConicalLengthC", "CboHorizConicalLengthC", "Conical Length",
-                   "An improper Horizontal Conical Length measurement has been chosen. Re-choose a Horizontal "
-                   "Conical Length with the mouse."),
+    .head = tankLength("TbHorizConicalLengthC", "CboHorizConicalLengthC", "Conical Length",
+                       "An improper Horizontal Conical Length measurement has been chosen. Re-choose a Horizontal "
+                       "Conical Length with the mouse."),
     .answerUnit = circularAnswerUnit("CboHorizTankAnswerC"),
     .answer = "TbHorizTankAnswerC",
     .heads = ConicalHeadsVolume,
@@ -174,7 +164,8 @@ const CircularTab kGuppyTab = {
     .shell = {circularDiameter("TbHorizInterDiameterG", "CboHorizInterDiameterG"),
               circularLength("TbHorizTankLengthG", "CboHorizTankLengthG"),
               circularFluid("TbHorizFluidHeightG", "CboHorizFluidHeightG")},
-    .head = length("TbHorizGuppyLengthG", "CboHorizGuppyLengthG", "Guppy End Length",
+    .head =
+        tankLength("TbHorizGuppyLengthG", "CboHorizGuppyLengthG", "Guppy End Length",
                    "An improper Horizontal Guppy Length measurement has been chosen. Re-choose a Horizontal Conical "
                    "Length with the mouse."),
     .answerUnit = circularAnswerUnit("CboHorizTankAnswerG"),
@@ -188,33 +179,35 @@ const CircularTab kGuppyTab = {
 enum class Wording { Horizontal, Plain };
 
 Input ellipticalHeight(const char* box, const char* list, Wording wording) {
-  return half(box, list, "Internal Tank Height",
-              wording == Wording::Horizontal
-                  ? "An improper Horizontal Tank Height measurement has been chosen. Re-choose a Horizontal Tank "
-                    "Height Unit with the mouse."
-                  : "An improper Tank Height measurement has been chosen. Re-choose a Tank Height Unit with the "
-                    "mouse.");
+  return tankHalfLength(
+      box, list, "Internal Tank Height",
+      wording == Wording::Horizontal
+          ? "An improper Horizontal Tank Height measurement has been chosen. Re-choose a Horizontal Tank "
+            "Height Unit with the mouse."
+          : "An improper Tank Height measurement has been chosen. Re-choose a Tank Height Unit with the "
+            "mouse.");
 }
 Input ellipticalWidth(const char* box, const char* list, Wording wording) {
-  return half(box, list, "Internal Tank Width",
-              wording == Wording::Horizontal
-                  ? "An improper Horizontal Tank Width measurement has been chosen. Re-choose a Horizontal Tank Width "
-                    "Unit with the mouse."
-                  : "An improper Tank Width measurement has been chosen. Re-choose a Tank Width Unit with the mouse.");
+  return tankHalfLength(
+      box, list, "Internal Tank Width",
+      wording == Wording::Horizontal
+          ? "An improper Horizontal Tank Width measurement has been chosen. Re-choose a Horizontal Tank Width "
+            "Unit with the mouse."
+          : "An improper Tank Width measurement has been chosen. Re-choose a Tank Width Unit with the mouse.");
 }
 Input ellipticalLength(const char* box, const char* list) {
-  return length(box, list, "Length of Tank",
-                "An improper Horizontal Elliptical Tank Length measurement has been chosen. Re-choose a Horizontal "
-                "Tank Length Unit with the mouse.");
+  return tankLength(box, list, "Length of Tank",
+                    "An improper Horizontal Elliptical Tank Length measurement has been chosen. Re-choose a Horizontal "
+                    "Tank Length Unit with the mouse.");
 }
 Input ellipticalFluid(const char* box, const char* list) {
-  return length(box, list, "Fluid Height",
-                "An improper Tank Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the "
-                "mouse.");
+  return tankLength(box, list, "Fluid Height",
+                    "An improper Tank Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the "
+                    "mouse.");
 }
 Input ellipticalAnswerUnit(const char* list) {
-  return volumeUnit(list,
-                    "An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse.");
+  return tankVolumeUnit(list,
+                        "An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse.");
 }
 
 struct EllipticalTab {
@@ -247,9 +240,9 @@ Outcome elliptical(const EllipticalTab& tab, const Fields& fields) {
     return outcome;
   }
   // The stretch and the unit factor in each unit's own order.
-  const std::optional<double> V = HorizontalEllipticalAnswer(k, Vc, tab.heads(a.value, h, b), unit.unit->name);
-  if (!V) return outcome.show(tab.answerUnit.unitMessage), outcome;
-  writeAnswer(*V, tab.answer, grouped4Answer, outcome);
+  // (the unit is one of the six: the answer unit's list accepted it)
+  writeAnswer(*HorizontalEllipticalAnswer(k, Vc, tab.heads(a.value, h, b), unit.unit->name), tab.answer,
+              grouped4Answer, outcome);
   return outcome;
 }
 
@@ -267,9 +260,9 @@ const EllipticalTab kEllipticalConicalTab = {
               ellipticalWidth("TbEllipticalInterWidthC", "CboEllipticalInterWidthC", Wording::Horizontal),
               ellipticalLength("TbEllipticalTankLengthC", "CboEllipticalTankLengthC"),
               ellipticalFluid("TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC")},
-    .head = length("TbEllipticalConicalLengthC", "CboEllipticalConicalLengthC", "Conical Length",
-                   "An improper Conical Length measurement has been chosen. Re-choose a Conical Length with the "
-                   "mouse."),
+    .head = tankLength("TbEllipticalConicalLengthC", "CboEllipticalConicalLengthC", "Conical Length",
+                       "An improper Conical Length measurement has been chosen. Re-choose a Conical Length with the "
+                       "mouse."),
     .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerC"),
     .answer = "TbEllipticalTankAnswerC",
     .heads = ConicalHeadsVolume,
@@ -280,7 +273,8 @@ const EllipticalTab kEllipticalEllipsoidalTab = {
               ellipticalWidth("TbEllipticalInterWidthE", "CboEllipticalInterWidthE", Wording::Plain),
               ellipticalLength("TbEllipticalTankLengthE", "CboEllipticalTankLengthE"),
               ellipticalFluid("TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE")},
-    .head = length("TbEllipticalConicalLengthE", "CboEllipticalConicalLengthE", "Ellipsoidal Length",
+    .head =
+        tankLength("TbEllipticalConicalLengthE", "CboEllipticalConicalLengthE", "Ellipsoidal Length",
                    "An improper Ellipsoid Length measurement has been chosen. Re-choose an Ellipsoid Length with the "
                    "mouse."),
     .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerE"),
@@ -293,7 +287,8 @@ const EllipticalTab kEllipticalGuppyTab = {
               ellipticalWidth("TbEllipticalInterWidthG", "CboEllipticalInterWidthG", Wording::Horizontal),
               ellipticalLength("TbEllipticalTankLengthG", "CboEllipticalTankLengthG"),
               ellipticalFluid("TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG")},
-    .head = length("TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG", "Guppy Length",
+    .head =
+        tankLength("TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG", "Guppy Length",
                    "An improper Guppy Length measurement has been chosen. Re-choose a Guppy Length with the mouse."),
     .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerG"),
     .answer = "TbEllipticalTankAnswerG",

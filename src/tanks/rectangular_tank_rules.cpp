@@ -21,22 +21,18 @@ namespace {
 // only the fluid height's unit has the plain box.
 Message error(const char* text) { return {.text = text, .title = "Error", .icon = Icon::Information}; }
 
-Input length(const char* box, const char* list, const char* valueName, Message unitMessage) {
-  return {
-      .box = box, .list = list, .valueName = valueName, .unitMessage = std::move(unitMessage), .units = kTankLengths};
-}
-
 // Width, length, tank height and fluid height, in the order they are read.
 const std::array<Input, 4>& rectangularInputs() {
   static const std::array<Input, 4> inputs = {
-      length("TbSquareWidth", "CboSquareWidth", "Rectangular Width",
-             error("An improper Width measurement has been chosen.\r\nRe-choose a Unit with the mouse")),
-      length("TbSquareLength", "CboSquareLength", "Rectangular Length",
-             error("An improper Length unit has been chosen.\r\nRe-choose a Unit with the mouse")),
-      length("TbSquareHeight", "CboSquareHeight", "Rectangular Height",
-             error("An improper Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse")),
-      length("TbFluidHeight", "CboFluidHeight", "Fluid Height",
-             Message{.text = "An improper Fluid Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"}),
+      tankLength("TbSquareWidth", "CboSquareWidth", "Rectangular Width",
+                 error("An improper Width measurement has been chosen.\r\nRe-choose a Unit with the mouse")),
+      tankLength("TbSquareLength", "CboSquareLength", "Rectangular Length",
+                 error("An improper Length unit has been chosen.\r\nRe-choose a Unit with the mouse")),
+      tankLength("TbSquareHeight", "CboSquareHeight", "Rectangular Height",
+                 error("An improper Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse")),
+      tankLength(
+          "TbFluidHeight", "CboFluidHeight", "Fluid Height",
+          Message{.text = "An improper Fluid Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"}),
   };
   return inputs;
 }
@@ -121,9 +117,9 @@ namespace {
 
 // The chart's refusals carry the information icon and "Error" as well.
 ChartCheck box(const char* control, const char* message, const char* valueName) {
-  return {.control = control, .message = error(message), .valueName = valueName};
+  return requiredBox(control, error(message), valueName);
 }
-ChartCheck list(const char* control, const char* message) { return {.control = control, .message = error(message)}; }
+ChartCheck list(const char* control, const char* message) { return requiredList(control, error(message)); }
 
 TankChartProfile makeRectangularProfile() {
   return {

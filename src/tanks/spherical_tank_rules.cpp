@@ -19,24 +19,15 @@ namespace {
 // Diameter and fluid height, in the order they are read; the diameter is
 // taken whole (LengthToMetres), not halved.
 const std::array<Input, 2> kSphereInputs = {
-    Input{.box = "TbSphereDiameter",
-          .list = "CboSphereDiameter",
-          .valueName = "Internal Tank Diameter",
-          .unitMessage = {"An improper Tank Diameter measurement has been chosen. Re-choose a Tank Diameter Unit with "
-                          "the mouse."},
-          .units = kTankLengths},
-    Input{.box = "TbSphereFluidHeight",
-          .list = "CboSphereFluidHeight",
-          .valueName = "Fluid Height",
-          .unitMessage = {"An improper Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with "
-                          "the mouse."},
-          .units = kTankLengths},
+    tankLength("TbSphereDiameter", "CboSphereDiameter", "Internal Tank Diameter",
+               "An improper Tank Diameter measurement has been chosen. Re-choose a Tank Diameter Unit with the mouse."),
+    tankLength("TbSphereFluidHeight", "CboSphereFluidHeight", "Fluid Height",
+               "An improper Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the mouse."),
 };
 
-const Input kSphereAnswerUnit = {
-    .list = "CboSphereTankAnswer",
-    .unitMessage = {"An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse."},
-    .units = kTankVolumes};
+const Input kSphereAnswerUnit =
+    tankVolumeUnit("CboSphereTankAnswer",
+                   "An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse.");
 
 const Required kFluidHeightTyped[] = {{"TbSphereFluidHeight", {"Please enter a Fluid Height"}}};
 
@@ -101,18 +92,13 @@ namespace {
 
 TankChartProfile makeSphericalProfile() {
   return {
-      .required = {{.control = "TbSphereDiameter",
-                    .message = {"Please type a Spherical Internal Diameter Value"},
-                    .valueName = "Internal Tank Diameter"},
-                   {.control = "TbSphereFluidHeight",
-                    .message = {"Please type a Spherical Tank Height Value"},
-                    .valueName = "Fluid Height"},
-                   {.control = "CboSphereDiameter",
-                    .message = {"Please choose a Sperical Internal Diameter Unit with the mouse"}},
-                   {.control = "CboSphereFluidHeight",
-                    .message = {"Please choose a Spherical Tank Fluid Height Unit with the mouse"}},
-                   {.control = "CboSphereTankAnswer",
-                    .message = {"Please choose an Answer Volume Unit with the mouse"}}},
+      .required = {requiredBox("TbSphereDiameter", "Please type a Spherical Internal Diameter Value",
+                               "Internal Tank Diameter"),
+                   requiredBox("TbSphereFluidHeight", "Please type a Spherical Tank Height Value", "Fluid Height"),
+                   requiredList("CboSphereDiameter", "Please choose a Sperical Internal Diameter Unit with the mouse"),
+                   requiredList("CboSphereFluidHeight",
+                                "Please choose a Spherical Tank Fluid Height Unit with the mouse"),
+                   requiredList("CboSphereTankAnswer", "Please choose an Answer Volume Unit with the mouse")},
       // The chart steps the diameter: the liquid rises from the bottom of
       // the sphere to its top.
       .steppedBox = "TbSphereDiameter",

@@ -6,6 +6,23 @@
 
 namespace calvexa {
 
+Input tankLength(const char* box, const char* list, const char* valueName, Message unitMessage) {
+  return {
+      .box = box, .list = list, .valueName = valueName, .unitMessage = std::move(unitMessage), .units = kTankLengths};
+}
+
+Input tankLength(const char* box, const char* list, const char* valueName, const char* unitMessage) {
+  return tankLength(box, list, valueName, Message{.text = unitMessage});
+}
+
+Input tankHalfLength(const char* box, const char* list, const char* valueName, const char* unitMessage) {
+  return {.box = box, .list = list, .valueName = valueName, .unitMessage = {unitMessage}, .units = kTankDiameters};
+}
+
+Input tankVolumeUnit(const char* list, const char* unitMessage) {
+  return {.list = list, .unitMessage = {unitMessage}, .units = kTankVolumes};
+}
+
 PageRow tankLengthRow(const char* caption, const char* box, const char* list, const char* boxTip, const char* listTip) {
   return {.caption = caption,
           .box = box,

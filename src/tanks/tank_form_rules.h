@@ -5,11 +5,19 @@
 
 #include <vector>
 
+#include "core/input.h"
 #include "core/outcome.h"
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
 
 namespace calvexa {
+
+// A length read in metres, a diameter (or an internal height or width) read
+// as half of it in metres, and the answer's volume unit.
+Input tankLength(const char* box, const char* list, const char* valueName, Message unitMessage);
+Input tankLength(const char* box, const char* list, const char* valueName, const char* unitMessage);
+Input tankHalfLength(const char* box, const char* list, const char* valueName, const char* unitMessage);
+Input tankVolumeUnit(const char* list, const char* unitMessage);
 
 // A size: its box (1 at load) and its length unit list.
 PageRow tankLengthRow(const char* caption, const char* box, const char* list, const char* boxTip = nullptr,

@@ -5,33 +5,33 @@
 namespace calvexa {
 
 double ConicalBottomVolume(double D, double h, double /*H*/, double a) {
-  if (h >= a) return (std::pow(D, 2) * kTankPi / 4) * (h - (a + a) / 3);
+  if (h >= a) return (std::pow(D, 2) * kLongPi / 4) * (h - (a + a) / 3);
   const double d = D * h / a;  // the liquid surface's diameter inside the cone
-  return (std::pow(d, 2) * (kTankPi / 4)) * (h / 3);
+  return (std::pow(d, 2) * (kLongPi / 4)) * (h / 3);
 }
 
 double EllipsoidalBottomVolume(double D, double h, double /*H*/, double a) {
-  if (h >= a) return (std::pow(D, 2) * kTankPi / 4) * (h - a / 3);
+  if (h >= a) return (std::pow(D, 2) * kLongPi / 4) * (h - a / 3);
   const double d = D * h / a;
-  return (std::pow(d, 2) * (kTankPi / 4)) * (a - h / 3);
+  return (std::pow(d, 2) * (kLongPi / 4)) * (a - h / 3);
 }
 
 double SphericalBottomVolume(double D, double h, double /*H*/, double a) {
   if (h < a) {
     const double k = std::pow(D, 2) / (a + a) + (a + a) - h * 4 / 3;
-    return (std::pow(h, 2) * kTankPi / 4) * k;
+    return (std::pow(h, 2) * kLongPi / 4) * k;
   }
   const double b = (std::pow(a, 3) + std::pow(a, 3)) / 3 - std::pow(D, 2) * a / 2;
-  return (std::pow(D, 2) * h + b) * (kTankPi / 4);
+  return (std::pow(D, 2) * h + b) * (kLongPi / 4);
 }
 
 double VerticalFlatVolume(double r, double h) {
   const double inner = 0;
-  return std::pow(r, 2) * kTankFlatPi * h - std::pow(inner, 2) * kTankFlatPi * h;
+  return std::pow(r, 2) * kRingPi * h - std::pow(inner, 2) * kRingPi * h;
 }
 
 double VerticalEllipticalFlatVolume(double W, double Dp, double h) {
-  return (std::pow(W / 2, 2) * kTankFlatPi * h) * (Dp / W);
+  return (std::pow(W / 2, 2) * kRingPi * h) * (Dp / W);
 }
 
 std::optional<double> StretchedAnswer(double V0, double W, double Dp, std::string_view unit) {
@@ -53,17 +53,17 @@ double SegmentVolume(double r, double L, double h) {
 }
 
 double EllipsoidalHeadsVolume(double a, double h, double r) {
-  return std::pow(h, 2) * (a * kTankPi) * (1 - h / (r * 3));
+  return std::pow(h, 2) * (a * kLongPi) * (1 - h / (r * 3));
 }
 
 double ConicalHeadsVolume(double a, double h, double r) {
   const double z = std::fabs((r - h) / r);
   const double k = std::pow(r, 2) * a * 2 / 3;
-  if (h == r) return k * kTankPi / 2;  // half full: z is 0 and S would be 0³ × ln(1 ÷ 0)
+  if (h == r) return k * kLongPi / 2;  // half full: z is 0 and S would be 0³ × ln(1 ÷ 0)
   const double s = ArcCos(z) + std::pow(z, 3) * std::log(1 / z + std::sqrt(std::pow(1 / z, 2) - 1)) -
                    (z + z) * std::sqrt(1 - std::pow(z, 2));
   if (h < r) return k * s;
-  return (kTankPi - s) * k;
+  return (kLongPi - s) * k;
 }
 
 double GuppyHeadsVolume(double a, double h, double r) {
@@ -83,7 +83,7 @@ std::optional<double> HorizontalEllipticalAnswer(double k, double Vc, double hea
   return std::nullopt;
 }
 
-double SphereCapVolume(double D, double h) { return std::pow(h, 2) * (kTankPi / 3) * (D * 1.5 - h); }
+double SphereCapVolume(double D, double h) { return std::pow(h, 2) * (kLongPi / 3) * (D * 1.5 - h); }
 
 double RectangularVolume(double H, double h, double Lg, double W) { return H * ((h / H) * Lg * W); }
 

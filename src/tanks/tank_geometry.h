@@ -14,13 +14,9 @@
 #include <optional>
 #include <string_view>
 
-namespace calvexa {
+#include "core/field_units.h"
 
-// The two stored values of pi: the flat upright tanks use seven decimals (as
-// the ring volume does), every other tank routine nine. Quarters and thirds of
-// pi are worked out from these when needed, never stored on their own.
-constexpr double kTankFlatPi = 3.1415926;
-constexpr double kTankPi = 3.141592654;
+namespace calvexa {
 
 // --- Upright circular tanks -------------------------------------------------
 // D the internal diameter, h the fluid height and H the total tank height,

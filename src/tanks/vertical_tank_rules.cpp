@@ -23,54 +23,40 @@ const char* const kFluidAboveTankText = "The fluid height is greater than the ta
 
 // ---- Inputs, as each tab reads them --------------------------------------
 
-Input length(const char* box, const char* list, const char* valueName, const char* unitMessage) {
-  return {.box = box, .list = list, .valueName = valueName, .unitMessage = {unitMessage}, .units = kTankLengths};
-}
-
 Input answerUnit(const char* list) {
-  return {.list = list,
-          .unitMessage = {"An improper Calculated Tank Volume Unit has been chosen.  Re-choose a Unit with the mouse."},
-          .units = kTankVolumes};
+  return tankVolumeUnit(list,
+                        "An improper Calculated Tank Volume Unit has been chosen.  Re-choose a Unit with the mouse.");
 }
 
 Input diameter(const char* box, const char* list) {
-  return length(box, list, "Internal Tank Diameter",
-                "An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit with the mouse.");
+  return tankLength(box, list, "Internal Tank Diameter",
+                    "An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit with the mouse.");
 }
 Input tankHeight(const char* box, const char* list) {
-  return length(box, list, "Total Tank Height",
-                "An improper Tank Height Unit has been chosen.  Re-choose another Unit with the mouse.");
+  return tankLength(box, list, "Total Tank Height",
+                    "An improper Tank Height Unit has been chosen.  Re-choose another Unit with the mouse.");
 }
 Input fluidHeight(const char* box, const char* list) {
-  return length(box, list, "Fluid Height",
-                "An improper Liquid Height has been chosen.  Re-choose a Liquid unit with the mouse.");
+  return tankLength(box, list, "Fluid Height",
+                    "An improper Liquid Height has been chosen.  Re-choose a Liquid unit with the mouse.");
 }
 Input ellipticalDepth(const char* box, const char* list, const char* valueName) {
-  return length(box, list, valueName,
-                "An improper Elliptical Depth Diameter measurement has been chosen. Re-choose a Unit with the mouse.");
-}
-
-// Refuses a volume that is not finite (a division by zero, say); true when it can be shown.
-bool finite(double value, Outcome& outcome) { return acceptAnswer(value, outcome); }
-
-void writeGeneral(double value, const char* answer, Outcome& outcome) {
-  if (finite(value, outcome)) outcome.write(answer, generalText(value));
+  return tankLength(
+      box, list, valueName,
+      "An improper Elliptical Depth Diameter measurement has been chosen. Re-choose a Unit with the mouse.");
 }
 
 // ---- Circular tanks -------------------------------------------------------
 
 using BottomVolume = double (*)(double D, double h, double H, double a);
 
-// Whether the bottom's depth is bounded by the tank: a spherical segment is at
-// most a hemisphere of the tank's diameter (or width).
-enum class DepthLimit { None, HalfWidth };
-
 struct CircularBottomTab {
   std::array<Input, 4> inputs;  // bottom depth, diameter, total height, fluid height
   Input answerUnit;
   const char* answer;
   BottomVolume volume;
-  DepthLimit limit = DepthLimit::None;
+  // A spherical segment is at most a hemisphere of the tank's diameter (or
+  // width): a deeper bottom is refused with this message.
   const char* tooDeep = nullptr;
   // Tab 1 reports its inputs and result in one line before a cubic-metre answer.
   bool reportsCubicMetres = false;
@@ -82,12 +68,12 @@ Outcome circularBottom(const CircularBottomTab& tab, const Fields& fields) {
   if (!in) return outcome;
   const auto& [a, D, H, h] = *in;
   if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
-  if (tab.limit == DepthLimit::HalfWidth && a.value > D.value / 2) return outcome.show(tab.tooDeep), outcome;
+  if (tab.tooDeep && a.value > D.value / 2) return outcome.show(tab.tooDeep), outcome;
   Reading unit;
   if (!readInput(fields, tab.answerUnit, unit, outcome)) return outcome;
   const double V = tab.volume(D.value, h.value, H.value, a.value);
   const double answer = applyFactor(*unit.unit, V);
-  if (!finite(answer, outcome)) return outcome;
+  if (!acceptAnswer(answer, outcome)) return outcome;
   if (tab.reportsCubicMetres && unit.unit->name == "Cubic Meters")
     outcome.show("Diam = " + generalText(D.value) + ", Flu = " + generalText(h.value) + ", Height = " +
                  generalText(H.value) + ", Con = " + generalText(a.value) + ", Answer = " + generalText(V));
@@ -96,8 +82,8 @@ Outcome circularBottom(const CircularBottomTab& tab, const Fields& fields) {
 }
 
 const CircularBottomTab kConicalTab = {
-    .inputs = {length("TbVerticalConicalHeightC", "CboVerticalConicalHeightC", "Conical Height",
-                      "An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse."),
+    .inputs = {tankLength("TbVerticalConicalHeightC", "CboVerticalConicalHeightC", "Conical Height",
+                          "An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse."),
                diameter("TbVerticalTankDiameterC", "CboVerticalTankDiameterC"),
                tankHeight("TbVerticalTankHeightC", "CboVerticalTankHeightC"),
                fluidHeight("TbVerticalFluidHeightC", "CboVerticalFluidHeightC")},
@@ -108,8 +94,8 @@ const CircularBottomTab kConicalTab = {
 };
 
 const CircularBottomTab kEllipsoidalTab = {
-    .inputs = {length("TbVerticalConicalHeightE", "CboVerticalConicalHeightE", "Ellipsoidal Height",
-                      "An improper Ellipsoid Height measurement has been chosen. Re-choose a Unit with the mouse."),
+    .inputs = {tankLength("TbVerticalConicalHeightE", "CboVerticalConicalHeightE", "Ellipsoidal Height",
+                          "An improper Ellipsoid Height measurement has been chosen. Re-choose a Unit with the mouse."),
                diameter("TbVerticalTankDiameterE", "CboVerticalTankDiameterE"),
                tankHeight("TbVerticalTankHeightE", "CboVerticalTankHeightE"),
                fluidHeight("TbVerticalFluidHeightE", "CboVerticalFluidHeightE")},
@@ -119,15 +105,14 @@ const CircularBottomTab kEllipsoidalTab = {
 };
 
 const CircularBottomTab kSphericalTab = {
-    .inputs = {length("TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS", "Spherical Height",
-                      "An improper Spherical Height measurement has been chosen. Re-choose a Unit with the mouse."),
+    .inputs = {tankLength("TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS", "Spherical Height",
+                          "An improper Spherical Height measurement has been chosen. Re-choose a Unit with the mouse."),
                diameter("TbVerticalTankDiameterS", "CboVerticalTankDiameterS"),
                tankHeight("TbVerticalTankHeightS", "CboVerticalTankHeightS"),
                fluidHeight("TbVerticalFluidHeightS", "CboVerticalFluidHeightS")},
     .answerUnit = answerUnit("CboVerticalLiquidVolumeS"),
     .answer = "TbVerticalLiquidVolumeS",
     .volume = SphericalBottomVolume,
-    .limit = DepthLimit::HalfWidth,
     .tooDeep = kSphericalBottomTooDeepText,
 };
 
@@ -146,7 +131,7 @@ const std::array<Input, 3> kFlatInputs = {
 // ---- Elliptical tanks -----------------------------------------------------
 
 Input ellipticalWidth(const char* box, const char* list, const char* unitMessage) {
-  return length(box, list, "Internal Tank Width", unitMessage);
+  return tankLength(box, list, "Internal Tank Width", unitMessage);
 }
 const char* const kEllipticalWidthMessage =
     "An improper Elliptical Width measurement has been chosen. Re-choose a Unit with the mouse.";
@@ -156,7 +141,8 @@ struct EllipticalBottomTab {
   Input answerUnit;
   const char* answer;
   BottomVolume volume;
-  DepthLimit limit = DepthLimit::None;
+  // A spherical segment is at most a hemisphere of the tank's diameter (or
+  // width): a deeper bottom is refused with this message.
   const char* tooDeep = nullptr;
 };
 
@@ -166,20 +152,20 @@ Outcome ellipticalBottom(const EllipticalBottomTab& tab, const Fields& fields) {
   if (!in) return outcome;
   const auto& [W, a, Dp, H, h] = *in;
   if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
-  if (tab.limit == DepthLimit::HalfWidth && a.value > W.value / 2) return outcome.show(tab.tooDeep), outcome;
+  if (tab.tooDeep && a.value > W.value / 2) return outcome.show(tab.tooDeep), outcome;
   Reading unit;
   if (!readInput(fields, tab.answerUnit, unit, outcome)) return outcome;
   // The circular tank of diameter W, stretched front to back by Dp ÷ W
   // together with the unit factor, in each unit's own order.
   const double V0 = tab.volume(W.value, h.value, H.value, a.value);
-  writeGeneral(*StretchedAnswer(V0, W.value, Dp.value, unit.unit->name), tab.answer, outcome);
+  writeAnswer(*StretchedAnswer(V0, W.value, Dp.value, unit.unit->name), tab.answer, generalAnswer, outcome);
   return outcome;
 }
 
 const EllipticalBottomTab kEllipticalConicalTab = {
     .inputs = {ellipticalWidth("TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC", kEllipticalWidthMessage),
-               length("TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC", "Conical Height",
-                      "An improper Conical Length measurement has been chosen. Re-choose a Unit with the mouse."),
+               tankLength("TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC", "Conical Height",
+                          "An improper Conical Length measurement has been chosen. Re-choose a Unit with the mouse."),
                ellipticalDepth("TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC", "Internal Tank Depth"),
                tankHeight("TbEllipticalTankHeightC", "CboEllipticalTankHeightC"),
                fluidHeight("TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC")},
@@ -190,8 +176,8 @@ const EllipticalBottomTab kEllipticalConicalTab = {
 
 const EllipticalBottomTab kEllipticalEllipsoidalTab = {
     .inputs = {ellipticalWidth("TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE", kEllipticalWidthMessage),
-               length("TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE", "Ellipsoid Height",
-                      "An improper Ellipsoid Length measurement has been chosen. Re-choose a Unit with the mouse."),
+               tankLength("TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE", "Ellipsoid Height",
+                          "An improper Ellipsoid Length measurement has been chosen. Re-choose a Unit with the mouse."),
                ellipticalDepth("TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE", "Internal Tank Depth"),
                tankHeight("TbEllipticalTankHeightE", "CboEllipticalTankHeightE"),
                fluidHeight("TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE")},
@@ -203,15 +189,14 @@ const EllipticalBottomTab kEllipticalEllipsoidalTab = {
 const EllipticalBottomTab kEllipticalSphericalTab = {
     .inputs = {ellipticalWidth("TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS",
                                "An improper Width measurement has been chosen. Re-choose a Unit with the mouse."),
-               length("TbEllipticalSphericalHeightS", "CboEllipticalSphericalHeightS", "Spherical Height",
-                      "An improper Spherical Length measurement has been chosen. Re-choose a Unit with the mouse."),
+               tankLength("TbEllipticalSphericalHeightS", "CboEllipticalSphericalHeightS", "Spherical Height",
+                          "An improper Spherical Length measurement has been chosen. Re-choose a Unit with the mouse."),
                ellipticalDepth("TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS", "Internal Tank Depth"),
                tankHeight("TbEllipticalTankHeightS", "CboEllipticalTankHeightS"),
                fluidHeight("TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS")},
     .answerUnit = answerUnit("CboEllipticalLiquidAnswerS"),
     .answer = "TbEllipticalLiquidAnswerS",
     .volume = SphericalBottomVolume,
-    .limit = DepthLimit::HalfWidth,
     .tooDeep = kEllipticalSphericalBottomTooDeepText,
 };
 
@@ -226,7 +211,7 @@ Outcome CalcVerticalFlat(const Fields& fields) {
   const double V = VerticalFlatVolume(r.value, h.value);
   Reading unit;
   if (!readInput(fields, answerUnit("CboTankLiquidAnswer"), unit, outcome)) return outcome;
-  writeGeneral(applyFactor(*unit.unit, V), "TbTankLiquidAnswer", outcome);
+  writeAnswer(applyFactor(*unit.unit, V), "TbTankLiquidAnswer", generalAnswer, outcome);
   return outcome;
 }
 
@@ -248,8 +233,8 @@ Outcome CalcVerticalEllipticalFlat(const Fields& fields) {
   if (h.value > H.value) return outcome.show(kFluidAboveTankText), outcome;
   Reading unit;
   if (!readInput(fields, answerUnit("CboEllipticalLiquidAnswerF"), unit, outcome)) return outcome;
-  writeGeneral(applyFactor(*unit.unit, VerticalEllipticalFlatVolume(W.value, Dp.value, h.value)),
-               "TbEllipticalLiquidAnswerF", outcome);
+  writeAnswer(applyFactor(*unit.unit, VerticalEllipticalFlatVolume(W.value, Dp.value, h.value)),
+              "TbEllipticalLiquidAnswerF", generalAnswer, outcome);
   return outcome;
 }
 
