@@ -185,12 +185,7 @@ MainMenuWindow::MainMenuWindow(WindowRegistry& registry)
                   .designSize = QSize(580, 350),
                   .resizeOrder = ResizeOrder::ScaleFirst},
                  mainMenuControls()) {
-  for (const MenuButton& b : kMenuButtons) {
-    auto* button = control<QAbstractButton>(b.name);
-    button->setEnabled(registry.isAvailable(b.target));
-    const WindowId target = b.target;
-    connect(button, &QAbstractButton::clicked, this, [this, target] { this->registry().switchTo(this, target); });
-  }
+  for (const MenuButton& b : kMenuButtons) bindSwitchButton(b.name, b.target);
   connect(control<QAbstractButton>("CmdExit"), &QAbstractButton::clicked, this,
           [this] { this->registry().exitApplication(); });
 }

@@ -60,12 +60,7 @@ TankSelectionWindow::TankSelectionWindow(WindowRegistry& registry)
                   .caption = "Select the Tank Type",
                   .designSize = QSize(300, (2640 + 1215) / kTwips + 16)},
                  selectionControls()) {
-  for (const TankButton& b : kButtons) {
-    auto* picture = control<QAbstractButton>(b.name);
-    picture->setEnabled(registry.isAvailable(b.target));
-    const WindowId target = b.target;
-    connect(picture, &QAbstractButton::clicked, this, [this, target] { this->registry().switchTo(this, target); });
-  }
+  for (const TankButton& b : kButtons) bindSwitchButton(b.name, b.target);
 }
 
 void TankSelectionWindow::onLoad() {

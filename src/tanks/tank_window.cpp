@@ -8,6 +8,7 @@
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
+#include "ui/form_builder.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
 
@@ -74,16 +75,13 @@ void TankWindow::onPageAction(const Page& page, const PageButton& button) {
   PrintTankChart(static_cast<int>(&page - form().pages.data()));
 }
 
-// The texts of the page's own boxes, lists and answer.
+// The texts of the page's own boxes, lists and answer, as far as they are built.
 Fields TankWindow::pageFields(int page) const {
-  const Fields all = fields();
   Fields own;
-  for (const PageRow& row : form().pages[static_cast<std::size_t>(page)].rows) {
-    for (const char* name : {row.box, row.list}) {
-      auto it = all.find(std::string_view(name));
-      if (it != all.end()) own.insert(*it);
-    }
-  }
+  for (const PageRow& row : form().pages[static_cast<std::size_t>(page)].rows)
+    for (const char* name : {row.box, row.list})
+      if (const QWidget* found = findControl(controls(), QString::fromUtf8(name)))
+        own[name] = controlText(found).toStdString();
   return own;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/form_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -274,6 +275,12 @@ void FormWindow::buildMenus(const MenuTable& table) {
       connect(action, &QAction::triggered, this, [this, item] { runMenuItem(item); });
     }
   }
+}
+
+void FormWindow::bindSwitchButton(const char* name, WindowId target) {
+  auto* button = control<QAbstractButton>(name);
+  button->setEnabled(registry_.isAvailable(target));
+  connect(button, &QAbstractButton::clicked, this, [this, target] { registry_.switchTo(this, target); });
 }
 
 void FormWindow::runMenuItem(const MenuItemSpec& item) {

@@ -106,6 +106,8 @@ class FormWindow : public QMainWindow {
   virtual void onLoad() {}
   // Default unload handler: show the parent window (unless the program is ending).
   virtual void onUnload();
+  // The button `name` switches to `target`, enabled while that window is available.
+  void bindSwitchButton(const char* name, WindowId target);
   // Controls just created for a page shown for the first time (windows whose
   // pages are created on demand): bind them here.
   virtual void onControlsCreated(const QList<QPointer<QWidget>>& created) { Q_UNUSED(created); }
