@@ -39,6 +39,7 @@ foreach(size 48 256)
     COMMENT "Rendering the ${size} px icon"
     VERBATIM)
   list(APPEND _icon_outputs ${_png})
+  install(FILES ${_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
 configure_file(${CMAKE_SOURCE_DIR}/resources/calvexa.1 ${_generated}/man/calvexa.1 @ONLY)
@@ -64,10 +65,6 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/help/CalvexaHelp.html DESTINATION ${
 install(FILES ${_generated}/bin/calvexa DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/calvexa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(size 48 256)
-  install(FILES ${_generated}/icons/${size}x${size}/calvexa.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/${CALVEXA_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_generated}/man/calvexa.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/deb/copyright ${_generated}/doc/changelog.gz

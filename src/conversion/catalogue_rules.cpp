@@ -1,7 +1,6 @@
 #include "conversion/catalogue_rules.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 namespace calvexa {

@@ -59,8 +59,6 @@ const UnitItems& annularLengthUnits() {
   return items;
 }
 
-const UnitItems& annularVolumeUnits() { return kVolumeItems; }
-
 const PageForm& annularForm() {
   static const PageForm form = {
       .name = "FrmAnnVolume",

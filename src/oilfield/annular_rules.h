@@ -14,9 +14,8 @@ double AnnularVolume(double tubingDiameter, double annularHeight, double casingD
 // CboDownholeAnswer; writes TbDownholeAnswer ("###.###") or shows one message.
 Outcome annularCalculate(const Fields& fields);
 
-// The items of the three length lists and of the answer list, as shown.
+// The items of the three length lists, as shown.
 const UnitItems& annularLengthUnits();
-const UnitItems& annularVolumeUnits();
 
 // FrmAnnVolume: one tab, three value rows and the answer row.
 const PageForm& annularForm();

@@ -14,8 +14,6 @@
 
 namespace calvexa {
 
-using Calculation = Outcome (*)(const Fields&);
-
 // While `control` holds a bad text, `message` is the only effect; putting
 // `fix` into it brings the next check forward.
 struct Check {
