@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "support/window_test.h"
+#include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
 #include "tanks/chart_rules.h"
 #include "tanks/divisions_window.h"
@@ -17,14 +17,12 @@
 namespace calvexa {
 namespace {
 
-class ChartTools : public MenuWindowTest {
+class ChartTools : public TankChooserTest {
  protected:
-  ChartTools() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
   void SetUp() override {
-    MenuWindowTest::SetUp();
-    form(WindowId::TankSelection)->control<QAbstractButton>("CmdVerticalTanks")->click();
-    window = form(WindowId::VerticalTank);
-    window->control<TabControl>("SSTab1")->setCurrentIndex(1);
+    TankChooserTest::SetUp();
+    openTank("CmdVerticalTanks", WindowId::VerticalTank);
+    tabs()->setCurrentIndex(1);
     // A conical bottom 1 m deep in a tank 2 m across and 3 m high, in cubic metres.
     for (const char* list :
          {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalFluidHeightC", "CboVerticalConicalHeightC"})

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/number_text.h"
-#include "support/window_test.h"
+#include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/horizontal_tank_rules.h"
@@ -20,29 +20,14 @@
 namespace calvexa {
 namespace {
 
-class HorizontalWindow : public MenuWindowTest {
+class HorizontalWindow : public TankChooserTest {
  protected:
-  HorizontalWindow() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
-
   // Main menu, the chooser, then its horizontal button.
   void SetUp() override {
-    MenuWindowTest::SetUp();
+    TankChooserTest::SetUp();
     openHorizontal();
   }
-  void openHorizontal() {
-    chooser()->control<QAbstractButton>("CmdHorizontalTanks")->click();
-    window = form(WindowId::HorizontalTanks);
-    ASSERT_NE(window, nullptr);
-  }
-  FormWindow* chooser() const { return form(WindowId::TankSelection); }
-  TabControl* tabs() const { return window->control<TabControl>("SSTab1"); }
-  // Types into an editable unit list, key by key.
-  void typeUnit(const char* list, const QString& text) {
-    auto* combo = window->control<QComboBox>(list);
-    ASSERT_NE(combo, nullptr) << list;
-    combo->clearEditText();
-    QTest::keyClicks(combo, text);
-  }
+  void openHorizontal() { openTank("CmdHorizontalTanks", WindowId::HorizontalTanks); }
 };
 
 TEST_F(HorizontalWindow, OpensFromTheChooserOnTheFlatTabWithEveryUnitEmpty) {

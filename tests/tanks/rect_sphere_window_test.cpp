@@ -2,7 +2,7 @@
 // tank chooser: their start state and menus, a calculation with its messages,
 // a chart through the divisions dialog to the preview, Cancel keeping the
 // typed fluid height, and the close back to the chooser.
-#include "support/window_test.h"
+#include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/spherical_tank_rules.h"
@@ -17,41 +17,11 @@ const QStringList kLengths = {"Centimeters", "Feet", "Inches", "Meters", "Millim
 const QStringList kVolumes = {"Cubic Feet",       "Cubic Meters",   "Drums (208 litre)",
                               "Gallons (Canada)", "Gallons (U.S.)", "Litres"};
 
-class RectSphereWindows : public MenuWindowTest {
+class RectSphereWindows : public TankChooserTest {
  protected:
-  RectSphereWindows() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
-
-  FormWindow* chooser() const { return form(WindowId::TankSelection); }
-  void openTank(const char* button, WindowId id) {
-    auto* picture = chooser()->control<QAbstractButton>(button);
-    ASSERT_NE(picture, nullptr) << button;
-    ASSERT_TRUE(picture->isEnabled()) << button;
-    picture->click();
-    window = form(id);
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(chooser()->isVisible());
-  }
-  // Types into an editable unit list, as a user may instead of picking.
-  void typeUnit(const char* list, const QString& unit) {
-    auto* combo = window->control<QComboBox>(list);
-    ASSERT_NE(combo, nullptr) << list;
-    ASSERT_TRUE(combo->isEditable()) << list;
-    combo->lineEdit()->clear();
-    QTest::keyClicks(combo->lineEdit(), unit);
-  }
   QString tip(const char* name) const {
     QWidget* control = window->control(name);
     return control ? control->toolTip() : QStringLiteral("<missing>");
-  }
-  // The divisions dialog answers `count` with OK, or Cancel; the preview is closed.
-  void answerDivisions(const QString& count, bool ok = true) {
-    app.seam.answerModal = [count, ok](QWidget& modal) {
-      if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
-        typeInto(dialog, "TbTankDivisions", count);
-        dialog->control<QAbstractButton>(ok ? "CmdOkButton" : "CmdCancelButton")->click();
-      }
-    };
   }
   // The one message shown since the last call.
   Message takeMessage() {

@@ -1,21 +1,19 @@
 // A tank tab's picture follows what is typed: drawn to the scale of the
 // dimensions once they read as numbers in known units, the last good drawing
 // kept otherwise, an impossible tank drawn with its fault and no message.
-#include "support/window_test.h"
+#include "support/tank_window_test.h"
 #include "tanks/tank_picture.h"
 #include "ui/controls.h"
 
 namespace calvexa {
 namespace {
 
-class TankPictures : public MenuWindowTest {
+class TankPictures : public TankChooserTest {
  protected:
-  TankPictures() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
   void SetUp() override {
-    MenuWindowTest::SetUp();
-    form(WindowId::TankSelection)->control<QAbstractButton>("CmdVerticalTanks")->click();
-    window = form(WindowId::VerticalTank);
-    window->control<TabControl>("SSTab1")->setCurrentIndex(3);  // spherical bottom
+    TankChooserTest::SetUp();
+    openTank("CmdVerticalTanks", WindowId::VerticalTank);
+    tabs()->setCurrentIndex(3);  // spherical bottom
   }
   const TankDrawing& drawing() const { return window->control<TankPicture>("Picture4")->drawing(); }
   double liquidTop() const {

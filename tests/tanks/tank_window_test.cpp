@@ -2,7 +2,7 @@
 // chooser's buttons, the window's start state, a calculation, and a chart
 // through the divisions dialog to its preview and back.
 
-#include "support/window_test.h"
+#include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
@@ -12,31 +12,14 @@
 namespace calvexa {
 namespace {
 
-class TankWindows : public MenuWindowTest {
+class TankWindows : public TankChooserTest {
  protected:
-  TankWindows() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
-
-  FormWindow* chooser() const { return form(WindowId::TankSelection); }
-  void openVertical() {
-    chooser()->control<QAbstractButton>("CmdVerticalTanks")->click();
-    window = form(WindowId::VerticalTank);
-    ASSERT_NE(window, nullptr);
-  }
-  TabControl* tabs() const { return window->control<TabControl>("SSTab1"); }
+  void openVertical() { openTank("CmdVerticalTanks", WindowId::VerticalTank); }
   // Every list of tab 0 in metres, the answer in `answer`.
   void flatTankInMetres(const char* answer) {
     tabs()->setCurrentIndex(0);
     for (const char* list : {"CboInternalTankDiameter", "CboTankHeight", "CboLiquidHeight"}) pick(list, "Meters");
     pick("CboTankLiquidAnswer", answer);
-  }
-  // The divisions dialog answers with `count` and OK, or Cancel.
-  void answerDivisions(const QString& count, bool ok = true) {
-    app.seam.answerModal = [count, ok](QWidget& modal) {
-      if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
-        typeInto(dialog, "TbTankDivisions", count);
-        dialog->control<QAbstractButton>(ok ? "CmdOkButton" : "CmdCancelButton")->click();
-      }
-    };
   }
 };
 
