@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
-#include "oilfield/coating_rules.h"
-#include "support/calculation_checks.h"
 #include "core/input.h"
 #include "core/number_text.h"
+#include "oilfield/coating_rules.h"
+#include "support/calculation_checks.h"
 
 namespace calvexa {
 namespace {
@@ -15,13 +15,6 @@ namespace {
 constexpr double kPi7 = 3.1415926;
 constexpr double kPi9 = 3.141592654;
 constexpr double kMil = 0.0000254;
-
-// The general number text, as printf's %.15G writes it.
-std::string general(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  return buffer;
-}
 
 // ---- Pipeline coating
 

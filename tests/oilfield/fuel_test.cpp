@@ -3,9 +3,9 @@
 
 #include <cstdio>
 
+#include "core/input.h"
 #include "oilfield/fuel_rules.h"
 #include "support/calculation_checks.h"
-#include "core/input.h"
 
 namespace calvexa {
 namespace {
@@ -14,12 +14,6 @@ constexpr double kMile = 1.6093;
 const char *const kMileageMsg =
     "An improper mileage Unit has been chosen.  Re-choose another mileage unit "
     "with the mouse.";
-
-std::string general(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  return buffer;
-}
 
 Fields trip(const char *distance, const char *distanceUnit, const char *fuel, const char *fuelUnit,
             const char *answerUnit) {

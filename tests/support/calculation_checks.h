@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,21 @@ inline std::string onlyMessage(const Outcome& outcome) {
   const std::vector<std::string> texts = outcome.messageTexts();
   EXPECT_EQ(outcome.effects.size(), 1u);
   return texts.size() == 1 ? texts.front() : std::string("<" + std::to_string(texts.size()) + " messages>");
+}
+
+// The general number text, as printf's %.15G writes it: an oracle for
+// answers in the general form, independent of the program's own text.
+inline std::string general(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15G", value);
+  return buffer;
+}
+
+// The one message of a refused calculation, with its title and icon.
+inline Message onlyShown(const Outcome& outcome) {
+  EXPECT_EQ(outcome.effects.size(), 1u);
+  if (outcome.effects.size() != 1 || outcome.effects[0].kind != Effect::Kind::Show) return {.text = "<no message>"};
+  return outcome.effects[0].message;
 }
 
 // The answer text of an accepted calculation; fails when it showed a message.

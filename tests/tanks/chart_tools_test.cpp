@@ -92,10 +92,14 @@ TEST(FillCurve, AxesRunInRoundStepsOverTheWholeChart) {
 
 // A conical-bottom tank: 2 m across, 3 m high, a 1 m cone; answers in cubic metres.
 ChartStart conicalTank() {
-  const Fields fields = {{"TbVerticalTankDiameterC", "2"},  {"CboVerticalTankDiameterC", "Meters"},
-                         {"TbVerticalTankHeightC", "3"},    {"CboVerticalTankHeightC", "Meters"},
-                         {"TbVerticalFluidHeightC", "1"},   {"CboVerticalFluidHeightC", "Meters"},
-                         {"TbVerticalConicalHeightC", "1"}, {"CboVerticalConicalHeightC", "Meters"},
+  const Fields fields = {{"TbVerticalTankDiameterC", "2"},
+                         {"CboVerticalTankDiameterC", "Meters"},
+                         {"TbVerticalTankHeightC", "3"},
+                         {"CboVerticalTankHeightC", "Meters"},
+                         {"TbVerticalFluidHeightC", "1"},
+                         {"CboVerticalFluidHeightC", "Meters"},
+                         {"TbVerticalConicalHeightC", "1"},
+                         {"CboVerticalConicalHeightC", "Meters"},
                          {"CboVerticalLiquidVolumeC", "Cubic Meters"}};
   return startChart(verticalChartProfile(1), fields);
 }

@@ -44,9 +44,7 @@ std::string fourDecimals(double value) { return maskText(value, Mask::Grouped4);
 
 // The one message of a refused calculation; every message of this window is plain.
 std::string onlyPlainMessage(const Outcome& outcome) {
-  EXPECT_EQ(outcome.effects.size(), 1u);
-  if (outcome.effects.size() != 1 || outcome.effects[0].kind != Effect::Kind::Show) return "<no message>";
-  const Message& message = outcome.effects[0].message;
+  const Message message = onlyShown(outcome);
   EXPECT_EQ(message.icon, Icon::None) << message.text;
   EXPECT_EQ(message.title, "") << message.text;
   return message.text;

@@ -102,10 +102,11 @@ TEST(TankDrawing, ImpossibleTanksHaveTheirFaultsInRed) {
 }
 
 TEST(TankDrawing, DimensionsReadFromTheTabInMetres) {
-  const TankPictureInputs inputs = {.shape = TankShape::VerticalConical, .width = 0, .height = 1, .bottom = 3, .fluid = 2};
+  const TankPictureInputs inputs = {
+      .shape = TankShape::VerticalConical, .width = 0, .height = 1, .bottom = 3, .fluid = 2};
   const std::vector<SizeInput> rows = {{"W", "WU"}, {"H", "HU"}, {"F", "FU"}, {"A", "AU"}};
-  Fields fields = {{"W", "2"}, {"WU", "Meters"}, {"H", "300"}, {"HU", "Centimeters"},
-                   {"A", "12"}, {"AU", "Inches"}, {"F", "1"}, {"FU", "Feet"}};
+  Fields fields = {{"W", "2"},  {"WU", "Meters"}, {"H", "300"}, {"HU", "Centimeters"},
+                   {"A", "12"}, {"AU", "Inches"}, {"F", "1"},   {"FU", "Feet"}};
   const auto d = pictureDimensions(inputs, rows, fields);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->width, 2);
@@ -136,8 +137,8 @@ TEST(TankDrawing, EveryTankTabsPictureReadsTheRowsNamingItsDimensions) {
   const Dimension dimensions[] = {
       {&TankPictureInputs::width, {"Diameter", "Width"}},
       {&TankPictureInputs::depth, {"Depth", "Rectangular Width"}},
-      {&TankPictureInputs::height, {"Total Tank Height", "Internal Tank Diameter", "Internal Tank Height",
-                                    "Rectangular Height"}},
+      {&TankPictureInputs::height,
+       {"Total Tank Height", "Internal Tank Diameter", "Internal Tank Height", "Rectangular Height"}},
       {&TankPictureInputs::bottom, {"(a)"}},
       {&TankPictureInputs::fluid, {"luid"}},
       {&TankPictureInputs::length, {"Length of Tank", "Rectangular Length"}},
@@ -161,7 +162,8 @@ TEST(TankDrawing, EveryTankTabsPictureReadsTheRowsNamingItsDimensions) {
       }
       EXPECT_GE(inputs->fluid, 0) << page.tab;
       EXPECT_EQ(inputs->bottom >= 0, std::string_view(page.picture.drawing).find("flat") == std::string_view::npos &&
-                                         inputs->shape != TankShape::Rectangular && inputs->shape != TankShape::Spherical)
+                                         inputs->shape != TankShape::Rectangular &&
+                                         inputs->shape != TankShape::Spherical)
           << page.tab << ": heads or a bottom of their own, except on flat tanks";
     }
   }

@@ -3,6 +3,7 @@
 // through the divisions dialog to its preview and back.
 
 #include "support/tank_window_test.h"
+
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
@@ -50,9 +51,9 @@ TEST_F(TankWindows, ChooserHasItsFourButtonsInADiamondAndOpensTheUprightTanks) {
     }
     previous = button;
   }
-  EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use",
-                                          "&Horizontal Tanks", "&Main Menu", "&Pipeline Volume", "&Rectangular Tank",
-                                          "&Spherical Tank", "&Vertical Tanks", "-", "E&xit"}));
+  EXPECT_EQ(menuCaptions(0),
+            QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks", "&Main Menu",
+                         "&Pipeline Volume", "&Rectangular Tank", "&Spherical Tank", "&Vertical Tanks", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"&About...", "-", "&Help File"}));
   EXPECT_TRUE(menuItem(chooser(), "MnuFileVertical")->isEnabled());
   EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontal")->isEnabled());

@@ -99,8 +99,6 @@ Fields fields(const Tab& tab, const std::vector<const char*>& values, const char
   return f;
 }
 
-std::string general(double value) { return generalText(value); }
-
 TEST(VerticalTanks, WorkedValues) {
   struct Case {
     const char* name;
