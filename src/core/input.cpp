@@ -13,6 +13,8 @@ std::string notANumberText(std::string_view valueName) {
   return "Please type in a number for " + std::string(valueName) + ".";
 }
 
+Required requiredNumber(const Input& input) { return {input.box, {notANumberText(input.valueName)}}; }
+
 std::string tooLargeText(std::string_view valueName) {
   return "The value typed for " + std::string(valueName) + " is too large.";
 }

@@ -71,6 +71,10 @@ struct Required {
   Message message;
 };
 
+// An input's box must not be empty: asked for with the input's own
+// not-a-number message.
+Required requiredNumber(const Input& input);
+
 // Runs the checks in order; shows the message of the first empty control and
 // returns false.
 template <std::size_t N>

@@ -134,9 +134,9 @@ double downholeVolume(double casingRadius, double coating, double casingLength, 
 Outcome PipelineCoating(const Fields& fields) {
   Outcome outcome;
   const Required required[] = {
-      {kPipeDiameter.box, {"Please type in a number for Pipeline Diameter."}},
-      {kPipeLength.box, {"Please type in a number for Pipeline Length."}},
-      {kPipeThickness.box, {"Please type in a number for Coating Thickness."}},
+      requiredNumber(kPipeDiameter),
+      requiredNumber(kPipeLength),
+      requiredNumber(kPipeThickness),
   };
   if (!requireTexts(fields, required, outcome)) return outcome;
   const auto in = readInputs(fields, {kPipeDiameter, kPipeThickness, kPipeLength, kPipeVolume}, outcome);
@@ -153,12 +153,8 @@ Outcome PipelineCoating(const Fields& fields) {
 Outcome DownholeCoating(const Fields& fields) {
   Outcome outcome;
   const Required required[] = {
-      {kCasingDiameter.box, {"Please type in a number for Casing Diameter."}},
-      {kCasingLength.box, {"Please type in a number for Casing Length."}},
-      {kHoleCoating.box, {"Please type in a number for Coating Thickness."}},
-      {kTubingDiameter.box, {"Please type in a number for Tubing Diameter."}},
-      {kTubingLength.box, {"Please type in a number for Tubing Length."}},
-      {kTubingThickness.box, {"Please type in a number for Tubing Thickness."}},
+      requiredNumber(kCasingDiameter), requiredNumber(kCasingLength), requiredNumber(kHoleCoating),
+      requiredNumber(kTubingDiameter), requiredNumber(kTubingLength), requiredNumber(kTubingThickness),
   };
   if (!requireTexts(fields, required, outcome)) return outcome;
   // Read in the order the checks have always run. The coating thickness, the
@@ -188,9 +184,9 @@ Outcome TubeCoating(const Fields& fields) {
   // The boxes of this tab have no key filter: any text can arrive here, and
   // the reading refuses what is not a number.
   const Required required[] = {
-      {kTubeCoating.box, {"Please type in a number for Tube Coating Thickness."}},
-      {kTubeDiameter.box, {"Please type in a number for Tubing Diameter."}},
-      {kTubeLength.box, {"Please type in a number for Tubing Length."}},
+      requiredNumber(kTubeCoating),
+      requiredNumber(kTubeDiameter),
+      requiredNumber(kTubeLength),
       {kTubeLength.list, {"Please Choose a Tubing Length Unit with the mouse."}},
       {kTubeCoating.list, {"Please Choose a Tubing Coating Unit with the mouse."}},
       {kTubeDiameter.list, {"Please Choose a Tubing Diameter Unit with the mouse."}},

@@ -6,12 +6,6 @@
 namespace calvexa {
 namespace {
 
-const Required kRequired[] = {
-    {"TbExternalPipeVolDiameter", {"Please type in a number for External Pipeline Diameter."}},
-    {"TbPipeVolThickness", {"Please type in a number for Pipeline Thickness."}},
-    {"TbPipeVolLength", {"Please type in a number for Pipeline Length."}},
-};
-
 const Input kInputs[] = {
     {.box = "TbExternalPipeVolDiameter",
      .list = "CboExternalPipeVolDiameter",
@@ -35,6 +29,8 @@ const Input kInputs[] = {
                      "the mouse."},
      .units = kVolumeUnits},
 };
+
+const Required kRequired[] = {requiredNumber(kInputs[0]), requiredNumber(kInputs[1]), requiredNumber(kInputs[2])};
 
 }  // namespace
 
