@@ -13,6 +13,22 @@ std::string notANumberText(std::string_view valueName) {
   return "Please type in a number for " + std::string(valueName) + ".";
 }
 
+bool readAll(const Fields& fields, std::span<const Input> inputs, std::span<Reading> readings, Outcome& outcome) {
+  for (std::size_t i = 0; i < inputs.size(); ++i)
+    if (!readInput(fields, inputs[i], readings[i], outcome)) return false;
+  return true;
+}
+
+bool requireTexts(const Fields& fields, std::span<const Required> checks, Outcome& outcome) {
+  for (const Required& check : checks) {
+    if (fieldText(fields, check.control).empty()) {
+      outcome.show(check.message);
+      return false;
+    }
+  }
+  return true;
+}
+
 Required requiredNumber(const Input& input) { return {input.box, {notANumberText(input.valueName)}}; }
 
 std::string tooLargeText(std::string_view valueName) {

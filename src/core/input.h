@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/outcome.h"
@@ -46,21 +47,22 @@ using Readings = std::array<Reading, N>;
 // Reads one input into `reading`; false (and its message added) when refused.
 bool readInput(const Fields& fields, const Input& input, Reading& reading, Outcome& outcome);
 
+// Reads `inputs` into `readings` in order, stopping at the first refusal.
+bool readAll(const Fields& fields, std::span<const Input> inputs, std::span<Reading> readings, Outcome& outcome);
+
 // Reads `inputs` in order and stops at the first refusal, whose message is
 // then the outcome's last effect and the result is empty.
 template <std::size_t N>
 std::optional<Readings<N>> readInputs(const Fields& fields, const Input (&inputs)[N], Outcome& outcome) {
   Readings<N> readings{};
-  for (std::size_t i = 0; i < N; ++i)
-    if (!readInput(fields, inputs[i], readings[i], outcome)) return std::nullopt;
+  if (!readAll(fields, inputs, readings, outcome)) return std::nullopt;
   return readings;
 }
 
 template <std::size_t N>
 std::optional<Readings<N>> readInputs(const Fields& fields, const std::array<Input, N>& inputs, Outcome& outcome) {
   Readings<N> readings{};
-  for (std::size_t i = 0; i < N; ++i)
-    if (!readInput(fields, inputs[i], readings[i], outcome)) return std::nullopt;
+  if (!readAll(fields, inputs, readings, outcome)) return std::nullopt;
   return readings;
 }
 
@@ -77,16 +79,7 @@ Required requiredNumber(const Input& input);
 
 // Runs the checks in order; shows the message of the first empty control and
 // returns false.
-template <std::size_t N>
-bool requireTexts(const Fields& fields, const Required (&checks)[N], Outcome& outcome) {
-  for (const Required& check : checks) {
-    if (fieldText(fields, check.control).empty()) {
-      outcome.show(check.message);
-      return false;
-    }
-  }
-  return true;
-}
+bool requireTexts(const Fields& fields, std::span<const Required> checks, Outcome& outcome);
 
 // Reads a box as a number; when its text is not a number, adds the
 // not-a-number message naming valueName (the too-large message for a number

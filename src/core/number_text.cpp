@@ -14,10 +14,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the longest number at the start of text (after the caller has
 // skipped spaces): sign, digits with one point, exponent only when digits follow.
-// mantissaDigits receives how many digits the mantissa holds.
-std::size_t scanNumber(std::string_view text, int& mantissaDigits) {
+std::size_t scanNumber(std::string_view text) {
   std::size_t i = 0;
-  mantissaDigits = 0;
+  int mantissaDigits = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   bool point = false;
   while (i < text.size()) {
@@ -169,27 +168,32 @@ bool allZero(const std::string& digits) { return digits.find_first_not_of('0') =
 
 }  // namespace
 
-std::optional<double> parseNumber(std::string_view text) {
+namespace {
+
+// The text without its spaces at either end, when it is one number and nothing else.
+std::optional<std::string_view> wholeNumber(std::string_view text) {
   text = skipSpaces(text);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  int digits = 0;
-  std::size_t length = scanNumber(text, digits);
+  const std::size_t length = scanNumber(text);
   if (length == 0 || length != text.size()) return std::nullopt;
-  return convert(text);
+  return text;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+  const std::optional<std::string_view> number = wholeNumber(text);
+  return number ? convert(*number) : std::nullopt;
 }
 
 bool numberTooLarge(std::string_view text) {
-  text = skipSpaces(text);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  int digits = 0;
-  const std::size_t length = scanNumber(text, digits);
-  return length != 0 && length == text.size() && !convert(text);
+  const std::optional<std::string_view> number = wholeNumber(text);
+  return number && !convert(*number);
 }
 
 std::optional<double> leadingNumber(std::string_view text) {
   text = skipSpaces(text);
-  int digits = 0;
-  std::size_t length = scanNumber(text, digits);
+  std::size_t length = scanNumber(text);
   if (length == 0) return 0.0;
   return convert(text.substr(0, length));
 }
