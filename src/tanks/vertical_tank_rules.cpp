@@ -426,15 +426,22 @@ struct EllipticalNames {
   const char* answer;
 };
 
-TankChartProfile ellipticalProfile(const EllipticalNames& n, Calculation calculate, std::array<HeaderLine, 3> headers) {
-  return {.required = {requiredBox(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
-                       requiredBox(n.fluid, kFluidValue, "Fluid Height"),
-                       requiredBox(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
-                       requiredBox(n.height, kTankHeightValue, "Total Tank Height"),
-                       requiredList(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
-                       requiredList(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
-                       requiredList(n.fluidUnit, kFluidUnit), requiredList(n.heightUnit, kTankHeightUnit),
-                       requiredList(n.answerUnit, kAnswerUnit)},
+// The checks of the elliptical tabs with a bottom.
+std::vector<ChartCheck> ellipticalChecks(const EllipticalNames& n) {
+  return {requiredBox(n.width, "Please type an Internal Width Diameter Value", "Internal Tank Width"),
+          requiredBox(n.fluid, kFluidValue, "Fluid Height"),
+          requiredBox(n.depth, "Please type an Internal Depth Diameter Value", "Internal Tank Depth"),
+          requiredBox(n.height, kTankHeightValue, "Total Tank Height"),
+          requiredList(n.widthUnit, "Please choose an Elliptical Width Diameter Unit with the mouse"),
+          requiredList(n.depthUnit, "Please choose an Elliptical Depth Diameter Unit with the mouse"),
+          requiredList(n.fluidUnit, kFluidUnit),
+          requiredList(n.heightUnit, kTankHeightUnit),
+          requiredList(n.answerUnit, kAnswerUnit)};
+}
+
+TankChartProfile ellipticalProfile(const EllipticalNames& n, Calculation calculate, std::array<HeaderLine, 3> headers,
+                                   std::vector<ChartCheck> required) {
+  return {.required = std::move(required),
           .steppedBox = n.height,
           .steppedList = n.heightUnit,
           .fluidBox = n.fluid,
@@ -487,16 +494,15 @@ std::vector<TankChartProfile> verticalProfiles() {
       {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with flat ends and a Tank Height")},
        HeaderLine{lit("of "), num(ef.height), lit(" "), unit(ef.heightUnit), lit(", a Tank Depth of "), num(ef.depth),
                   lit(" "), unit(ef.depthUnit)},
-       HeaderLine{lit("and an Tank Width of "), num(ef.width), lit(" "), unit(ef.widthUnit)}});
-  flatElliptical.required = {requiredBox(ef.depth, "Please type a Tank Depth Value", "Total Tank Depth"),
-                             requiredBox(ef.width, "Please type a Tank Width value", "Internal Tank Width"),
-                             requiredBox(ef.fluid, kFluidValue, "Fluid Height"),
-                             requiredBox(ef.height, kTankHeightValue, "Total Tank Height"),
-                             requiredList(ef.widthUnit, "Please choose an Elliptical Width Unit with the mouse"),
-                             requiredList(ef.depthUnit, "Please choose an Elliptical Depth Unit with the mouse"),
-                             requiredList(ef.fluidUnit, kFluidUnit),
-                             requiredList(ef.heightUnit, kTankHeightUnit),
-                             requiredList(ef.answerUnit, kAnswerUnit)};
+       HeaderLine{lit("and an Tank Width of "), num(ef.width), lit(" "), unit(ef.widthUnit)}},
+      {requiredBox(ef.depth, "Please type a Tank Depth Value", "Total Tank Depth"),
+       requiredBox(ef.width, "Please type a Tank Width value", "Internal Tank Width"),
+       requiredBox(ef.fluid, kFluidValue, "Fluid Height"),
+       requiredBox(ef.height, kTankHeightValue, "Total Tank Height"),
+       requiredList(ef.widthUnit, "Please choose an Elliptical Width Unit with the mouse"),
+       requiredList(ef.depthUnit, "Please choose an Elliptical Depth Unit with the mouse"),
+       requiredList(ef.fluidUnit, kFluidUnit), requiredList(ef.heightUnit, kTankHeightUnit),
+       requiredList(ef.answerUnit, kAnswerUnit)});
 
   auto secondOf = [](const CircularNames& n) {
     return HeaderLine{lit("a Tank Height of "), num(n.height), lit(" "), unit(n.heightUnit), lit(", with an Internal")};
@@ -527,25 +533,28 @@ std::vector<TankChartProfile> verticalProfiles() {
                        HeaderLine{lit(" Diameter of "), num(s.diameter), lit(" "), unit(s.diameterUnit),
                                   lit(" and Spherical Length of "), num("TbVerticalSphericalHeightS"), lit(" "),
                                   unit("CboVerticalSphericalHeightS"), lit(".")}}),
-      flatElliptical,
+      std::move(flatElliptical),
       ellipticalProfile(
           ec, CalcVerticalEllipticalConical,
           {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Tank Height ")},
            HeaderLine{lit("of "), num(ec.height), lit(" "), unit(ec.heightUnit), lit(", with a Width of "),
                       num(ec.width), lit(" "), unit(ec.widthUnit)},
            HeaderLine{lit(" a Depth of "), num(ec.depth), lit(" "), unit(ec.depthUnit), lit(" and Conical Length of "),
-                      num("TbEllipticalConicalHeightC"), lit(" "), unit("CboEllipticalConicalHeightC"), lit(".")}}),
+                      num("TbEllipticalConicalHeightC"), lit(" "), unit("CboEllipticalConicalHeightC"), lit(".")}},
+          ellipticalChecks(ec)),
       ellipticalProfile(ee, CalcVerticalEllipticalEllipsoidal,
                         {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Tank Height ")},
                          ellipticalSecond(ee),
                          HeaderLine{lit("  "), num(ee.depth), lit(" "), unit(ee.depthUnit),
                                     lit(" and Ellipsoid Length of "), num("TbEllipticalEllipsoidlHeightE"), lit(" "),
-                                    unit("CboEllipticalEllipsoidlHeightE"), lit(" ")}}),
+                                    unit("CboEllipticalEllipsoidlHeightE"), lit(" ")}},
+                        ellipticalChecks(ee)),
       ellipticalProfile(
           es, CalcVerticalEllipticalSpherical,
           {HeaderLine{lit("These dimensions are for a Vertical Elliptical Tank with a Height ")}, ellipticalSecond(es),
            HeaderLine{lit("  "), num(es.depth), lit(" "), unit(es.depthUnit), lit(" and Spherical Length of "),
-                      num("TbEllipticalSphericalHeightS"), lit(" "), unit("CboEllipticalSphericalHeightS"), lit(" ")}}),
+                      num("TbEllipticalSphericalHeightS"), lit(" "), unit("CboEllipticalSphericalHeightS"), lit(" ")}},
+          ellipticalChecks(es)),
   };
 }
 
