@@ -15,59 +15,48 @@ class Calculator : public MenuWindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     app.seam.clipboard_ = "left over";
-    reopen();
-  }
-  void reopen() {
     open();
-    calc = window;
   }
 
   // Clicks the buttons named, in order.
   void press(std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-      auto* button = calc->control<QAbstractButton>(name);
-      ASSERT_NE(button, nullptr) << name;
-      button->click();
-    }
+    for (const char* name : names) click(name);
   }
-  void menu(const char* name) { trigger(name); }
-  QLineEdit* text1() { return calc->control<QLineEdit>("Text1"); }
-  QString label2() { return calc->control<QLabel>("Label2")->text(); }
-
-  FormWindow* calc = nullptr;
+  QLineEdit* text1() { return window->control<QLineEdit>("Text1"); }
+  QString label2() { return window->control<QLabel>("Label2")->text(); }
 };
 
 TEST_F(Calculator, OpensFreshFromMainMenuAndClosesBackToIt) {
   auto* mainMenu = app.window<FormWindow>(WindowId::MainMenu);
-  EXPECT_TRUE(calc->isVisible());
+  EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(mainMenu->isVisible());
-  EXPECT_EQ(calc->objectName(), "FrmSciCalc");
-  EXPECT_EQ(calc->windowTitle(), "Scientific Calculator");
-  EXPECT_EQ(calc->statusPanels()->text(), "Press F1 for Help");
+  EXPECT_EQ(window->objectName(), "FrmSciCalc");
+  EXPECT_EQ(window->windowTitle(), "Scientific Calculator");
+  EXPECT_EQ(window->statusPanels()->text(), "Press F1 for Help");
   EXPECT_EQ(text1()->text(), "");
   EXPECT_EQ(label2(), "0.");
   EXPECT_EQ(app.seam.clipboard_, "") << "opening empties the clipboard";
   EXPECT_EQ(app.seam.clipboardCleared_, 1);
-  EXPECT_TRUE(calc->control<QRadioButton>("Option2_0")->isChecked());
+  EXPECT_TRUE(window->control<QRadioButton>("Option2_0")->isChecked());
 
   press({"Command1_4", "Command7_0", "Command1_7", "Option2_1"});  // 4 into memory, 7 shown, radians
-  calc->close();
+  window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(app.registry->find(WindowId::SciCalc), nullptr);
   EXPECT_TRUE(mainMenu->isVisible());
   EXPECT_FALSE(app.quitCalled);
 
-  reopen();
+  open();
   EXPECT_EQ(text1()->text(), "");
   EXPECT_EQ(label2(), "0.");
-  EXPECT_TRUE(calc->control<QRadioButton>("Option2_0")->isChecked());
+  EXPECT_TRUE(window->control<QRadioButton>("Option2_0")->isChecked());
   press({"Command7_4"});
   EXPECT_EQ(text1()->text(), " 0") << "the memory went with the closed window";
   // Degrees again: sin 90 is exactly 1 only in degrees.
   press({"Command1_9", "Command1_0", "Command5_0"});
   EXPECT_EQ(text1()->text(), " 1");
 
-  menu("eexit");
+  trigger("eexit");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(app.registry->find(WindowId::SciCalc), nullptr);
   EXPECT_TRUE(mainMenu->isVisible());
@@ -90,16 +79,16 @@ TEST_F(Calculator, KeyGroupsCarryTheirIndexesAndCaptions) {
       {"Option2_0", "deg"},   {"Option2_1", "rad"},    {"Option2_2", "grd"},
   };
   for (const Row& row : rows) {
-    auto* button = calc->control<QAbstractButton>(row.name);
+    auto* button = window->control<QAbstractButton>(row.name);
     ASSERT_NE(button, nullptr) << row.name;
     EXPECT_EQ(button->text(), QString::fromUtf8(row.caption)) << row.name;
   }
   for (const char* gap : {"Command2_5", "Command2_7", "Command6_3", "Command9_3", "Command1_12"})
-    EXPECT_EQ(calc->control(gap), nullptr) << gap;
-  EXPECT_EQ(calc->control<QGroupBox>("Frame1")->title(), "Scientific Calculator");
-  EXPECT_EQ(calc->control<QGroupBox>("Frame3")->title(), "angle");
-  EXPECT_EQ(calc->control("Option2_1")->parentWidget(), calc->control("Frame3"));
-  EXPECT_EQ(calc->control("Command2_8")->parentWidget(), calc->control("Frame1"));
+    EXPECT_EQ(window->control(gap), nullptr) << gap;
+  EXPECT_EQ(window->control<QGroupBox>("Frame1")->title(), "Scientific Calculator");
+  EXPECT_EQ(window->control<QGroupBox>("Frame3")->title(), "angle");
+  EXPECT_EQ(window->control("Option2_1")->parentWidget(), window->control("Frame3"));
+  EXPECT_EQ(window->control("Command2_8")->parentWidget(), window->control("Frame1"));
 }
 
 // Typed characters reach the calculator whichever control has the focus, and
@@ -109,9 +98,9 @@ TEST_F(Calculator, KeyboardEntryIsMirroredInLabel2) {
   EXPECT_EQ(text1()->text(), " 3");
   EXPECT_EQ(label2(), " 3");
 
-  QTest::keyClicks(calc->control("Command5_0"), "7*6=");  // focus on a keypad button
+  QTest::keyClicks(window->control("Command5_0"), "7*6=");  // focus on a keypad button
   EXPECT_EQ(text1()->text(), " 42");
-  QTest::keyClicks(calc, "d");  // display clear
+  QTest::keyClicks(window, "d");  // display clear
   EXPECT_EQ(text1()->text(), " 0");
   EXPECT_EQ(label2(), " 0");
   EXPECT_TRUE(app.seam.messages.empty());
@@ -166,16 +155,16 @@ TEST_F(Calculator, ClipboardMenu) {
   text1()->setSelection(1, 2);  // "12"
   const int clearsBefore = app.seam.clipboardCleared_;
 
-  menu("eselectall");
+  trigger("eselectall");
   EXPECT_EQ(app.seam.clipboard_, " 12.5") << "the whole display, leading space included";
   EXPECT_EQ(text1()->selectedText(), "12") << "the selection stays";
   EXPECT_EQ(app.seam.clipboardCleared_, clearsBefore + 1);
 
-  menu("ecopy");
+  trigger("ecopy");
   EXPECT_EQ(app.seam.clipboard_, "12");
   EXPECT_EQ(app.seam.clipboardCleared_, clearsBefore + 2);
 
-  menu("ecut");
+  trigger("ecut");
   EXPECT_EQ(app.seam.clipboard_, "12");
   EXPECT_EQ(text1()->text(), " .5");
   EXPECT_EQ(label2(), " .5");
@@ -186,7 +175,7 @@ TEST_F(Calculator, ClipboardMenu) {
   EXPECT_EQ(app.seam.clipboard_, "") << "AC empties the clipboard";
 
   app.seam.clipboard_ = "12abc";
-  menu("epaste");
+  trigger("epaste");
   EXPECT_EQ(text1()->text(), "12abc");
   EXPECT_EQ(label2(), "12abc");
   press({"Command2_0"});
@@ -197,7 +186,7 @@ TEST_F(Calculator, ClipboardMenu) {
   // A pasted number counts as typed: 6 * (paste 2) / 3 = is (6 * 2) / 3.
   press({"Command4", "Command1_6", "Command2_3"});
   app.seam.clipboard_ = "2";
-  menu("epaste");
+  trigger("epaste");
   press({"Command2_2", "Command1_3", "Command2_4"});
   EXPECT_EQ(text1()->text(), " 4");
 
