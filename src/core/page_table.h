@@ -48,8 +48,8 @@ struct PageRow {
 };
 
 enum class ButtonAction {
-  Calculate,   // runs the page's calculation
-  PrintChart,  // prints the page's strapping chart
+  Calculate,  // runs the page's calculation
+  Window,     // runs the page action its window gives
 };
 
 struct PageButton {

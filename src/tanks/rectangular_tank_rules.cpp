@@ -104,7 +104,7 @@ const PageForm& rectangularTankForm() {
                       {.name = "CmdPrintChartData",
                        .caption = "&Print Chart with Data",
                        .tip = "Press to print a tank sheet",
-                       .action = ButtonAction::PrintChart}},
+                       .action = ButtonAction::Window}},
           .calculate = CalcRectangularTank,
       }},
   };

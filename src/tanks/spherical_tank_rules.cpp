@@ -79,7 +79,7 @@ const PageForm& sphericalTankForm() {
                       {.name = "CmdPrintSphereCalculation",
                        .caption = "&Print Chart with Data",
                        .tip = "Press to print this tanks graduated levels",
-                       .action = ButtonAction::PrintChart}},
+                       .action = ButtonAction::Window}},
           .calculate = CalcSphericalTank,
       }},
   };

@@ -32,7 +32,9 @@ QWidget* makeTankDrawing(const QString& drawing, QWidget* parent) {
 
 TankWindow::TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles,
                        Pictures pictures)
-    : PageWindow(registry, id, form, makeTankDrawing), profiles_(profiles), pictures_(pictures) {
+    : PageWindow(registry, id, form, makeTankDrawing, [this](int page, const PageButton&) { PrintTankChart(page); }),
+      profiles_(profiles),
+      pictures_(pictures) {
   followDimensions(controls());
 }
 
@@ -68,11 +70,6 @@ void TankWindow::redrawPicture(int page) {
     if (row.kind == RowKind::Value) rows.push_back({row.box, row.list});
   if (const std::optional<TankDimensions> dimensions = pictureDimensions(*inputs, rows, pageFields(page)))
     picture->setDimensions(*dimensions);
-}
-
-void TankWindow::onPageAction(const Page& page, const PageButton& button) {
-  if (button.action != ButtonAction::PrintChart) return;
-  PrintTankChart(static_cast<int>(&page - form().pages.data()));
 }
 
 // The texts of the page's own boxes, lists and answer, as far as they are built.

@@ -28,7 +28,6 @@ class TankWindow : public PageWindow {
   void PrintTankChart(int page);
 
  protected:
-  void onPageAction(const Page& page, const PageButton& button) override;
   void onControlsCreated(const QList<QPointer<QWidget>>& created) override;
 
  private:

@@ -304,7 +304,7 @@ TEST(RectangularWindow, TableOfTheWindow) {
                        });
   expectTankButtons(
       page, {{"CmdCalculate", "&Calculate", "Press to calculate the answer", ButtonAction::Calculate},
-             {"CmdPrintChartData", "&Print Chart with Data", "Press to print a tank sheet", ButtonAction::PrintChart}});
+             {"CmdPrintChartData", "&Print Chart with Data", "Press to print a tank sheet", ButtonAction::Window}});
 }
 
 }  // namespace

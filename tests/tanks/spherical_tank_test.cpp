@@ -265,7 +265,7 @@ TEST(SphericalWindow, TableOfTheWindow) {
   expectTankButtons(
       page, {{"CmdSphereTankCalc", "&Calculate", "Press to calculate the answer", ButtonAction::Calculate},
              {"CmdPrintSphereCalculation", "&Print Chart with Data", "Press to print this tanks graduated levels",
-              ButtonAction::PrintChart}});
+              ButtonAction::Window}});
 }
 
 }  // namespace
