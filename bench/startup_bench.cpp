@@ -26,9 +26,12 @@
 #include <utility>
 #include <vector>
 
-#include "ui/registry.h"
+#include "app/configured_help.h"
+#include "app/program_windows.h"
+#include "app/shell_windows.h"
 #include "app/startup.h"
 #include "ui/qt_seam.h"
+#include "ui/registry.h"
 
 namespace {
 
@@ -69,9 +72,10 @@ int runCalvexa(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   calvexa::QtSeam seam;
+  const calvexa::ConfiguredHelp configuredHelp;
   calvexa::WindowRegistry registry(seam, [] { QCoreApplication::exit(0); });
-  calvexa::registerWindows(registry);
-  FirstPaint watcher(QStringLiteral("FrmMainMenu"));
+  calvexa::registerWindows(registry, configuredHelp);
+  FirstPaint watcher(QString::fromUtf8(calvexa::kMainMenuWindow.name()));
   app.installEventFilter(&watcher);
   calvexa::startUp(registry);
   return app.exec();

@@ -5,9 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/registry.h"
+#include "app/configured_help.h"
+#include "app/program_windows.h"
+#include "app/shell_windows.h"
 #include "app/startup.h"
 #include "ui/qt_seam.h"
+#include "ui/registry.h"
 
 namespace {
 
@@ -49,14 +52,15 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/calvexa.svg")));
   calvexa::QtSeam seam;
+  const calvexa::ConfiguredHelp configuredHelp;
   calvexa::WindowRegistry registry(seam, [] { QCoreApplication::exit(0); });
-  calvexa::registerWindows(registry);
+  calvexa::registerWindows(registry, configuredHelp);
   calvexa::startUp(registry);
   if (registry.exiting()) return 0;
   int checkResult = 0;
   if (startupCheck) {
     QTimer::singleShot(0, &app, [&registry, &checkResult] {
-      const QWidget* menu = registry.find(calvexa::WindowId::MainMenu);
+      const QWidget* menu = registry.find(calvexa::kMainMenuWindow);
       const bool menuShown = menu && menu->isVisible();
       const QString help = registry.helpPath();
       const bool helpFound = QFile::exists(help);

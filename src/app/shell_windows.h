@@ -2,8 +2,13 @@
 #pragma once
 
 #include "ui/form_window.h"
+#include "ui/window_key.h"
 
 namespace calvexa {
+
+inline constexpr WindowKey kSplashWindow{"frmSplash"};
+inline constexpr WindowKey kMainMenuWindow{"FrmMainMenu"};
+inline constexpr WindowKey kAboutWindow{"frmAbout"};
 
 // frmSplash: shown during start-up; a click on its frame or a key unloads it.
 class SplashWindow : public FormWindow {

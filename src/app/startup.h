@@ -1,12 +1,9 @@
-// Start-up: which windows the program has, and the start-up routine.
+// Start-up: the routine that brings the program's first windows up.
 #pragma once
 
 namespace calvexa {
 
 class WindowRegistry;
-
-// Gives the registry a factory for every window the program has.
-void registerWindows(WindowRegistry& registry);
 
 // Splash, busy pointer, load main menu, About box and converter, show the
 // main menu, hide the splash, default pointer.

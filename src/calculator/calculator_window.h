@@ -6,11 +6,14 @@
 
 #include "calculator/engine.h"
 #include "ui/form_window.h"
+#include "ui/window_key.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace calvexa {
+
+inline constexpr WindowKey kCalculatorWindow{"FrmSciCalc"};
 
 class CalculatorWindow : public FormWindow {
   Q_OBJECT

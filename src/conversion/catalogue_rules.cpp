@@ -5,7 +5,6 @@
 
 namespace calvexa {
 
-const char* const kConversionWindowName = "frmConversion";
 const char* const kConversionCaption = "Conversions ";
 const char* const kConversionTabsName = "SStab";
 const char* const kValueBoxInitialText = "1";

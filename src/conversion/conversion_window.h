@@ -2,8 +2,11 @@
 #pragma once
 
 #include "ui/form_window.h"
+#include "ui/window_key.h"
 
 namespace calvexa {
+
+inline constexpr WindowKey kConversionWindow{"frmConversion"};
 
 class ConversionWindow : public FormWindow {
   Q_OBJECT

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "tanks/tank_windows.h"
 #include "ui/controls.h"
 #include "ui/numeric_key_filter.h"
 
@@ -29,11 +30,7 @@ std::vector<ControlSpec> divisionsControls() {
 }  // namespace
 
 DivisionsWindow::DivisionsWindow(WindowRegistry& registry)
-    : FormWindow(registry,
-                 {.id = WindowId::TankSections,
-                  .name = "FrmTankSections",
-                  .caption = "Tank Divisions",
-                  .designSize = QSize(332, 124)},
+    : FormWindow(registry, {.key = kDivisionsWindow, .caption = "Tank Divisions", .designSize = QSize(332, 124)},
                  divisionsControls()) {
   setWindowFlags(Qt::Dialog);
   // Enter and Escape belong to the dialog: OK and Cancel.

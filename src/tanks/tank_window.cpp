@@ -8,6 +8,7 @@
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
+#include "tanks/tank_windows.h"
 #include "ui/form_builder.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
@@ -30,9 +31,8 @@ QWidget* makeTankDrawing(const QString& drawing, QWidget* parent) {
   return new QWidget(parent);
 }
 
-TankWindow::TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles,
-                       Pictures pictures)
-    : PageWindow(registry, id, form, makeTankDrawing, [this](int page, const PageButton&) { PrintTankChart(page); }),
+TankWindow::TankWindow(WindowRegistry& registry, const PageForm& form, Profiles profiles, Pictures pictures)
+    : PageWindow(registry, form, makeTankDrawing, [this](int page, const PageButton&) { PrintTankChart(page); }),
       profiles_(profiles),
       pictures_(pictures) {
   followDimensions(controls());
@@ -99,7 +99,7 @@ void TankWindow::PrintTankChart(int page) {
   }
   apply(start.writes);
   // Step 5: the divisions dialog.
-  auto* dialog = qobject_cast<DivisionsWindow*>(registry().load(WindowId::TankSections));
+  auto* dialog = qobject_cast<DivisionsWindow*>(registry().load(kDivisionsWindow));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
   seam.runModal(*dialog);

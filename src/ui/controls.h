@@ -22,7 +22,7 @@ namespace calvexa {
 
 class Seam;
 
-// A flat tool button of a viewer's bar (the help viewer, the chart preview).
+// A flat tool button of a viewer's bar (the help viewer's, a print preview's).
 QToolButton* toolButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent);
 
 // True for Enter and Return without Ctrl, Alt or Meta.

@@ -150,9 +150,8 @@ BuiltForm buildForm(const PageForm& form) {
   return built;
 }
 
-FormSpec windowSpec(WindowId id, const PageForm& form, const BuiltForm& built) {
-  return {.id = id,
-          .name = QString::fromUtf8(form.name),
+FormSpec windowSpec(const PageForm& form, const BuiltForm& built) {
+  return {.key = WindowKey(form.name),
           .caption = QString::fromUtf8(form.caption),
           .designSize = built.size,
           .pages = form.tabs ? PageCreation::OnDemand : PageCreation::AtOnce};
@@ -168,9 +167,8 @@ const BuiltForm& builtForm(const PageForm& form) {
 
 }  // namespace
 
-PageWindow::PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form, DrawingFactory drawings,
-                       PageAction action)
-    : FormWindow(registry, windowSpec(id, form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
+PageWindow::PageWindow(WindowRegistry& registry, const PageForm& form, DrawingFactory drawings, PageAction action)
+    : FormWindow(registry, windowSpec(form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
       form_(form),
       action_(std::move(action)) {
   bindButtons(controls());

@@ -16,9 +16,9 @@ class PageWindow : public FormWindow {
   // What a page's Window buttons do; `page` is the index of the button's page.
   using PageAction = std::function<void(int page, const PageButton& button)>;
 
-  // `action` carries out the Window buttons of the pages (none: they do nothing).
-  PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form, DrawingFactory drawings = {},
-             PageAction action = {});
+  // The window's key is the form's name. `action` carries out the Window
+  // buttons of the pages (none: they do nothing).
+  PageWindow(WindowRegistry& registry, const PageForm& form, DrawingFactory drawings = {}, PageAction action = {});
 
   const PageForm& form() const { return form_; }
 

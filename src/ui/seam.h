@@ -1,5 +1,5 @@
 // The one seam for everything modal or external: message boxes, the program's
-// own modal dialogs (the divisions dialog, the chart preview), progress with
+// own modal windows (a dialog, a print preview), progress with
 // Cancel, the busy pointer, the clipboard, starting a program and opening
 // help. The program uses QtSeam; tests install a recorder.
 #pragma once
@@ -30,8 +30,8 @@ class Seam {
   // A modal box with an OK button; an empty title means "Calvexa".
   virtual void showMessage(QWidget* owner, const Message& message) = 0;
 
-  // Shows one of the program's own modal windows (the divisions dialog, the
-  // chart preview) and returns once it is hidden or closed.
+  // Shows one of the program's own modal windows (a dialog, a print preview)
+  // and returns once it is hidden or closed.
   virtual void runModal(QWidget& window) = 0;
 
   // The desktop's save dialog: the file the user chose, or empty when the

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QPrinter>
 
-#include "app/startup.h"
+#include "app/program_windows.h"
 
 namespace calvexa {
 
@@ -77,7 +77,7 @@ std::vector<std::string> RecorderSeam::messageTexts() const {
 }
 
 TestApp::TestApp() : registry(std::make_unique<WindowRegistry>(seam, [this] { quitCalled = true; })) {
-  registerWindows(*registry);
+  registerWindows(*registry, configuredHelp);
 }
 
 TestApp::~TestApp() {

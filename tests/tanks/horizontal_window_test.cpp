@@ -27,7 +27,7 @@ class HorizontalWindow : public TankChooserTest {
     TankChooserTest::SetUp();
     openHorizontal();
   }
-  void openHorizontal() { openTank("CmdHorizontalTanks", WindowId::HorizontalTanks); }
+  void openHorizontal() { openTank("CmdHorizontalTanks", kHorizontalTanksWindow); }
 };
 
 TEST_F(HorizontalWindow, OpensFromTheChooserOnTheFlatTabWithEveryUnitEmpty) {
@@ -70,7 +70,7 @@ TEST_F(HorizontalWindow, OpensFromTheChooserOnTheFlatTabWithEveryUnitEmpty) {
   EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu",
                                           "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
-  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontal")->isEnabled());
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontalTanks")->isEnabled());
   // Calculate at once: the diameter's unit is the first the flat tab reads.
   click("CmdCalcHorizTankVolume");
   EXPECT_EQ(takeMessages(), std::vector<std::string>{"An improper Horizontal Tank Diameter measurement has been "
@@ -114,7 +114,7 @@ TEST_F(HorizontalWindow, TypedUnitsMatchExactlyAndTheStateIsKeptThroughTheChoose
   EXPECT_EQ(text("TbHorizTankAnswer"), "7.85398163397448");
   EXPECT_EQ(text("CboHorizTankAnswer"), "Litre");
   EXPECT_EQ(app.seam.busyDepth, 0);
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
   // Opened again, the window starts afresh.
   openHorizontal();
   EXPECT_EQ(tabs()->currentIndex(), 5);
@@ -163,7 +163,7 @@ TEST_F(HorizontalWindow, ConicalChartFromAFluidHeightInCentimetresAndBack) {
   EXPECT_EQ(text("CboHorizFluidHeight"), "");
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(app.seam.busyDepth, 0);
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
 }
 
 TEST_F(HorizontalWindow, HelpOpensTheConfiguredHelpFileOrSaysWhyNot) {
@@ -201,7 +201,7 @@ TEST_F(HorizontalWindow, HelpOpensTheConfiguredHelpFileOrSaysWhyNot) {
     app.seam.messages.clear();
     app.seam.helpOpened.clear();
     app.seam.helpSections.clear();
-    app.registry->setConfiguredHelpPath(c.setting);
+    app.configuredHelp.setPath(c.setting);
     const int brackets = app.seam.busyBrackets;
     trigger("MnuHelpHelp");
     EXPECT_EQ(app.seam.busyBrackets, brackets) << "the pointer is left as it is";
@@ -226,12 +226,12 @@ TEST(HorizontalHelpSetting, ByDefaultTheHelpFileInTheProgramFolder) {
   if (std::string_view(CALVEXA_CONFIGURED_HELP) != "CalvexaHelp.html")
     GTEST_SKIP() << "built with the configured help " << CALVEXA_CONFIGURED_HELP;
   TestApp app;
-  EXPECT_EQ(app.registry->configuredHelpPath(), QCoreApplication::applicationDirPath() + "/CalvexaHelp.html");
+  EXPECT_EQ(app.configuredHelp.path(), QCoreApplication::applicationDirPath() + "/CalvexaHelp.html");
 }
 
 TEST_F(HorizontalWindow, AboutBoxIsModalOverTheWindowUntilClosed) {
   trigger("MnuHelpAbout");
-  auto* about = form(WindowId::About);
+  auto* about = form(kAboutWindow);
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
   EXPECT_TRUE(about->isModal());

@@ -15,7 +15,7 @@ namespace {
 
 class TankWindows : public TankChooserTest {
  protected:
-  void openVertical() { openTank("CmdVerticalTanks", WindowId::VerticalTank); }
+  void openVertical() { openTank("CmdVerticalTanks", kVerticalTankWindow); }
   // Every list of tab 0 in metres, the answer in `answer`.
   void flatTankInMetres(const char* answer) {
     tabs()->setCurrentIndex(0);
@@ -55,8 +55,8 @@ TEST_F(TankWindows, ChooserHasItsFourButtonsInADiamondAndOpensTheUprightTanks) {
             QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks", "&Main Menu",
                          "&Pipeline Volume", "&Rectangular Tank", "&Spherical Tank", "&Vertical Tanks", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"&About...", "-", "&Help File"}));
-  EXPECT_TRUE(menuItem(chooser(), "MnuFileVertical")->isEnabled());
-  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontal")->isEnabled());
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileVerticalTanks")->isEnabled());
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontalTanks")->isEnabled());
   const int brackets = app.seam.busyBrackets;
   openVertical();
   EXPECT_TRUE(window->isVisible());
@@ -108,7 +108,7 @@ TEST_F(TankWindows, FlatTankWorkedValueAndItsStateKeptThroughTheChooser) {
   EXPECT_EQ(window, before);
   EXPECT_EQ(tabs()->currentIndex(), 0);
   EXPECT_EQ(text("TbTankLiquidAnswer"), "3141.5926");
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
 }
 
 TEST_F(TankWindows, ChartFromThePrintButtonToThePreviewAndBack) {
@@ -184,7 +184,7 @@ TEST_F(TankWindows, ChartRefusalsCancelAndTheCountKept) {
 
 TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   openVertical();
-  auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(WindowId::TankSections));
+  auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(kDivisionsWindow));
   ASSERT_NE(dialog, nullptr);
   dialog->show();
   auto* box = dialog->control<QLineEdit>("TbTankDivisions");
