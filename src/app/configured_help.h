@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 namespace calvexa {
 
@@ -12,11 +13,11 @@ class FormWindow;
 
 class ConfiguredHelp {
  public:
-  ConfiguredHelp();
+  ConfiguredHelp();  // the build setting
+  explicit ConfiguredHelp(QString setting) : setting_(std::move(setting)) {}
 
   // The file, as the program would open it (empty: none).
   QString path() const;
-  void setPath(const QString& setting) { setting_ = setting; }
 
   // Opens the file at `window`'s section, or says why it cannot: no file
   // named, or one that is missing or cannot be read.

@@ -723,10 +723,4 @@ std::vector<std::string> displayOrder(const Category& category, ListSide side) {
   return items;
 }
 
-std::size_t totalListItems() {
-  std::size_t total = 0;
-  for (const Category& category : kCategories) total += 2 * category.units.size();
-  return total;
-}
-
 }  // namespace calvexa

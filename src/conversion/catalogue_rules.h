@@ -104,9 +104,6 @@ std::vector<std::string> loadingOrder(const Category& category, ListSide side);
 // (equal names keep their loading order).
 std::vector<std::string> displayOrder(const Category& category, ListSide side);
 
-// Items appended to all lists by one load of the window, both sides counted.
-std::size_t totalListItems();
-
 // Window-wide texts and names.
 extern const char* const kConversionCaption;    // "Conversions " (one trailing space)
 extern const char* const kConversionTabsName;   // "SStab"

@@ -372,10 +372,6 @@ QWidget* TabControl::firstInputOfCurrentPage() const {
 
 QAbstractButton* TabControl::tabButton(int index) const { return group_->button(index); }
 
-void TabControl::setTabToolTip(int index, const QString& tip) {
-  if (auto* button = group_->button(index)) button->setToolTip(tip);
-}
-
 QString TabControl::tabText(int index) const {
   auto* button = group_->button(index);
   return button ? button->text() : QString();

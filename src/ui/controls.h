@@ -114,7 +114,6 @@ class TabControl : public QWidget {
   void setCurrentIndex(int index);
   QWidget* page(int index) const { return pages_.value(index); }
   QAbstractButton* tabButton(int index) const;
-  void setTabToolTip(int index, const QString& tip);
   QString tabText(int index) const;
   // The first box of the current page, else its first control that takes the focus.
   QWidget* firstInputOfCurrentPage() const;

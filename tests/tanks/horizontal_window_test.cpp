@@ -201,7 +201,7 @@ TEST_F(HorizontalWindow, HelpOpensTheConfiguredHelpFileOrSaysWhyNot) {
     app.seam.messages.clear();
     app.seam.helpOpened.clear();
     app.seam.helpSections.clear();
-    app.configuredHelp.setPath(c.setting);
+    app.configuredHelp = ConfiguredHelp(c.setting);
     const int brackets = app.seam.busyBrackets;
     trigger("MnuHelpHelp");
     EXPECT_EQ(app.seam.busyBrackets, brackets) << "the pointer is left as it is";
