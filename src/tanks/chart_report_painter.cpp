@@ -34,7 +34,6 @@ QFont reportFont(double points, bool bold = false) {
 
 }  // namespace
 
-
 ChartReportPainter::ChartReportPainter(const ChartReport& report)
     : report_(report),
       title_(reportFont(16, true)),

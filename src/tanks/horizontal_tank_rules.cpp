@@ -241,8 +241,8 @@ Outcome elliptical(const EllipticalTab& tab, const Fields& fields) {
   }
   // The stretch and the unit factor in each unit's own order.
   // (the unit is one of the six: the answer unit's list accepted it)
-  writeAnswer(*HorizontalEllipticalAnswer(k, Vc, tab.heads(a.value, h, b), unit.unit->name), tab.answer,
-              grouped4Answer, outcome);
+  writeAnswer(*HorizontalEllipticalAnswer(k, Vc, tab.heads(a.value, h, b), unit.unit->name), tab.answer, grouped4Answer,
+              outcome);
   return outcome;
 }
 

@@ -4,12 +4,12 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QEventLoop>
-#include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
