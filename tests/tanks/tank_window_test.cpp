@@ -4,6 +4,7 @@
 
 #include "support/tank_window_test.h"
 
+#include "support/calculation_checks.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
@@ -143,6 +144,44 @@ TEST_F(TankWindows, ChartFromThePrintButtonToThePreviewAndBack) {
   EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 30);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(app.seam.busyDepth, 0);
+}
+
+// After a chart the tab shows the full height in the height's own unit beside
+// the full tank's volume, whether its unit lists only pick (the upright
+// window) or also take typed text (the horizontal window).
+TEST_F(TankWindows, AChartLeavesTheFullHeightInItsOwnUnitOnPickOnlyAndEditableLists) {
+  openVertical();
+  tabs()->setCurrentIndex(1);
+  for (const char* list : {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalConicalHeightC"})
+    pick(list, "Meters");
+  pick("CboVerticalFluidHeightC", "Feet");
+  pick("CboVerticalLiquidVolumeC", "Litres");
+  type("TbVerticalTankDiameterC", "2");
+  type("TbVerticalTankHeightC", "3");
+  answerDivisions("3");
+  click("CmdPrintVerticalTankC");
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(text("TbVerticalFluidHeightC"), "3");
+  EXPECT_EQ(text("CboVerticalFluidHeightC"), "Meters");
+  // D = 2 m, a = 1 m, h = 3 m: (4 × pi ÷ 4) × (3 − 2 ÷ 3) m³, in litres.
+  EXPECT_EQ(text("TbVerticalLiquidVolumeC"),
+            QString::fromStdString(general((4 * 3.141592654 / 4) * (3 - 2.0 / 3) * 1000)));
+
+  trigger("MnuFileTankSelection");
+  openTank("CmdHorizontalTanks", WindowId::HorizontalTanks);
+  tabs()->setCurrentIndex(5);
+  for (const char* list : {"CboHorizInterDiameter", "CboHorizTankLength"}) pick(list, "Meters");
+  typeUnit("CboHorizFluidHeight", "Inches");
+  pick("CboHorizTankAnswer", "Cubic Meters");
+  type("TbHorizInterDiameter", "2");
+  type("TbHorizTankLength", "5");
+  click("CmdPrintChartData");
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(text("TbHorizFluidHeight"), "2");
+  EXPECT_EQ(text("CboHorizFluidHeight"), "Meters");
+  // The whole cylinder, 1 m in radius and 5 m long (computed 1E-10 m below
+  // the brim, which the four decimals do not show): pi × 5 m³.
+  EXPECT_EQ(text("TbHorizTankAnswer"), "15.7080");
 }
 
 TEST_F(TankWindows, ChartRefusalsCancelAndTheCountKept) {
