@@ -35,12 +35,12 @@ std::map<WindowId, MenuTable> buildTables() {
   t[W::TankSelection] = {
       file({go("&Annular Volume", "MnuFileAnnular", W::AnnVolume), go("&Coatings", "MnuFileCoating", W::Coating),
             go("C&onversions", "MnuFileConversion", W::Conversion), go("&Fuel Use", "MnuFileFuelUse", W::FuelUse),
-            go("&Horizontal Tanks", "MnuFileHorizontal", W::HorizontalTanks),
+            go("&Horizontal Tanks", "MnuFileHorizontalTanks", W::HorizontalTanks),
             go("&Main Menu", "MnuFileMainMenu", W::MainMenu),
             go("&Pipeline Volume", "MnuFilePipeline", W::PipelineVolume),
-            go("&Rectangular Tank", "MnuFileRectangular", W::RectangularTank),
-            go("&Spherical Tank", "MnuFileSpherical", W::SphericalTank),
-            go("&Vertical Tanks", "MnuFileVertical", W::VerticalTank), separator(), closeItem(Pointer::Busy)}),
+            go("&Rectangular Tank", "MnuFileRectangularTank", W::RectangularTank),
+            go("&Spherical Tank", "MnuFileSphericalTank", W::SphericalTank),
+            go("&Vertical Tanks", "MnuFileVerticalTanks", W::VerticalTank), separator(), closeItem(Pointer::Busy)}),
       helpMenu({about("&About..."), separator(), help("&Help File", "MnuHelpHelpFile")})};
   t[W::VerticalTank] = {
       file({go("&Annular Volume", "MnuFileAnnular", W::AnnVolume), go("Coating", "MnuFileCoating", W::Coating),

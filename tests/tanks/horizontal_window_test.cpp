@@ -70,7 +70,7 @@ TEST_F(HorizontalWindow, OpensFromTheChooserOnTheFlatTabWithEveryUnitEmpty) {
   EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu",
                                           "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
-  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontal")->isEnabled());
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontalTanks")->isEnabled());
   // Calculate at once: the diameter's unit is the first the flat tab reads.
   click("CmdCalcHorizTankVolume");
   EXPECT_EQ(takeMessages(), std::vector<std::string>{"An improper Horizontal Tank Diameter measurement has been "

@@ -208,8 +208,8 @@ TEST_F(RectSphereWindows, SphericalTankFromTheMainMenuToAChartAndBack) {
 }
 
 TEST_F(RectSphereWindows, ChooserFileMenuOpensBothAndTheyKeepTheirValues) {
-  QAction* rectangular = menuItem(chooser(), "MnuFileRectangular");
-  QAction* spherical = menuItem(chooser(), "MnuFileSpherical");
+  QAction* rectangular = menuItem(chooser(), "MnuFileRectangularTank");
+  QAction* spherical = menuItem(chooser(), "MnuFileSphericalTank");
   ASSERT_NE(rectangular, nullptr);
   ASSERT_NE(spherical, nullptr);
   EXPECT_TRUE(rectangular->isEnabled());

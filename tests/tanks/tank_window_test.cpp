@@ -56,8 +56,8 @@ TEST_F(TankWindows, ChooserHasItsFourButtonsInADiamondAndOpensTheUprightTanks) {
             QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks", "&Main Menu",
                          "&Pipeline Volume", "&Rectangular Tank", "&Spherical Tank", "&Vertical Tanks", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"&About...", "-", "&Help File"}));
-  EXPECT_TRUE(menuItem(chooser(), "MnuFileVertical")->isEnabled());
-  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontal")->isEnabled());
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileVerticalTanks")->isEnabled());
+  EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontalTanks")->isEnabled());
   const int brackets = app.seam.busyBrackets;
   openVertical();
   EXPECT_TRUE(window->isVisible());
