@@ -55,6 +55,30 @@ void keepMessages(const Outcome& row, Outcome& effects) {
     if (effect.kind == Effect::Kind::Show) effects.effects.push_back(effect);
 }
 
+// The volume a row's calculation gives, as the chart reads it from its
+// answer; nullopt when it refused, with its message (or, for an answer
+// that is no number, the out-of-range message) added to `refusal`.
+std::optional<double> rowVolume(const TankChartProfile& profile, const Outcome& row, Outcome& refusal) {
+  const bool answered = row.wrote(profile.answer);
+  const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+  if (!volume) {
+    keepMessages(row, refusal);
+    if (answered) refusal.show(kAnswerOutOfRangeText);
+  }
+  return volume;
+}
+
+// The full tank, tried before anything changes: a tank the tab's
+// calculation refuses (a size below zero, a bottom deeper than it can be, a
+// unit no row would take) stops the chart with that one message instead of
+// after the divisions are asked for. A chart that succeeds is unchanged.
+void tryFullTank(const TankChartProfile& profile, const Fields& fields, Outcome& refusal) {
+  Fields full = fields;
+  full[profile.fluidBox] = fieldText(fields, profile.steppedBox);
+  full[profile.fluidList] = fieldText(fields, profile.steppedList);
+  rowVolume(profile, profile.calculate(full), refusal);
+}
+
 }  // namespace
 
 ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
@@ -70,6 +94,8 @@ ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
   // anything changes.
   for (const ChartCheck& check : profile.required)
     if (check.valueName && !readNumber(fields, check.control, check.valueName, start.refused)) return start;
+  tryFullTank(profile, fields, start.refused);
+  if (!start.ok()) return start;
   // Step 3.
   start.height = *parseNumber(fieldText(fields, profile.steppedBox));
   start.heightUnit = fieldText(fields, profile.steppedList);
@@ -166,12 +192,9 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
     const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
     fluid = generalText(h);
     Outcome row = profile.calculate(fields);
-    const bool answered = row.wrote(profile.answer);
-    const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+    const std::optional<double> volume = rowVolume(profile, row, span.refusal);
     if (!volume) {
       // The row's calculation refused: its message once, and no chart.
-      keepMessages(row, span.refusal);
-      if (answered) span.refusal.show(kAnswerOutOfRangeText);
       span.refused = true;
       span.end(fluid, lastRow, profile.answer);
       return span;

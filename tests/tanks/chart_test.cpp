@@ -79,19 +79,45 @@ TEST(ChartRows, ATankOfNoHeightHasEveryRowAtZero) {
   }
 }
 
+TEST(ChartStart, ATankTheTabRefusesStopsTheChartBeforeAnythingChanges) {
+  // Tab 1, every required box filled, but the cone's unit list left empty:
+  // the full tank, tried first, shows the cone's message once.
+  Fields f = {
+      {"TbVerticalTankDiameterC", "2"},     {"CboVerticalTankDiameterC", "Meters"}, {"TbVerticalTankHeightC", "3"},
+      {"CboVerticalTankHeightC", "Meters"}, {"TbVerticalFluidHeightC", "1"},        {"CboVerticalFluidHeightC", "Feet"},
+      {"TbVerticalConicalHeightC", "1"},    {"CboVerticalLiquidVolumeC", "Litres"}, {"TbVerticalLiquidVolumeC", "old"}};
+  const ChartStart start = startChart(verticalChartProfile(1), f);
+  EXPECT_EQ(onlyMessage(start.refused),
+            "An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse.");
+  EXPECT_TRUE(start.writes.effects.empty()) << "the fluid height and the answer keep their texts";
+}
+
+// The flat tab of a 3 m tank whose calculation refuses the fluid heights
+// strictly between `low` and 3 m: rows a chart cannot make, though the full
+// tank tried first is fine.
+template <int low>
+Outcome refusedBelowTheBrim(const Fields& fields) {
+  const double h = parseNumber(fieldText(fields, "TbLiquidHeight")).value_or(0);
+  if (h > low && h < 3) return Outcome().show("No volume at this height.");
+  return CalcVerticalFlat(fields);
+}
+
+ChartBuild chartRefusedBelowTheBrim(Calculation calculate, int divisions) {
+  TankChartProfile profile = verticalChartProfile(0);
+  profile.calculate = calculate;
+  Fields f = flatTank("3");
+  f["TbTankLiquidAnswer"] = "old";
+  const ChartStart start = startChart(profile, f);
+  EXPECT_TRUE(start.ok());
+  return buildChartRows(profile, start, divisions);
+}
+
 TEST(ChartRows, AFirstRowThatIsRefusedEndsTheChartWithOneMessage) {
-  // Tab 1, every required box filled, but the cone's unit list left empty.
-  Fields f = {{"TbVerticalTankDiameterC", "2"},  {"CboVerticalTankDiameterC", "Meters"},
-              {"TbVerticalTankHeightC", "3"},    {"CboVerticalTankHeightC", "Meters"},
-              {"TbVerticalFluidHeightC", "1"},   {"CboVerticalFluidHeightC", "Meters"},
-              {"TbVerticalConicalHeightC", "1"}, {"CboVerticalLiquidVolumeC", "Litres"},
-              {"TbVerticalLiquidVolumeC", "old"}};
-  const ChartBuild built = chart(1, f, 30);
+  const ChartBuild built = chartRefusedBelowTheBrim(refusedBelowTheBrim<0>, 30);
   EXPECT_FALSE(built.complete);
-  EXPECT_EQ(built.effects.messageTexts(),
-            std::vector<std::string>{
-                "An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse."});
-  EXPECT_FALSE(built.effects.wrote("TbVerticalLiquidVolumeC")) << "the answer keeps its text";
+  EXPECT_EQ(built.effects.messageTexts(), std::vector<std::string>{"No volume at this height."});
+  EXPECT_EQ(built.effects.written("TbLiquidHeight"), "0.1") << "the row refused";
+  EXPECT_FALSE(built.effects.wrote("TbTankLiquidAnswer")) << "the answer keeps its text";
 }
 
 TEST(ChartRows, TheConicalReportBoxShowsOncePerComputedRow) {
@@ -276,15 +302,12 @@ TEST(ChartRows, ALongChartBuiltInTwoHalvesMatchesTheRowsInOrder) {
   EXPECT_EQ(rows.back().height, 3.0);
   EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), generalText(1 * kPi7 * 3));
 
-  // r² × pi × h overflows from h = 1E308 ÷ (r² × pi) on: past the middle of a 3 m tank.
-  Fields huge = flatTank("3");
-  huge["TbInternalTankDiameter"] = "1.2E154";
-  const ChartBuild refused = chart(0, huge, divisions);
+  // Rows above 2 m refused: past the middle of the 3 m tank.
+  const ChartBuild refused = chartRefusedBelowTheBrim(refusedBelowTheBrim<2>, divisions);
   EXPECT_FALSE(refused.complete);
-  EXPECT_EQ(refused.effects.messageTexts(), std::vector<std::string>{kAnswerOutOfRangeText});
-  const double r2pi = 0.6E154 * 0.6E154 * kPi7;
+  EXPECT_EQ(refused.effects.messageTexts(), std::vector<std::string>{"No volume at this height."});
   int firstRefused = 1;
-  while (std::isfinite(r2pi * (firstRefused * 3.0 / divisions))) ++firstRefused;
+  while (firstRefused * 3.0 / divisions <= 2) ++firstRefused;
   EXPECT_GT(firstRefused, divisions / 2) << "the refusal is in the second half";
   EXPECT_EQ(refused.recordset.rows.size(), static_cast<std::size_t>(firstRefused));
   EXPECT_EQ(refused.effects.written("TbLiquidHeight"), generalText(firstRefused * 3.0 / divisions));
