@@ -164,7 +164,7 @@ namespace {
 // set by the other span).
 struct Span {
   std::vector<ChartRow> rows;
-  Outcome messages;  // what the rows' calculations showed, in order
+  Outcome messages;  // what the last row's calculation showed
   Outcome refusal;   // the refused row's message
   bool refused = false;
   bool cancelled = false;
@@ -199,7 +199,9 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
       span.end(fluid, lastRow, profile.answer);
       return span;
     }
-    keepMessages(row, span.messages);
+    // What a row that succeeds shows (the conical tab's report box) is
+    // shown once, for the full tank, not once per row.
+    if (i == divisions) keepMessages(row, span.messages);
     span.rows.push_back({h, *volume});
     lastRow = std::move(row);
   }

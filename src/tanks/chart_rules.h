@@ -101,10 +101,12 @@ DivisionCount readDivisions(const std::string& result);
 // Steps 7 and 8: row 0 is empty, row i is at i × H ÷ N (row N at exactly H)
 // with the volume the tab's calculation gives for it, read back from its
 // answer through "#,###.000". `effects` are what the rows did to the window
-// in order: the messages their calculations showed, then the fluid height
-// and answer the tab ends with. A row whose calculation refuses ends the
-// chart there (its message shown once) and `complete` is false; so does a
-// `progress` that answers false (Cancel), with `cancelled` set.
+// in order: the messages the last row's calculation showed (the rows before
+// it show theirs to nobody: a report box per row would be thousands of
+// boxes), then the fluid height and answer the tab ends with. A row whose
+// calculation refuses ends the chart there (its message shown once) and
+// `complete` is false; so does a `progress` that answers false (Cancel),
+// with `cancelled` set.
 struct ChartBuild {
   ChartRecordset recordset;
   Outcome effects;
