@@ -207,7 +207,9 @@ void ChartPreview::lookUp() {
     return;
   }
   QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
-  other->setText(text(byHeight ? maskText(found.value, Mask::Fixed3) : generalText(roundedDecimals(found.value, 6))));
+  // Answers as the chart prints them: heights with its decimals, volumes with three.
+  other->setText(
+      text(byHeight ? rowVolumeText(found.value) : rowHeightText(found.value, report_.recordset.heightDecimals)));
 }
 
 }  // namespace calvexa

@@ -219,6 +219,7 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
   ChartBuild build;
   build.recordset.heightUnit = start.heightUnit;
   build.recordset.volumeUnit = start.volumeUnit;
+  build.recordset.heightDecimals = chartHeightDecimals(start.height, divisions);
   std::atomic<bool> stop = false;
   std::vector<Span> spans;
   if (divisions >= kRowsForTwoThreads && std::thread::hardware_concurrency() >= 2) {
@@ -273,7 +274,22 @@ std::string printedOnLine(const std::tm& when) {
   return text;
 }
 
-std::string rowHeightText(double height) { return maskText(height, Mask::Fixed3); }
+int chartHeightDecimals(double height, int divisions) {
+  constexpr int kLeast = 3;
+  if (divisions <= 0) return kLeast;
+  const double step = std::fabs(height / divisions);
+  if (!(step > 0) || !std::isfinite(step)) return kLeast;
+  const int cap = std::max(kLeast, static_cast<int>(std::ceil(-std::log10(step))) + 1);
+  // The step in units of the last decimal, whole within what a double's
+  // division leaves over (2.5 ÷ 1000 is not exactly 0.0025).
+  for (int decimals = kLeast; decimals < cap; ++decimals) {
+    const double units = step * std::pow(10.0, decimals);
+    if (std::fabs(units - std::round(units)) <= units * 1e-9) return decimals;
+  }
+  return cap;
+}
+
+std::string rowHeightText(double height, int decimals) { return fixedText(height, decimals); }
 std::string rowVolumeText(double volume) { return maskText(volume, Mask::Fixed3); }
 
 std::string pageNumberText(int page, int pages) {

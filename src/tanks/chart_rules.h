@@ -67,6 +67,7 @@ struct ChartRecordset {
   std::string heightUnit;
   std::string volumeUnit;
   std::vector<ChartRow> rows;
+  int heightDecimals = 3;  // the heights are printed with these (chartHeightDecimals)
 };
 
 // Steps 2 to 4. `refused` holds the one message of a chart that stops here
@@ -144,9 +145,16 @@ struct ChartReport {
 extern const char* const kNominalDimensionsLine;
 extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
-std::string rowHeightText(double height);                 // "0.000"
-std::string rowVolumeText(double volume);                 // "0.000"
-std::string pageNumberText(int page, int pages);          // "Page: 3 of 12"
+// The decimals a chart of `divisions` divisions of `height` prints its
+// heights with: as many as its step needs to keep every row apart, at least
+// three ("0.000"). With the step s = height ÷ divisions and the cap
+// max(3, ceil(-log10 s) + 1), the fewest from three up to the cap at which s
+// is a whole number of its last decimal, otherwise the cap: 1,000 divisions
+// of 2.5 m print 0.0025, 0.0050 ..., 30 divisions of 7 m print 0.233, 0.467 ...
+int chartHeightDecimals(double height, int divisions);
+std::string rowHeightText(double height, int decimals);  // "0.000", "0.0025"
+std::string rowVolumeText(double volume);                // "0.000"
+std::string pageNumberText(int page, int pages);         // "Page: 3 of 12"
 // Pages needed for `rows` rows at `rowsPerPage` a page (at least one page).
 int pageCount(std::size_t rows, int rowsPerPage);
 

@@ -59,10 +59,12 @@ TEST_F(ChartTools, ExportsTheRowsAsCsvUnderTheTabsName) {
   const QStringList lines = readAll(app.seam.saveAs).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 32) << "the header and 31 rows";
   EXPECT_EQ(lines[0], "Liquid Height,Height Unit,Volume Quantity,Volume Unit");
-  EXPECT_EQ(lines[1], "0,Meters,0.000,Litres");
+  // Heights as the report prints them: 30 divisions of 3 m, three decimals.
+  EXPECT_EQ(lines[1], "0.000,Meters,0.000,Litres");
   // 0.1 m up the cone: d = 0.2 m, (0.04 × pi ÷ 4) × (0.1 ÷ 3) m³, in litres, three decimals.
-  EXPECT_EQ(lines[2], "0.1,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) + ",Litres");
-  EXPECT_TRUE(lines[31].startsWith("3,Meters,7330.38")) << lines[31].toStdString();
+  EXPECT_EQ(lines[2],
+            "0.100,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) + ",Litres");
+  EXPECT_TRUE(lines[31].startsWith("3.000,Meters,7330.38")) << lines[31].toStdString();
 }
 
 // The text of a PDF file, by the poppler tools of the test packages.
@@ -135,7 +137,7 @@ TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {
     volume->clear();
     QTest::keyClicks(volume, "7330.383");
     QTest::keyClick(volume, Qt::Key_Return);
-    EXPECT_EQ(height->text(), "3") << "the full tank";
+    EXPECT_EQ(height->text(), "3.000") << "the full tank, with the chart's decimals";
     volume->clear();
     QTest::keyClicks(volume, "9000");
     lookup->click();

@@ -186,7 +186,7 @@ TEST(ChartStart, HeaderNumbersHaveNoLeadingZeroBelowOne) {
   EXPECT_EQ(start.headers[2], "and an Internal Diameter of 12.000 Meters");
   // The rows show the same height with its zero.
   const ChartBuild built = buildChartRows(verticalChartProfile(0), start, 1);
-  EXPECT_EQ(rowHeightText(built.recordset.rows.back().height), "0.500");
+  EXPECT_EQ(rowHeightText(built.recordset.rows.back().height, built.recordset.heightDecimals), "0.500");
   EXPECT_EQ(rowVolumeText(built.recordset.rows.back().volume), maskText(rounded3(36 * kPi7 * 0.5), Mask::Fixed3));
 }
 
@@ -256,6 +256,52 @@ TEST(ChartTexts, AnswersReadBackAndRoundedToThreeDecimals) {
     EXPECT_EQ(*chartVolume(c.answer), c.volume) << c.answer;
   }
   EXPECT_FALSE(answerValue("abc"));
+}
+
+// A chart prints its heights with the decimals its step needs to keep every
+// row apart, at least three. With the step s = H ÷ N and the cap
+// max(3, ceil(-log10 s) + 1): the fewest decimals from three up to the cap
+// at which s is a whole number of the last decimal, otherwise the cap.
+TEST(ChartTexts, HeightsHaveTheDecimalsTheirStepNeeds) {
+  struct Case {
+    double height;
+    int divisions;
+    int decimals;
+    const char* first;   // row 1, at s
+    const char* second;  // row 2, at 2 × s
+  };
+  const Case cases[] = {
+      {3, 30, 3, "0.100", "0.200"},              // s = 0.1: cap max(3, 1 + 1) = 3
+      {7, 30, 3, "0.233", "0.467"},              // s = 0.2333: cap 3; 0.2333 and 0.4667 rounded
+      {2.5, 1000, 4, "0.0025", "0.0050"},        // s = 0.0025: -log10 s = 2.6, cap 3 + 1 = 4; 25 × 10^-4
+      {2.5, 100000, 6, "0.000025", "0.000050"},  // s = 2.5E-5: -log10 s = 4.6, cap 5 + 1 = 6; 25 × 10^-6
+      {1, 100000, 5, "0.00001", "0.00002"},      // s = 1E-5: cap 5 + 1 = 6, but 1 × 10^-5 already
+      {1, 300, 4, "0.0033", "0.0067"},           // s = 0.00333: cap 3 + 1 = 4, whole at none
+      {1, 16, 3, "0.063", "0.125"},              // s = 0.0625: -log10 s = 1.2, cap 3; .0625 rounds up
+      {0.001, 30, 6, "0.000033", "0.000067"},    // s = 3.33E-5: cap 5 + 1 = 6
+      {5000, 2, 3, "2500.000", "5000.000"},      // s = 2500: cap 3
+      {0, 4, 3, "0.000", "0.000"},               // no step at all
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.divisions) + " divisions of " + std::to_string(c.height));
+    const int decimals = chartHeightDecimals(c.height, c.divisions);
+    EXPECT_EQ(decimals, c.decimals);
+    EXPECT_EQ(rowHeightText(c.height / c.divisions, decimals), c.first);
+    EXPECT_EQ(rowHeightText(2 * c.height / c.divisions, decimals), c.second);
+  }
+  // Every row of 100,000 divisions of 2.5 m reads apart from its neighbours
+  // (at three decimals forty rows read "1.253").
+  const ChartBuild built = chart(0, flatTank("2.5"), 100000);
+  ASSERT_TRUE(built.complete);
+  EXPECT_EQ(built.recordset.heightDecimals, 6);
+  const auto& rows = built.recordset.rows;
+  std::string previous = rowHeightText(rows[0].height, 6);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const std::string shown = rowHeightText(rows[i].height, 6);
+    ASSERT_NE(shown, previous) << i;
+    previous = shown;
+  }
+  EXPECT_EQ(previous, "2.500000");
 }
 
 TEST(ChartTexts, FooterPageNumbersAndColumns) {
