@@ -112,17 +112,25 @@ ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
 
 DivisionCount readDivisions(const std::string& result) {
   if (result == kCancelText) return {DivisionCount::Kind::Cancel};
+  const DivisionCount aboveZero = {
+      DivisionCount::Kind::Refused, 0,
+      divisionsMessage("Please type the number of divisions as a whole number above zero, such as 30.")};
+  const DivisionCount tooMany = {
+      DivisionCount::Kind::Refused, 0,
+      divisionsMessage("A chart can have at most 100,000 divisions. Please type a smaller number of divisions.")};
   const std::optional<double> value = parseNumber(result);
-  const std::optional<std::int32_t> count = value ? roundToInt32(*value) : std::nullopt;
-  if (count && *count == -97) return {DivisionCount::Kind::Cancel};
-  if (value && (!count || *count > kMostDivisions))
-    return {DivisionCount::Kind::Refused, 0,
-            divisionsMessage("A chart can have at most 100,000 divisions. Please type a smaller number of "
-                             "divisions.")};
-  if (!count || *count <= 0)
-    return {DivisionCount::Kind::Refused, 0,
-            divisionsMessage("Please type the number of divisions as a whole number above zero, such as 30.")};
-  return {DivisionCount::Kind::Count, *count};
+  // A number beyond the range of a double ("1E999", 400 digits) is too
+  // many divisions, or below zero by its sign.
+  if (!value) {
+    const std::size_t first = result.find_first_not_of(' ');
+    const bool negative = first != std::string::npos && result[first] == '-';
+    return numberTooLarge(result) && !negative ? tooMany : aboveZero;
+  }
+  const double count = std::nearbyint(*value);  // halves to even
+  if (count == -97) return {DivisionCount::Kind::Cancel};
+  if (count <= 0) return aboveZero;
+  if (count > kMostDivisions) return tooMany;
+  return {DivisionCount::Kind::Count, static_cast<int>(count)};
 }
 
 std::optional<double> answerValue(const std::string& text) {

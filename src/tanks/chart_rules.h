@@ -89,8 +89,11 @@ constexpr int kMostDivisions = 100000;
 // Above this many rows, building the chart shows progress with Cancel.
 constexpr int kRowsWithProgress = 5000;
 
-// Step 5: the divisions dialog's result text ("-97" is Cancel). A count is
-// rounded half to even ("2.5" is 2, "3.5" is 4).
+// Step 5: the text of the divisions dialog ("-97" is Cancel). A count is
+// rounded half to even ("2.5" is 2, "3.5" is 4); a text that is no count
+// from 1 to kMostDivisions is refused with the message of the limit it
+// breaks (above zero, or at most 100,000), whatever its size ("1E999",
+// "-2147483649").
 struct DivisionCount {
   enum class Kind { Cancel, Count, Refused };
   Kind kind;

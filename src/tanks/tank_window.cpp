@@ -105,6 +105,7 @@ void TankWindow::PrintTankChart(int page) {
   auto* dialog = qobject_cast<DivisionsWindow*>(registry().load(WindowId::TankSections));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
+  dialog->prepare();
   seam.runModal(*dialog);
   const DivisionCount count = readDivisions(dialog->result().toStdString());
   if (count.kind == DivisionCount::Kind::Cancel) return;

@@ -221,6 +221,82 @@ TEST_F(TankWindows, ChartRefusalsCancelAndTheCountKept) {
   EXPECT_TRUE(app.seam.messages.empty());
 }
 
+// OK checks the count before the dialog closes: a refused count shows its
+// message and the dialog stays open with the text selected; it is not kept
+// for the next chart, which offers the count accepted last.
+TEST_F(TankWindows, DivisionsDialogRefusesABadCountAndStaysOpen) {
+  openVertical();
+  flatTankInMetres("Litres");
+  const std::string aboveZero = "Please type the number of divisions as a whole number above zero, such as 30.";
+  const std::string tooMany = "A chart can have at most 100,000 divisions. Please type a smaller number of divisions.";
+  const struct {
+    QString count;
+    std::string message;
+  } refused[] = {
+      {"", aboveZero},
+      {"-", aboveZero},
+      {"0", aboveZero},
+      {"-3", aboveZero},
+      {"-2147483649", aboveZero},
+      {"100001", tooMany},
+      {"1E999", tooMany},
+      {QString(400, '9'), tooMany},
+  };
+  app.seam.answerModal = [&](QWidget& modal) {
+    auto* dialog = qobject_cast<DivisionsWindow*>(&modal);
+    if (!dialog) return;
+    dialog->show();
+    auto* box = dialog->control<QLineEdit>("TbTankDivisions");
+    for (const auto& r : refused) {
+      SCOPED_TRACE(r.count.left(20).toStdString());
+      typeInto(dialog, "TbTankDivisions", r.count);
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+      EXPECT_EQ(takeMessages(), std::vector<std::string>{r.message});
+      EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+      EXPECT_EQ(box->selectedText(), r.count) << "with the count selected";
+    }
+    typeInto(dialog, "TbTankDivisions", "12");
+    dialog->control<QAbstractButton>("CmdOkButton")->click();
+    EXPECT_FALSE(dialog->isVisible());
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections", "DataReportChart"}));
+  EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 12);
+
+  // A refused count, then Cancel: no chart, and the box offers 12 again.
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      EXPECT_EQ(textOf(dialog, "TbTankDivisions"), "12");
+      typeInto(dialog, "TbTankDivisions", "0");
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+      dialog->control<QAbstractButton>("CmdCancelButton")->click();
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{aboveZero});
+  EXPECT_EQ(app.seam.modals.size(), 3) << "no chart after Cancel";
+  // "-97" typed is Cancel too, and so is the close box; neither is kept.
+  for (bool closeBox : {false, true}) {
+    app.seam.answerModal = [&](QWidget& modal) {
+      if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+        EXPECT_EQ(textOf(dialog, "TbTankDivisions"), "12");
+        dialog->show();
+        typeInto(dialog, "TbTankDivisions", closeBox ? "40" : "-97");
+        if (closeBox) {
+          dialog->close();
+        } else {
+          dialog->control<QAbstractButton>("CmdOkButton")->click();
+        }
+        EXPECT_FALSE(dialog->isVisible());
+      }
+    };
+    click("CmdPrintVerticalTankFlat");
+  }
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(app.seam.modals.size(), 5) << "no chart";
+  EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 12);
+}
+
 TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   openVertical();
   auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(WindowId::TankSections));
