@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
@@ -119,7 +120,9 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   showReport();
 }
 
-ChartPreview::~ChartPreview() = default;
+// A dialog of the preview still open (the print dialog, a message) goes
+// first: it may refer to the printer, which goes with the preview.
+ChartPreview::~ChartPreview() { qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)); }
 
 int ChartPreview::pageCount() const { return preview_->pageCount(); }
 
@@ -140,7 +143,8 @@ void ChartPreview::showPageNumber() {
 }
 
 void ChartPreview::printReport() {
-  if (!seam_.askPrinter(this, *printer_)) return;
+  const QPointer<ChartPreview> self(this);  // the print dialog's loop may close the preview
+  if (!seam_.askPrinter(this, *printer_) || !self) return;
   painter_.print(*printer_);
   showReport();  // the paper or its margins chosen for printing
 }

@@ -1,6 +1,7 @@
 #include "support/recorder_seam.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QPrinter>
 
 #include "app/startup.h"
@@ -11,8 +12,9 @@ void RecorderSeam::showMessage(QWidget*, const Message& message) { messages.push
 
 void RecorderSeam::runModal(QWidget& window) {
   modals.push_back(window.objectName());
+  QPointer<QWidget> open(&window);  // the test may make it go away
   if (answerModal) answerModal(window);
-  if (window.isVisible()) window.hide();
+  if (open && open->isVisible()) open->hide();
 }
 
 QString RecorderSeam::askSaveFileName(QWidget*, const QString&, const QString& suggested, const QString&) {
@@ -33,18 +35,22 @@ namespace {
 
 class RecordedProgress : public Progress {
  public:
-  explicit RecordedProgress(int cancelAt) : cancelAt_(cancelAt) {}
-  bool advance(int done) override { return cancelAt_ < 0 || done < cancelAt_; }
+  RecordedProgress(int cancelAt, std::function<void(int)> step) : cancelAt_(cancelAt), step_(std::move(step)) {}
+  bool advance(int done) override {
+    if (step_) step_(done);
+    return cancelAt_ < 0 || done < cancelAt_;
+  }
 
  private:
   int cancelAt_;
+  std::function<void(int)> step_;
 };
 
 }  // namespace
 
 std::unique_ptr<Progress> RecorderSeam::startProgress(QWidget*, const QString& label, int) {
   progressLabels.push_back(label);
-  return std::make_unique<RecordedProgress>(cancelProgressAt);
+  return std::make_unique<RecordedProgress>(cancelProgressAt, whileProgress);
 }
 
 void RecorderSeam::setBusyPointer(bool busy) {

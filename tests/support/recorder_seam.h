@@ -43,9 +43,10 @@ class RecorderSeam : public Seam {
   QStringList suggestedNames;  // file names the save dialog offered
   QString saveAs;              // the file the user chooses
   bool printerAccepted = false;
-  QString printTo;             // when printing is accepted: the PDF file the user prints to
-  QStringList progressLabels;  // tasks that reported progress
-  int cancelProgressAt = -1;   // cancel once this step is reached; -1: never
+  QString printTo;                         // when printing is accepted: the PDF file the user prints to
+  QStringList progressLabels;              // tasks that reported progress
+  int cancelProgressAt = -1;               // cancel once this step is reached; -1: never
+  std::function<void(int)> whileProgress;  // what the test does at each step reported
   std::vector<std::string> messageTexts() const;
   int busyDepth = 0;     // nesting of busy-pointer calls now
   int busyBrackets = 0;  // how many times the pointer was set busy

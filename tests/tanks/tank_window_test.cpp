@@ -314,6 +314,71 @@ TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   EXPECT_TRUE(app.seam.messages.empty()) << "neither key is refused as an improper number";
 }
 
+// The tank window goes away while one of its chart's modals is open (the
+// program unloads it, or a desktop logout closes every window): nothing is
+// freed twice or used once freed, and nothing more is done for the chart.
+class WindowGoneDuringAChart : public TankWindows {
+ protected:
+  void SetUp() override {
+    TankWindows::SetUp();
+    openVertical();
+    flatTankInMetres("Litres");
+    gone = window;
+  }
+  // Unloads the tank window as the program does, and lets the deletion happen now.
+  void unloadTheWindow() {
+    app.registry->unload(WindowId::VerticalTank);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  void expectGone() {
+    EXPECT_TRUE(gone.isNull()) << "the window is deleted";
+    EXPECT_EQ(app.registry->find(WindowId::VerticalTank), nullptr);
+    EXPECT_EQ(app.seam.busyDepth, 0);
+    window = nullptr;
+  }
+  QPointer<FormWindow> gone;
+};
+
+TEST_F(WindowGoneDuringAChart, WhileTheDivisionsDialogIsOpen) {
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (!qobject_cast<DivisionsWindow*>(&modal)) return;
+    app.registry->exitApplication();  // every window closed, the dialog too
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  click("CmdPrintVerticalTankFlat");
+  expectGone();
+  EXPECT_EQ(app.registry->find(WindowId::TankSections), nullptr);
+  EXPECT_TRUE(app.quitCalled);
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"}));
+}
+
+TEST_F(WindowGoneDuringAChart, WhileTheProgressIsShown) {
+  answerDivisions("6000");
+  app.seam.whileProgress = [&](int done) {
+    if (done == 2000) unloadTheWindow();
+  };
+  click("CmdPrintVerticalTankFlat");
+  expectGone();
+  EXPECT_EQ(app.seam.progressLabels.size(), 1);
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"})) << "no preview";
+  EXPECT_TRUE(chooser()->isVisible()) << "the window's parent is shown";
+}
+
+TEST_F(WindowGoneDuringAChart, WhileThePreviewIsOpen) {
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      dialog->ok();
+    } else if (qobject_cast<ChartPreview*>(&modal)) {
+      gone->close();  // closed from the program, as a logout closes it
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  expectGone();
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections", "DataReportChart"}));
+  EXPECT_TRUE(chooser()->isVisible());
+}
+
 TEST_F(TankWindows, LongChartsShowProgressThatCancels) {
   openVertical();
   flatTankInMetres("Litres");
