@@ -1,9 +1,11 @@
 #include "tanks/chart_report_painter.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 
@@ -220,6 +222,20 @@ bool ChartReportPainter::print(QPagedPaintDevice& device) const {
     job.paintPage(painter, page);
   }
   return painter.end();
+}
+
+QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution) const {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(layout);
+    writer.setResolution(resolution);
+    writer.setTitle(QStringLiteral("Chart Results"));
+    writer.setCreator(QString::fromLatin1(kReportTitle));
+    if (!print(writer)) return {};
+  }
+  return buffer.data();
 }
 
 }  // namespace calvexa

@@ -14,6 +14,8 @@
 #include <QProgressDialog>
 #include <QStandardPaths>
 
+#include "ui/save_file.h"
+
 namespace calvexa {
 namespace {
 
@@ -101,6 +103,8 @@ QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QS
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return QFileDialog::getSaveFileName(owner, caption, folder + QLatin1Char('/') + suggested, filter);
 }
+
+QString QtSeam::saveFile(const QString& path, const QByteArray& contents) { return saveWhole(path, contents); }
 
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
   return execOwned(new QPrintDialog(&printer, owner)) == QDialog::Accepted;

@@ -1,10 +1,13 @@
 #include "support/recorder_seam.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QPointer>
 #include <QPrinter>
+#include <algorithm>
 
 #include "app/startup.h"
+#include "ui/save_file.h"
 
 namespace calvexa {
 
@@ -20,6 +23,44 @@ void RecorderSeam::runModal(QWidget& window) {
 QString RecorderSeam::askSaveFileName(QWidget*, const QString&, const QString& suggested, const QString&) {
   suggestedNames.push_back(suggested);
   return saveAs;
+}
+
+namespace {
+
+// Passes writes on to the file until `failAt` bytes are written, then fails
+// with `reason`, as a disk that fills up there does.
+class FailingDevice : public QIODevice {
+ public:
+  FailingDevice(QIODevice& file, qint64 failAt, QString reason)
+      : file_(file), failAt_(failAt), reason_(std::move(reason)) {
+    open(QIODevice::WriteOnly);
+  }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 length) override {
+    const qint64 room = std::max<qint64>(0, failAt_ - written_);
+    const qint64 passed = file_.write(data, std::min(length, room));
+    if (passed > 0) written_ += passed;
+    if (passed == length) return length;
+    setErrorString(reason_);
+    return -1;
+  }
+
+ private:
+  QIODevice& file_;
+  qint64 failAt_;
+  QString reason_;
+  qint64 written_ = 0;
+};
+
+}  // namespace
+
+QString RecorderSeam::saveFile(const QString& path, const QByteArray& contents) {
+  if (failSaveAt < 0) return saveWhole(path, contents);
+  return saveWhole(path, contents, [this](QIODevice& file) -> std::unique_ptr<QIODevice> {
+    return std::make_unique<FailingDevice>(file, failSaveAt, failSaveReason);
+  });
 }
 
 bool RecorderSeam::askPrinter(QWidget*, QPrinter& printer) {

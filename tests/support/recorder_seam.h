@@ -19,6 +19,9 @@ class RecorderSeam : public Seam {
   // into it); a window left open is hidden, so nothing waits for a user.
   void runModal(QWidget& window) override;
   // Records the request; the test says whether the user printed.
+  // Saves as the program does; with `failSaveAt` set, through a device that
+  // fails as a full disk does once that many bytes are written.
+  QString saveFile(const QString& path, const QByteArray& contents) override;
   bool askPrinter(QWidget* owner, QPrinter& printer) override;
   // Records the suggested name; answers with `saveAs` (empty: cancelled).
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
@@ -42,6 +45,8 @@ class RecorderSeam : public Seam {
   int printersAsked = 0;
   QStringList suggestedNames;  // file names the save dialog offered
   QString saveAs;              // the file the user chooses
+  qint64 failSaveAt = -1;      // the byte at which saving fails; -1: never
+  QString failSaveReason = QStringLiteral("No space left on device");
   bool printerAccepted = false;
   QString printTo;                         // when printing is accepted: the PDF file the user prints to
   QStringList progressLabels;              // tasks that reported progress

@@ -1,12 +1,17 @@
 // The chart preview's tools on a real chart: CSV and PDF export through the
 // save dialog (a file that cannot be written is named with its reason and
 // nothing is left), the fill-curve page, and the lookup bar.
+#include <sys/mount.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
 
 #include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
@@ -31,10 +36,11 @@ class ChartTools : public TankChooserTest {
     type("TbVerticalTankDiameterC", "2");
     type("TbVerticalTankHeightC", "3");
   }
-  // Prints the tab's chart with 30 divisions and does `inPreview` in its preview.
-  void chartWith(const std::function<void(ChartPreview&)>& inPreview) {
-    app.seam.answerModal = [inPreview](QWidget& modal) {
+  // Prints the tab's chart with `divisions` divisions and does `inPreview` in its preview.
+  void chartWith(const std::function<void(ChartPreview&)>& inPreview, const QString& divisions = "30") {
+    app.seam.answerModal = [inPreview, divisions](QWidget& modal) {
       if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+        typeInto(dialog, "TbTankDivisions", divisions);
         dialog->ok();
       } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
         inPreview(*preview);
@@ -122,6 +128,120 @@ TEST_F(ChartTools, AFileThatCannotBeWrittenIsNamedWithItsReasonAndNothingIsLeft)
   app.seam.saveAs.clear();
   chartWith([&](ChartPreview& preview) { EXPECT_FALSE(preview.exportPdf()); });
   EXPECT_TRUE(app.seam.messages.empty());
+}
+
+// The three ways a chart is written to a file, and the start of what each
+// message says.
+struct FileWay {
+  const char* name;
+  const char* file;
+  const char* says;
+};
+const FileWay kFileWays[] = {
+    {"CSV", "chart.csv", "The chart could not be saved as "},
+    {"PDF", "chart.pdf", "The chart could not be saved as "},
+    {"print to file", "printed.pdf", "The chart could not be printed to "},
+};
+
+// Writes the chart `way` to `path`: through the save dialog or the print dialog.
+void writeChart(RecorderSeam& seam, const FileWay& way, const QString& path, ChartPreview& preview) {
+  if (std::string_view(way.name) == "print to file") {
+    seam.printerAccepted = true;
+    seam.printTo = path;
+    preview.printReport();
+  } else {
+    seam.saveAs = path;
+    std::string_view(way.name) == "CSV" ? preview.exportCsv() : preview.exportPdf();
+  }
+}
+
+QStringList filesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name);
+}
+
+const QByteArray kOldChart = "Liquid Height,Height Unit,Volume Quantity,Volume Unit\r\nlast week's chart\r\n";
+
+void writeOld(const QString& path) {
+  QFile old(path);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  ASSERT_EQ(old.write(kOldChart), kOldChart.size());
+}
+
+// A write that fails part way, as on a disk that fills up: the old file is
+// left as it was with no part of the new one beside it, and one message
+// names the file and the system's reason.
+TEST_F(ChartTools, AWriteThatFailsPartWayLeavesTheOldFileAndSaysWhy) {
+  for (const FileWay& way : kFileWays) {
+    SCOPED_TRACE(way.name);
+    for (qint64 failAt : {0, 100, 40000}) {
+      SCOPED_TRACE(failAt);
+      const QString path = folder.filePath(way.file);
+      writeOld(path);
+      app.seam.failSaveAt = failAt;
+      app.seam.messages.clear();
+      chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "2000");
+      EXPECT_EQ(app.seam.messageTexts(),
+                std::vector<std::string>{way.says + path.toStdString() + ": No space left on device."});
+      EXPECT_EQ(readAll(path).toUtf8(), kOldChart);
+      EXPECT_EQ(filesIn(folder.path()), QStringList{way.file}) << "no part of the new file";
+      QFile::remove(path);
+    }
+  }
+}
+
+// The same on a real file system that fills up: 64 KiB in memory with two
+// pages left. Mounting it takes the right to mount (the test machines run
+// as root); only where that is missing is the test skipped.
+class FullDisk : public ChartTools {
+ protected:
+  void SetUp() override {
+    ChartTools::SetUp();
+    if (::mount("tmpfs", QFile::encodeName(disk.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+      GTEST_SKIP() << "no file system can be mounted here: " << std::strerror(errno);
+    mounted = true;
+  }
+  void TearDown() override {
+    if (mounted) ::umount2(QFile::encodeName(disk.path()).constData(), MNT_DETACH);
+    ChartTools::TearDown();
+  }
+  // Fills the disk, then frees `left` bytes of it.
+  void fillLeaving(qint64 left) {
+    QFile filler(disk.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray page(4096, 'x');
+    while (filler.write(page) == page.size()) {
+    }
+    EXPECT_EQ(filler.error(), QFileDevice::ResourceError) << "the disk is full";
+    filler.close();
+    ASSERT_TRUE(filler.resize(filler.size() - left));
+  }
+  QTemporaryDir disk;
+  bool mounted = false;
+};
+
+TEST_F(FullDisk, AChartTooLargeForTheDiskLeavesTheOldFileAndSaysWhy) {
+  for (const FileWay& way : kFileWays) {
+    SCOPED_TRACE(way.name);
+    const QString path = disk.filePath(way.file);
+    writeOld(path);
+    fillLeaving(8192);
+    app.seam.messages.clear();
+    // 400 rows: about 12 KiB of CSV, more of PDF.
+    chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "400");
+    EXPECT_EQ(app.seam.messageTexts(),
+              std::vector<std::string>{way.says + path.toStdString() + ": No space left on device."});
+    EXPECT_EQ(readAll(path).toUtf8(), kOldChart);
+    QStringList left = {way.file, "filler"};
+    left.sort();
+    EXPECT_EQ(filesIn(disk.path()), left) << "no part of the new file";
+    // With room on the disk the same chart replaces the old one.
+    QFile::remove(disk.filePath("filler"));
+    app.seam.messages.clear();
+    chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "400");
+    EXPECT_TRUE(app.seam.messages.empty());
+    EXPECT_NE(readAll(path).toUtf8(), kOldChart);
+    QFile::remove(path);
+  }
 }
 
 TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {
