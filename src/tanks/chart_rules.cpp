@@ -83,7 +83,7 @@ void tryFullTank(const TankChartProfile& profile, const Fields& fields, Outcome&
 
 ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
   ChartStart start;
-  // Step 2: the first empty required box, in the profile's order.
+  // The first empty required box, in the profile's order.
   for (const ChartCheck& check : profile.required) {
     if (fieldText(fields, check.control).empty()) {
       start.refused.show(check.message);
@@ -96,12 +96,12 @@ ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
     if (check.valueName && !readNumber(fields, check.control, check.valueName, start.refused)) return start;
   tryFullTank(profile, fields, start.refused);
   if (!start.ok()) return start;
-  // Step 3.
+  // The stepped dimension, the units and the headers.
   start.height = *parseNumber(fieldText(fields, profile.steppedBox));
   start.heightUnit = fieldText(fields, profile.steppedList);
   start.volumeUnit = fieldText(fields, profile.answerList);
   for (std::size_t i = 0; i < start.headers.size(); ++i) start.headers[i] = headerText(profile.headers[i], fields);
-  // Step 4: the tab shows a full tank (or only takes the height's unit).
+  // The tab shows a full tank (or only takes the height's unit).
   start.writes.write(profile.fluidList, start.heightUnit);
   if (profile.fill == FluidFill::BoxAndUnit)
     start.writes.write(profile.fluidBox, fieldText(fields, profile.steppedBox));

@@ -36,7 +36,7 @@ struct ChartCheck {
   const char* valueName = nullptr;  // boxes only
 };
 
-// What step 4 sets before the divisions dialog: the fluid-height box and its
+// What a chart sets before the divisions dialog: the fluid-height box and its
 // unit (the tab shows a full tank), or only the unit.
 enum class FluidFill { BoxAndUnit, UnitOnly };
 
@@ -70,9 +70,11 @@ struct ChartRecordset {
   int heightDecimals = 3;  // the heights are printed with these (chartHeightDecimals)
 };
 
-// Steps 2 to 4. `refused` holds the one message of a chart that stops here
-// (an empty required box, or a filled one that is not a number); otherwise
-// `writes` sets the tab's fluid boxes for a full tank and the rest is ready.
+// The start of a chart. `refused` holds the one message of a chart that
+// stops here, before anything changes (an empty required box, a filled one
+// that is not a number, or a full tank the tab's calculation refuses);
+// otherwise `writes` sets the tab's fluid boxes for a full tank and the rest
+// is ready.
 struct ChartStart {
   Outcome refused;
   Outcome writes;
@@ -89,7 +91,7 @@ constexpr int kMostDivisions = 100000;
 // Above this many rows, building the chart shows progress with Cancel.
 constexpr int kRowsWithProgress = 5000;
 
-// Step 5: the text of the divisions dialog ("-97" is Cancel). A count is
+// The text of the divisions dialog ("-97" is Cancel). A count is
 // rounded half to even ("2.5" is 2, "3.5" is 4); a text that is no count
 // from 1 to kMostDivisions is refused with the message of the limit it
 // breaks (above zero, or at most 100,000), whatever its size ("1E999",
@@ -102,7 +104,7 @@ struct DivisionCount {
 };
 DivisionCount readDivisions(const std::string& result);
 
-// Steps 7 and 8: row 0 is empty, row i is at i × H ÷ N (row N at exactly H)
+// The rows: row 0 is empty, row i is at i × H ÷ N (row N at exactly H)
 // with the volume the tab's calculation gives for it, read back from its
 // answer through "#,###.000". `effects` are what the rows did to the window
 // in order: the messages the last row's calculation showed (the rows before

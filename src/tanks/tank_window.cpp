@@ -100,14 +100,14 @@ void TankWindow::PrintTankChart(int page) {
   const QPointer<TankWindow> self(this);
   const TankChartProfile& profile = profiles_(page);
   Seam& seam = registry().seam();
-  // Steps 2 to 4: the required boxes, then a full tank on the tab.
+  // The required boxes and the full tank, then the tab shows a full tank.
   const ChartStart start = startChart(profile, pageFields(page));
   if (!start.ok()) {
     apply(start.refused);
     return;
   }
   apply(start.writes);
-  // Step 5: the divisions dialog.
+  // The number of divisions.
   const QPointer<DivisionsWindow> dialog = qobject_cast<DivisionsWindow*>(registry().load(WindowId::TankSections));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
@@ -121,8 +121,8 @@ void TankWindow::PrintTankChart(int page) {
     return;
   }
   lastDivisions_ = count.count;
-  // Steps 6 to 8: the rows, with progress and Cancel for a long chart; a
-  // window gone while the progress shows cancels it.
+  // The rows, with progress and Cancel for a long chart; a window gone
+  // while the progress shows cancels it.
   ChartBuild build;
   {
     BusyPointer busy(seam);
@@ -137,7 +137,7 @@ void TankWindow::PrintTankChart(int page) {
   if (!self || build.cancelled) return;  // the tab stays as the dialog left it
   apply(build.effects);
   if (!self || !build.complete) return;
-  // Steps 9 and 10: the footers and the preview.
+  // The footers and the preview.
   ChartReport report;
   report.name = chartName(page);
   report.headers = start.headers;
