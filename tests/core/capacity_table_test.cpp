@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -340,6 +342,22 @@ TEST(CapacityTableReader, TakesAMillionRowsAndRefusesOneMore) {
   EXPECT_FALSE(tooMany.table.has_value());
   EXPECT_EQ(tooMany.fault, "Line 1000004: the table has more than 1,000,000 rows.");
   EXPECT_EQ(tooMany.faultLine, 1000004);
+}
+
+TEST(CapacityTableReader, ReadsTheExampleThePackageShips) {
+  std::ifstream in(CALVEXA_EXAMPLE_TABLE, std::ios::binary);
+  ASSERT_TRUE(in) << CALVEXA_EXAMPLE_TABLE;
+  const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const CapacityTableReading reading = readCapacityTable(file);
+  ASSERT_TRUE(reading.table) << reading.fault;
+  const CapacityTableInfo& info = reading.table->info();
+  EXPECT_EQ(info.tank, "T-101");
+  EXPECT_EQ(info.roof, RoofKind::FloatingDeducted);
+  ASSERT_TRUE(info.criticalZone);
+  EXPECT_EQ(reading.table->rows().size(), 31u) << "0 to 3 m every 0.1 m";
+  // 0.15 m is half way between 4.534 and 12.825 m³.
+  EXPECT_NEAR(reading.table->volumeAt(0.15).value, (4.534 + 12.825) / 2, 1e-12);
+  EXPECT_TRUE(reading.table->inCriticalZone(1.0));
 }
 
 // ---------------------------------------------------------------------------
