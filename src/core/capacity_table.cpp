@@ -62,7 +62,7 @@ std::string shown(std::string_view text) {
 }
 
 // "Meters, Centimeters, Millimeters, Inches and Feet".
-std::string namesList(const UnitOrder& names) {
+std::string namesList(const std::vector<std::string>& names) {
   std::string text;
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
@@ -200,9 +200,22 @@ const std::array<NamedShell, 2> kShellNames = {{
     {"15 C", "15c", ShellReferenceTemperature::C15},
 }};
 
-std::string readTank(const KeyValue& value, CapacityTableInfo& info) {
-  info.tank = value.text();
+// A key whose value is any text.
+template <std::string CapacityTableInfo::*field>
+std::string readText(const KeyValue& value, CapacityTableInfo& info) {
+  info.*field = value.text();
   return {};
+}
+
+template <std::string CapacityTableInfo::*field>
+std::string writeText(const CapacityTableInfo& info) {
+  return info.*field;
+}
+
+template <std::optional<double> CapacityTableInfo::*field>
+std::string writeNumber(const CapacityTableInfo& info) {
+  const std::optional<double>& value = info.*field;
+  return value ? exactDecimalText(*value) : "";
 }
 
 std::string readHeightUnit(const KeyValue& value, CapacityTableInfo& info) {
@@ -305,18 +318,6 @@ std::string readCriticalZone(const KeyValue& value, CapacityTableInfo& info) {
   return {};
 }
 
-std::string readCalibratedOn(const KeyValue& value, CapacityTableInfo& info) {
-  info.calibratedOn = value.text();
-  return {};
-}
-
-std::string readCalibratedBy(const KeyValue& value, CapacityTableInfo& info) {
-  info.calibratedBy = value.text();
-  return {};
-}
-
-std::string numberText(const std::optional<double>& value) { return value ? exactDecimalText(*value) : ""; }
-
 std::string writeShellReference(const CapacityTableInfo& info) {
   for (const NamedShell& shell : kShellNames)
     if (info.shellReference == shell.temperature) return std::string(shell.name);
@@ -357,27 +358,20 @@ struct HeaderKey {
   KeyFields fields = KeyFields::One;
 };
 
+using Info = CapacityTableInfo;
 const HeaderKey kHeaderKeys[] = {
-    {.name = "tank", .read = readTank, .write = [](const CapacityTableInfo& i) { return i.tank; }},
-    {.name = "height unit", .read = readHeightUnit, .write = [](const CapacityTableInfo& i) { return i.heightUnit; }},
-    {.name = "volume unit", .read = readVolumeUnit, .write = [](const CapacityTableInfo& i) { return i.volumeUnit; }},
-    {.name = "reference height",
-     .read = readReferenceHeight,
-     .write = [](const CapacityTableInfo& i) { return numberText(i.referenceHeight); }},
+    {.name = "tank", .read = readText<&Info::tank>, .write = writeText<&Info::tank>},
+    {.name = "height unit", .read = readHeightUnit, .write = writeText<&Info::heightUnit>},
+    {.name = "volume unit", .read = readVolumeUnit, .write = writeText<&Info::volumeUnit>},
+    {.name = "reference height", .read = readReferenceHeight, .write = writeNumber<&Info::referenceHeight>},
     {.name = "shell reference temperature", .read = readShellReference, .write = writeShellReference},
     {.name = "roof", .read = readRoof, .write = writeRoof},
     {.name = "roof weight", .read = readRoofWeight, .write = writeRoofWeight},
     {.name = "roof reference density", .read = readRoofDensity, .write = writeRoofDensity},
-    {.name = "roof adjustment",
-     .read = readRoofAdjustment,
-     .write = [](const CapacityTableInfo& i) { return numberText(i.roofAdjustment); }},
+    {.name = "roof adjustment", .read = readRoofAdjustment, .write = writeNumber<&Info::roofAdjustment>},
     {.name = "critical zone", .read = readCriticalZone, .write = writeCriticalZone, .fields = KeyFields::OneOrTwo},
-    {.name = "calibrated on",
-     .read = readCalibratedOn,
-     .write = [](const CapacityTableInfo& i) { return i.calibratedOn; }},
-    {.name = "calibrated by",
-     .read = readCalibratedBy,
-     .write = [](const CapacityTableInfo& i) { return i.calibratedBy; }},
+    {.name = "calibrated on", .read = readText<&Info::calibratedOn>, .write = writeText<&Info::calibratedOn>},
+    {.name = "calibrated by", .read = readText<&Info::calibratedBy>, .write = writeText<&Info::calibratedBy>},
 };
 constexpr std::size_t kKeyCount = std::size(kHeaderKeys);
 
@@ -388,17 +382,14 @@ const HeaderKey* findKey(std::string_view name) {
 }
 
 std::string keyNames() {
-  std::string text;
-  for (std::size_t i = 0; i < kKeyCount; ++i) {
-    if (i > 0) text += i + 1 == kKeyCount ? " and " : ", ";
-    text += kHeaderKeys[i].name;
-  }
-  return text;
+  std::vector<std::string> names;
+  for (const HeaderKey& key : kHeaderKeys) names.emplace_back(key.name);
+  return namesList(names);
 }
 
-// What the whole header must say once it is read: the units, and the
-// density the roof adjustment is per.
-std::string infoFault(const CapacityTableInfo& info) {
+// What the header must say once it is read, when the rows do not carry
+// their units: the height and volume units.
+std::string unitsFault(const CapacityTableInfo& info) {
   if (info.heightUnit.empty())
     return "the header names no height unit: add a row such as \"height unit,Meters\" before the data (the height "
            "units are " +
@@ -407,6 +398,12 @@ std::string infoFault(const CapacityTableInfo& info) {
     return "the header names no volume unit: add a row such as \"volume unit,Litres\" before the data (the volume "
            "units are " +
            namesList(CapacityVolumeUnits()) + ").";
+  return {};
+}
+
+// A roof adjustment is a volume per unit of the roof reference density, so
+// it needs that density.
+std::string roofAdjustmentFault(const CapacityTableInfo& info) {
   if (info.roofAdjustment && !info.roofReferenceDensity)
     return "the roof adjustment is a volume per °API or per kg/m3 of the roof reference density, which the header "
            "does not give.";
@@ -617,16 +614,14 @@ class TableReader {
     if (fields.size() < 2 || !columnsAre(fields, kDataColumns))
       return "the data header is not height,volume (with an optional third column, height ft-in).";
     columns_ = fields.size();
-    return startData(Section::Data, infoFault(info_));
+    std::string fault = unitsFault(info_);
+    return startData(Section::Data, fault.empty() ? roofAdjustmentFault(info_) : fault);
   }
 
   std::string chartHeader(std::span<const std::string> fields) {
     if (fields.size() != kChartColumns.size() || !columnsAre(fields, kChartColumns))
       return "the data header is not Liquid Height,Height Unit,Volume Quantity,Volume Unit.";
-    CapacityTableInfo unitsFromRows = info_;
-    if (unitsFromRows.heightUnit.empty()) unitsFromRows.heightUnit = "Meters";
-    if (unitsFromRows.volumeUnit.empty()) unitsFromRows.volumeUnit = "Litres";
-    return startData(Section::ChartExport, infoFault(unitsFromRows));
+    return startData(Section::ChartExport, roofAdjustmentFault(info_));  // the units come with the rows
   }
 
   std::string startData(Section section, std::string fault) {
@@ -803,7 +798,7 @@ CapacityTableReading readCapacityTable(std::string_view bytes) { return TableRea
 CapacityTableReading capacityTableFromRows(CapacityTableInfo info, std::vector<CapacityRow> rows) {
   if (!heightUnitRow(info.heightUnit)) return faulty(unknownHeightUnitText(info.heightUnit));
   if (!volumeUnitRow(info.volumeUnit)) return faulty(unknownVolumeUnitText(info.volumeUnit));
-  std::string infoProblem = infoFault(info);
+  std::string infoProblem = roofAdjustmentFault(info);
   if (!infoProblem.empty()) {
     infoProblem.front() = static_cast<char>(infoProblem.front() - 'a' + 'A');  // a sentence of its own
     return faulty(infoProblem);
