@@ -756,6 +756,14 @@ std::optional<TableLookup> outsideFault(const char* what, double value, double f
 
 TableLookup found(double value) { return {true, value, {}}; }
 
+// The straight line through (x0, y0) and (x1, y1) at x, x0 < x < x1. It is
+// worked in halves, which are exact, so that rows as far apart as the range
+// of a double allows give the same number as any others, never an overflow.
+double interpolated(double x, double x0, double x1, double y0, double y1) {
+  const double t = (x / 2 - x0 / 2) / (x1 / 2 - x0 / 2);
+  return 2 * (y0 / 2 + t * (y1 / 2 - y0 / 2));
+}
+
 }  // namespace
 
 TableLookup CapacityTable::volumeAt(double height) const {
@@ -767,7 +775,7 @@ TableLookup CapacityTable::volumeAt(double height) const {
   const CapacityRow& low = *(above - 1);
   if (low.height == height || above == rows_.end()) return found(low.volume);
   const CapacityRow& high = *above;
-  return found(low.volume + (height - low.height) * (high.volume - low.volume) / (high.height - low.height));
+  return found(interpolated(height, low.height, high.height, low.volume, high.volume));
 }
 
 TableLookup CapacityTable::heightAt(double volume) const {
@@ -779,7 +787,7 @@ TableLookup CapacityTable::heightAt(double volume) const {
   if (atOrAbove->volume == volume || atOrAbove == rows_.begin()) return found(atOrAbove->height);
   const CapacityRow& low = *(atOrAbove - 1);
   const CapacityRow& high = *atOrAbove;
-  return found(low.height + (volume - low.volume) * (high.height - low.height) / (high.volume - low.volume));
+  return found(interpolated(volume, low.volume, high.volume, low.height, high.height));
 }
 
 bool CapacityTable::inCriticalZone(double height) const {

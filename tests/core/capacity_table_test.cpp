@@ -443,6 +443,12 @@ TEST(CapacityTableLookup, RefusesOutsideTheTable) {
     EXPECT_FALSE(c.lookup.found) << c.message;
     EXPECT_EQ(c.lookup.message, c.message);
   }
+  // Rows 3.4E308 m apart, beyond the range of a double: half way between
+  // them is half the volume, 0.75E308, not an overflow.
+  const CapacityTableReading far = readCapacityTable(kData + "-1.7E308,0\n1.7E308,1.5E308\n");
+  ASSERT_TRUE(far.table) << far.fault;
+  EXPECT_DOUBLE_EQ(far.table->volumeAt(0).value, 0.75E308);
+  EXPECT_DOUBLE_EQ(far.table->heightAt(0.75E308).value, 0);
 }
 
 TEST(CapacityTableLookup, CriticalZoneIncludesItsEnds) {
