@@ -21,8 +21,14 @@ const UnitTable kChartStepToMetres = {
 
 namespace {
 
-const UnitItems kStepItems = {"Millimeters", "Centimeters", "Meters", "Inches",
-                              "1/8 Inch",    "1/16 Inch",   "Feet",   "0.01 Feet"};
+// The list's items: the table's names, in its order (defined above, so
+// made first).
+UnitItems namesOf(const UnitTable& table) {
+  UnitItems names;
+  for (const UnitFactor& unit : table) names.emplace_back(unit.name);
+  return names;
+}
+const UnitItems kStepItems = namesOf(kChartStepToMetres);
 
 const char* const kStepNotPositiveText =
     "Please type the step as a number above zero, such as 10, or leave it empty to use the number of divisions.";
@@ -51,10 +57,11 @@ double inHeightUnits(double value, const UnitFactor& stepUnit, const UnitFactor&
   return value * multiplier * divisorProduct(heightUnit) / divisorProduct(stepUnit);
 }
 
-// The number of rows i × step before the height's own row: every whole step
-// below the height, less one when the height lies within printing reach of
-// the last of them (it then takes that row's place). Nullopt when that is
-// more than the most divisions a chart may have.
+// How many rows i × step (i = 0, 1, …) come before the row of the height
+// itself: the 0 row and one for each whole step below the height; when the
+// height lies within printing reach of a whole number of steps, the row of
+// that step gives way to the height. Nullopt when that makes more steps than
+// a chart may have divisions.
 std::optional<std::int64_t> rowsBeforeLast(double height, double step) {
   const double steps = std::fabs(height) / step;
   if (!(steps <= kMostDivisions + 1.0)) return std::nullopt;
