@@ -8,8 +8,7 @@
 //   chart_report_bench              measure every size (offscreen)
 //   chart_report_bench child N      one chart of N divisions, for the measurement
 #include <QApplication>
-#include <QPdfWriter>
-#include <QSaveFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -76,21 +75,14 @@ int child(int divisions) {
   QTemporaryDir folder;
   auto seconds = [](Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); };
   auto t = Clock::now();
-  {
-    QSaveFile file(folder.filePath("chart.csv"));
-    file.open(QIODevice::WriteOnly);
-    const std::string csv = calvexa::chartCsv(report.recordset);
-    file.write(csv.data(), static_cast<qint64>(csv.size()));
-    file.commit();
-  }
+  // As the preview writes them: the whole document made, then saved whole.
+  seam.saveFile(folder.filePath("chart.csv"), QByteArray::fromStdString(calvexa::chartCsv(report.recordset)));
   const double csv = seconds(t);
   t = Clock::now();
   {
-    QSaveFile file(folder.filePath("chart.pdf"));
-    file.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&file);
-    calvexa::ChartReportPainter painter(report);
-    painter.print(writer);
+    const QPrinter printer(QPrinter::HighResolution);
+    const calvexa::ChartReportPainter painter(report);
+    seam.saveFile(folder.filePath("chart.pdf"), painter.pdf(printer.pageLayout(), printer.resolution()));
   }
   const double pdf = seconds(t);
   t = Clock::now();

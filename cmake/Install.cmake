@@ -8,6 +8,7 @@
 #   <prefix>/share/metainfo/org.example.calvexa.metainfo.xml
 #   <prefix>/share/man/man1/calvexa.1.gz
 #   <prefix>/share/doc/calvexa/{copyright,changelog.gz}
+#   <prefix>/share/doc/calvexa/examples/example-capacity-table.csv
 #
 # The program looks for its help in the folder of its executable; Qt resolves
 # that through the link, so bin/calvexa opens the help in libexec/calvexa.
@@ -75,6 +76,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/${CALVEXA_METAINFO} DESTINATION ${CM
 install(FILES ${_generated}/man/calvexa.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/deb/copyright ${_generated}/doc/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/calvexa)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/examples/example-capacity-table.csv
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/calvexa/examples)
 
 # Debian package: "cpack -G DEB" in the build folder makes
 # calvexa_<version>_<arch>.deb, installing to /usr.

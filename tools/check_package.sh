@@ -83,6 +83,8 @@ grep -q '<image>[^<]*/docs/main-menu\.png</image>' "$metainfo" || fail "metainfo
 [ -f "$usr/share/doc/calvexa/copyright" ] || fail "no copyright file"
 gzip -t "$usr/share/doc/calvexa/changelog.gz" || fail "no changelog.gz"
 gzip -t "$usr/share/man/man1/calvexa.1.gz" || fail "no manual page"
+cmp -s "$usr/share/doc/calvexa/examples/example-capacity-table.csv" resources/examples/example-capacity-table.csv ||
+  fail "no example capacity table"
 
 lintian --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
 

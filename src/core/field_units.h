@@ -29,6 +29,10 @@ inline const UnitTable kDiameterToRadius = {
     {"Feet", 0.3048, {2, 1, 1}}, {"Inches", 0.3048, {2, 12, 1}},  {"Mil", 0.3048, {12, 2, 1000}},
 };
 
+// The oil barrel: 42 U.S. gallons of 231 cubic inches, 0.158987294928 m³
+// exactly.
+constexpr double kCubicMetresPerBarrel = 0.158987294928;
+
 // Cubic metres to the answer's volume unit.
 inline const UnitTable kCubicMetresToVolume = {
     {"Cubic Meters", 1, {1, 1, 1}},
@@ -37,6 +41,8 @@ inline const UnitTable kCubicMetresToVolume = {
     {"Gallons (U.S.)", 1000, {3.785412, 1, 1}},
     {"Cubic Feet", 35.31466227, {1, 1, 1}},
     {"Drums (208 litre)", 1000, {208, 1, 1}},
+    // Capacity tables and gauging only: no answer list of the tank windows takes it.
+    {"Barrels", 1, {kCubicMetresPerBarrel, 1, 1}},
 };
 
 }  // namespace calvexa

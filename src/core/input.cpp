@@ -35,6 +35,10 @@ std::string tooLargeText(std::string_view valueName) {
   return "The value typed for " + std::string(valueName) + " is too large.";
 }
 
+std::string belowZeroText(std::string_view valueName) {
+  return "The value typed for " + std::string(valueName) + " cannot be below zero.";
+}
+
 std::optional<double> readNumber(const Fields& fields, std::string_view box, std::string_view valueName,
                                  Outcome& outcome) {
   const std::string& text = fieldText(fields, box);
@@ -54,6 +58,10 @@ bool readInput(const Fields& fields, const Input& input, Reading& reading, Outco
   if (!input.box) return true;
   const std::optional<double> value = readNumber(fields, input.box, input.valueName, outcome);
   if (!value) return false;
+  if (input.sign == Sign::NotNegative && *value < 0) {
+    outcome.show(belowZeroText(input.valueName));
+    return false;
+  }
   reading.typed = *value;
   reading.value = reading.unit ? applyFactor(*reading.unit, *value) : *value;
   return true;

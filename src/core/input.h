@@ -19,18 +19,26 @@ std::string notANumberText(std::string_view valueName);
 // "The value typed for Casing Diameter is too large."
 std::string tooLargeText(std::string_view valueName);
 
+// "The value typed for Length of Tank cannot be below zero."
+std::string belowZeroText(std::string_view valueName);
+
 // The answer a calculation refuses to show because it is infinite or undefined.
 extern const char* const kAnswerOutOfRangeText;
 
+// Whether a box's number may be below zero: a size of something built may not.
+enum class Sign { Any, NotNegative };
+
 // One input of a calculation. With a list, its text is matched against the
-// accepted units first; with a box, the box is then read as a number and
-// converted with the matched unit (taken as it is without a list).
+// accepted units first; with a box, the box is then read as a number (a
+// negative one refused where the sign says so) and converted with the
+// matched unit (taken as it is without a list).
 struct Input {
   const char* box = nullptr;   // value box; none: the unit alone (an answer unit)
   const char* list = nullptr;  // unit list; none: a plain number
-  const char* valueName = "";  // named when the box's text is not a number
+  const char* valueName = "";  // named when the box's text is not a number, or is below zero
   Message unitMessage;         // shown when the list's text is not an accepted unit
   UnitConversion units = {};   // the list's factors and accepted names
+  Sign sign = Sign::Any;
 };
 
 // What one input gave: the box's number in the base unit and as typed, and

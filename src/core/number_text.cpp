@@ -228,6 +228,7 @@ std::string signedText(double value, int significantDigits) {
 
 std::string maskText(double value, Mask mask) {
   if (!std::isfinite(value)) return generalText(value);  // callers stop before this
+  if (mask == Mask::Fixed3) return fixedText(value, 3);
   const int decimals = mask == Mask::Grouped4 ? 4 : 3;
   std::string integer;
   std::string fraction;
@@ -243,9 +244,18 @@ std::string maskText(double value, Mask mask) {
       return sign + (allZero(integer) ? "" : integer) + "." + fraction;
     }
     case Mask::Fixed3:
-      return sign + integer + "." + fraction;
+      break;  // written above
   }
   return {};
+}
+
+std::string fixedText(double value, int decimals) {
+  if (!std::isfinite(value)) return generalText(value);
+  std::string integer;
+  std::string fraction;
+  roundedParts(value, decimals, integer, fraction);
+  const bool zero = allZero(integer) && allZero(fraction);
+  return std::string(value < 0 && !zero ? "-" : "") + integer + (decimals > 0 ? "." + fraction : "");
 }
 
 std::string plainNumberText(std::string_view shown) {

@@ -47,6 +47,10 @@ enum class Mask {
 };
 std::string maskText(double value, Mask mask);
 
+// "0.000" with `decimals` decimals (0.0025 with four): a digit before the
+// point, no grouping, rounded as the masks round. Never in exponent form.
+std::string fixedText(double value, int decimals);
+
 // The number a mask of `decimals` decimals shows for value, read back: value
 // rounded half away from zero on its exact decimal value (maskText's rounding).
 double roundedDecimals(double value, int decimals);

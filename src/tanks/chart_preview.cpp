@@ -5,10 +5,9 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -119,7 +118,9 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   showReport();
 }
 
-ChartPreview::~ChartPreview() = default;
+// A dialog of the preview still open (the print dialog, a message) goes
+// first: it may refer to the printer, which goes with the preview.
+ChartPreview::~ChartPreview() { qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)); }
 
 int ChartPreview::pageCount() const { return preview_->pageCount(); }
 
@@ -139,10 +140,23 @@ void ChartPreview::showPageNumber() {
   pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(preview_->currentPage()).arg(preview_->pageCount()));
 }
 
+// Printing to a file (the print dialog's choice) saves it whole or not at
+// all, as an export does; a printer that cannot be painted on is named.
 void ChartPreview::printReport() {
-  if (!seam_.askPrinter(this, *printer_)) return;
-  painter_.print(*printer_);
-  showReport();  // the paper or its margins chosen for printing
+  const QPointer<ChartPreview> self(this);  // the print dialog's loop may close the preview
+  if (!seam_.askPrinter(this, *printer_) || !self) return;
+  const QString file = printer_->outputFileName();
+  if (!file.isEmpty()) {
+    const QByteArray document = pdf();
+    const QString reason =
+        document.isEmpty() ? QStringLiteral("the chart could not be drawn") : seam_.saveFile(file, document);
+    if (!reason.isEmpty()) failed("The chart could not be printed to ", file, reason);
+  } else if (!painter_.print(*printer_)) {
+    seam_.showMessage(
+        this, Message{"The chart could not be sent to the printer " + printer_->printerName().toStdString() + ".", "",
+                      Icon::Exclamation});
+  }
+  if (self) showReport();  // the paper or its margins chosen for printing
 }
 
 QString ChartPreview::askFile(const char* extension, const QString& filter) {
@@ -150,45 +164,35 @@ QString ChartPreview::askFile(const char* extension, const QString& filter) {
                                filter);
 }
 
-bool ChartPreview::failed(const QString& file, const QString& reason) {
-  seam_.showMessage(this, Message{("The chart could not be saved as " + file + ": " + reason + ".").toStdString(), "",
-                                  Icon::Exclamation});
+// One message naming the file and the system's reason.
+bool ChartPreview::failed(const std::string& what, const QString& file, const QString& reason) {
+  seam_.showMessage(this,
+                    Message{what + file.toStdString() + ": " + reason.toStdString() + ".", "", Icon::Exclamation});
   return false;
 }
 
-// The file is written beside its final name and only then put in its place,
-// so a failed save leaves no half-written chart.
-bool ChartPreview::save(const char* extension, const QString& filter, const std::function<bool(QIODevice&)>& write) {
+// The seam saves the file whole or not at all: a failed save leaves any old
+// file as it was and says why.
+bool ChartPreview::save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents) {
+  const QPointer<ChartPreview> self(this);  // the save dialog's loop may close the preview
   const QString file = askFile(extension, filter);
-  if (file.isEmpty()) return false;
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return failed(file, out.errorString());
-  if (!write(out)) {
-    const QString reason =
-        out.errorString().isEmpty() ? QStringLiteral("the chart could not be written") : out.errorString();
-    out.cancelWriting();
-    return failed(file, reason);
-  }
-  if (!out.commit()) return failed(file, out.errorString());
+  if (!self || file.isEmpty()) return false;
+  const QByteArray document = contents();
+  const QString reason =
+      document.isEmpty() ? QStringLiteral("the chart could not be drawn") : seam_.saveFile(file, document);
+  if (!reason.isEmpty()) return failed("The chart could not be saved as ", file, reason);
   return true;
 }
 
+QByteArray ChartPreview::pdf() const { return painter_.pdf(printer_->pageLayout(), printer_->resolution()); }
+
 bool ChartPreview::exportCsv() {
-  return save("csv", QStringLiteral("CSV files (*.csv)"), [this](QIODevice& out) {
-    const std::string csv = chartCsv(report_.recordset);
-    return out.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size());
-  });
+  return save("csv", QStringLiteral("CSV files (*.csv)"),
+              [this] { return QByteArray::fromStdString(chartCsv(report_.recordset)); });
 }
 
 bool ChartPreview::exportPdf() {
-  return save("pdf", QStringLiteral("PDF files (*.pdf)"), [this](QIODevice& out) {
-    QPdfWriter writer(&out);
-    writer.setPageLayout(printer_->pageLayout());
-    writer.setResolution(printer_->resolution());
-    writer.setTitle(QStringLiteral("Chart Results"));
-    writer.setCreator(QStringLiteral("Calvexa"));
-    return painter_.print(writer);
-  });
+  return save("pdf", QStringLiteral("PDF files (*.pdf)"), [this] { return pdf(); });
 }
 
 void ChartPreview::lookUp() {
@@ -207,7 +211,9 @@ void ChartPreview::lookUp() {
     return;
   }
   QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
-  other->setText(text(byHeight ? maskText(found.value, Mask::Fixed3) : generalText(roundedDecimals(found.value, 6))));
+  // Answers as the chart prints them: heights with its decimals, volumes with three.
+  other->setText(
+      text(byHeight ? rowVolumeText(found.value) : rowHeightText(found.value, report_.recordset.heightDecimals)));
 }
 
 }  // namespace calvexa

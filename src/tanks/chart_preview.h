@@ -9,7 +9,6 @@
 
 #include "tanks/chart_report_painter.h"
 
-class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -48,8 +47,9 @@ class ChartPreview : public QDialog {
   void showReport();
   void showPageNumber();
   QString askFile(const char* extension, const QString& filter);
-  bool save(const char* extension, const QString& filter, const std::function<bool(QIODevice&)>& write);
-  bool failed(const QString& file, const QString& reason);
+  bool save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents);
+  bool failed(const std::string& what, const QString& file, const QString& reason);
+  QByteArray pdf() const;
 
   const ChartReport& report_;
   ChartSource source_;

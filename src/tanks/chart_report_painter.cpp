@@ -1,9 +1,11 @@
 #include "tanks/chart_report_painter.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 
@@ -81,7 +83,7 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   painter.setFont(row_);
   double y = top + ascent;
   for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
-    const QString height = QString::fromLatin1(rowHeightText(rows[i].height));
+    const QString height = QString::fromLatin1(rowHeightText(rows[i].height, report_.recordset.heightDecimals));
     const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
     painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
     painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
@@ -220,6 +222,20 @@ bool ChartReportPainter::print(QPagedPaintDevice& device) const {
     job.paintPage(painter, page);
   }
   return painter.end();
+}
+
+QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution) const {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(layout);
+    writer.setResolution(resolution);
+    writer.setTitle(QStringLiteral("Chart Results"));
+    writer.setCreator(QString::fromLatin1(kReportTitle));
+    if (!print(writer)) return {};
+  }
+  return buffer.data();
 }
 
 }  // namespace calvexa

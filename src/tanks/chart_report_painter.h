@@ -4,6 +4,7 @@
 // lines and "Page: n of m", in an Arial-metric font.
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -11,6 +12,7 @@
 
 #include "tanks/chart_rules.h"
 
+class QPageLayout;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -33,6 +35,11 @@ class ChartReportPainter {
   // them; false if the device could not be painted on (a file that cannot be
   // written). The layout of this painter stays as it was.
   bool print(QPagedPaintDevice& device) const;
+  // Every page as a PDF document on paper of `layout` at `resolution`,
+  // written into memory (a PDF writer reports no failure of the file it
+  // writes, so the file is written from this); empty if it could not be
+  // painted.
+  QByteArray pdf(const QPageLayout& layout, int resolution) const;
 
  private:
   double numberWidth(const QString& text) const;

@@ -55,11 +55,35 @@ void keepMessages(const Outcome& row, Outcome& effects) {
     if (effect.kind == Effect::Kind::Show) effects.effects.push_back(effect);
 }
 
+// The volume a row's calculation gives, as the chart reads it from its
+// answer; nullopt when it refused, with its message (or, for an answer
+// that is no number, the out-of-range message) added to `refusal`.
+std::optional<double> rowVolume(const TankChartProfile& profile, const Outcome& row, Outcome& refusal) {
+  const bool answered = row.wrote(profile.answer);
+  const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+  if (!volume) {
+    keepMessages(row, refusal);
+    if (answered) refusal.show(kAnswerOutOfRangeText);
+  }
+  return volume;
+}
+
+// The full tank, tried before anything changes: a tank the tab's
+// calculation refuses (a size below zero, a bottom deeper than it can be, a
+// unit no row would take) stops the chart with that one message instead of
+// after the divisions are asked for. A chart that succeeds is unchanged.
+void tryFullTank(const TankChartProfile& profile, const Fields& fields, Outcome& refusal) {
+  Fields full = fields;
+  full[profile.fluidBox] = fieldText(fields, profile.steppedBox);
+  full[profile.fluidList] = fieldText(fields, profile.steppedList);
+  rowVolume(profile, profile.calculate(full), refusal);
+}
+
 }  // namespace
 
 ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
   ChartStart start;
-  // Step 2: the first empty required box, in the profile's order.
+  // The first empty required box, in the profile's order.
   for (const ChartCheck& check : profile.required) {
     if (fieldText(fields, check.control).empty()) {
       start.refused.show(check.message);
@@ -70,12 +94,14 @@ ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
   // anything changes.
   for (const ChartCheck& check : profile.required)
     if (check.valueName && !readNumber(fields, check.control, check.valueName, start.refused)) return start;
-  // Step 3.
+  tryFullTank(profile, fields, start.refused);
+  if (!start.ok()) return start;
+  // The stepped dimension, the units and the headers.
   start.height = *parseNumber(fieldText(fields, profile.steppedBox));
   start.heightUnit = fieldText(fields, profile.steppedList);
   start.volumeUnit = fieldText(fields, profile.answerList);
   for (std::size_t i = 0; i < start.headers.size(); ++i) start.headers[i] = headerText(profile.headers[i], fields);
-  // Step 4: the tab shows a full tank (or only takes the height's unit).
+  // The tab shows a full tank (or only takes the height's unit).
   start.writes.write(profile.fluidList, start.heightUnit);
   if (profile.fill == FluidFill::BoxAndUnit)
     start.writes.write(profile.fluidBox, fieldText(fields, profile.steppedBox));
@@ -86,17 +112,25 @@ ChartStart startChart(const TankChartProfile& profile, const Fields& fields) {
 
 DivisionCount readDivisions(const std::string& result) {
   if (result == kCancelText) return {DivisionCount::Kind::Cancel};
+  const DivisionCount aboveZero = {
+      DivisionCount::Kind::Refused, 0,
+      divisionsMessage("Please type the number of divisions as a whole number above zero, such as 30.")};
+  const DivisionCount tooMany = {
+      DivisionCount::Kind::Refused, 0,
+      divisionsMessage("A chart can have at most 100,000 divisions. Please type a smaller number of divisions.")};
   const std::optional<double> value = parseNumber(result);
-  const std::optional<std::int32_t> count = value ? roundToInt32(*value) : std::nullopt;
-  if (count && *count == -97) return {DivisionCount::Kind::Cancel};
-  if (value && (!count || *count > kMostDivisions))
-    return {DivisionCount::Kind::Refused, 0,
-            divisionsMessage("A chart can have at most 100,000 divisions. Please type a smaller number of "
-                             "divisions.")};
-  if (!count || *count <= 0)
-    return {DivisionCount::Kind::Refused, 0,
-            divisionsMessage("Please type the number of divisions as a whole number above zero, such as 30.")};
-  return {DivisionCount::Kind::Count, *count};
+  // A number beyond the range of a double ("1E999", 400 digits) is too
+  // many divisions, or below zero by its sign.
+  if (!value) {
+    const std::size_t first = result.find_first_not_of(' ');
+    const bool negative = first != std::string::npos && result[first] == '-';
+    return numberTooLarge(result) && !negative ? tooMany : aboveZero;
+  }
+  const double count = std::nearbyint(*value);  // halves to even
+  if (count == -97) return {DivisionCount::Kind::Cancel};
+  if (count <= 0) return aboveZero;
+  if (count > kMostDivisions) return tooMany;
+  return {DivisionCount::Kind::Count, static_cast<int>(count)};
 }
 
 std::optional<double> answerValue(const std::string& text) {
@@ -138,7 +172,7 @@ namespace {
 // set by the other span).
 struct Span {
   std::vector<ChartRow> rows;
-  Outcome messages;  // what the rows' calculations showed, in order
+  Outcome messages;  // what the last row's calculation showed
   Outcome refusal;   // the refused row's message
   bool refused = false;
   bool cancelled = false;
@@ -166,17 +200,16 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
     const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
     fluid = generalText(h);
     Outcome row = profile.calculate(fields);
-    const bool answered = row.wrote(profile.answer);
-    const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+    const std::optional<double> volume = rowVolume(profile, row, span.refusal);
     if (!volume) {
       // The row's calculation refused: its message once, and no chart.
-      keepMessages(row, span.refusal);
-      if (answered) span.refusal.show(kAnswerOutOfRangeText);
       span.refused = true;
       span.end(fluid, lastRow, profile.answer);
       return span;
     }
-    keepMessages(row, span.messages);
+    // What a row that succeeds shows (the conical tab's report box) is
+    // shown once, for the full tank, not once per row.
+    if (i == divisions) keepMessages(row, span.messages);
     span.rows.push_back({h, *volume});
     lastRow = std::move(row);
   }
@@ -194,6 +227,7 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
   ChartBuild build;
   build.recordset.heightUnit = start.heightUnit;
   build.recordset.volumeUnit = start.volumeUnit;
+  build.recordset.heightDecimals = chartHeightDecimals(start.height, divisions);
   std::atomic<bool> stop = false;
   std::vector<Span> spans;
   if (divisions >= kRowsForTwoThreads && std::thread::hardware_concurrency() >= 2) {
@@ -248,7 +282,22 @@ std::string printedOnLine(const std::tm& when) {
   return text;
 }
 
-std::string rowHeightText(double height) { return maskText(height, Mask::Fixed3); }
+int chartHeightDecimals(double height, int divisions) {
+  constexpr int kLeast = 3;
+  if (divisions <= 0) return kLeast;
+  const double step = std::fabs(height / divisions);
+  if (!(step > 0) || !std::isfinite(step)) return kLeast;
+  const int cap = std::max(kLeast, static_cast<int>(std::ceil(-std::log10(step))) + 1);
+  // The step in units of the last decimal, whole within what a double's
+  // division leaves over (2.5 ÷ 1000 is not exactly 0.0025).
+  for (int decimals = kLeast; decimals < cap; ++decimals) {
+    const double units = step * std::pow(10.0, decimals);
+    if (std::fabs(units - std::round(units)) <= units * 1e-9) return decimals;
+  }
+  return cap;
+}
+
+std::string rowHeightText(double height, int decimals) { return fixedText(height, decimals); }
 std::string rowVolumeText(double volume) { return maskText(volume, Mask::Fixed3); }
 
 std::string pageNumberText(int page, int pages) {

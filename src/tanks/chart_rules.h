@@ -36,7 +36,7 @@ struct ChartCheck {
   const char* valueName = nullptr;  // boxes only
 };
 
-// What step 4 sets before the divisions dialog: the fluid-height box and its
+// What a chart sets before the divisions dialog: the fluid-height box and its
 // unit (the tab shows a full tank), or only the unit.
 enum class FluidFill { BoxAndUnit, UnitOnly };
 
@@ -67,11 +67,14 @@ struct ChartRecordset {
   std::string heightUnit;
   std::string volumeUnit;
   std::vector<ChartRow> rows;
+  int heightDecimals = 3;  // the heights are printed with these (chartHeightDecimals)
 };
 
-// Steps 2 to 4. `refused` holds the one message of a chart that stops here
-// (an empty required box, or a filled one that is not a number); otherwise
-// `writes` sets the tab's fluid boxes for a full tank and the rest is ready.
+// The start of a chart. `refused` holds the one message of a chart that
+// stops here, before anything changes (an empty required box, a filled one
+// that is not a number, or a full tank the tab's calculation refuses);
+// otherwise `writes` sets the tab's fluid boxes for a full tank and the rest
+// is ready.
 struct ChartStart {
   Outcome refused;
   Outcome writes;
@@ -88,8 +91,11 @@ constexpr int kMostDivisions = 100000;
 // Above this many rows, building the chart shows progress with Cancel.
 constexpr int kRowsWithProgress = 5000;
 
-// Step 5: the divisions dialog's result text ("-97" is Cancel). A count is
-// rounded half to even ("2.5" is 2, "3.5" is 4).
+// The text of the divisions dialog ("-97" is Cancel). A count is
+// rounded half to even ("2.5" is 2, "3.5" is 4); a text that is no count
+// from 1 to kMostDivisions is refused with the message of the limit it
+// breaks (above zero, or at most 100,000), whatever its size ("1E999",
+// "-2147483649").
 struct DivisionCount {
   enum class Kind { Cancel, Count, Refused };
   Kind kind;
@@ -98,13 +104,15 @@ struct DivisionCount {
 };
 DivisionCount readDivisions(const std::string& result);
 
-// Steps 7 and 8: row 0 is empty, row i is at i × H ÷ N (row N at exactly H)
+// The rows: row 0 is empty, row i is at i × H ÷ N (row N at exactly H)
 // with the volume the tab's calculation gives for it, read back from its
 // answer through "#,###.000". `effects` are what the rows did to the window
-// in order: the messages their calculations showed, then the fluid height
-// and answer the tab ends with. A row whose calculation refuses ends the
-// chart there (its message shown once) and `complete` is false; so does a
-// `progress` that answers false (Cancel), with `cancelled` set.
+// in order: the messages the last row's calculation showed (the rows before
+// it show theirs to nobody: a report box per row would be thousands of
+// boxes), then the fluid height and answer the tab ends with. A row whose
+// calculation refuses ends the chart there (its message shown once) and
+// `complete` is false; so does a `progress` that answers false (Cancel),
+// with `cancelled` set.
 struct ChartBuild {
   ChartRecordset recordset;
   Outcome effects;
@@ -142,9 +150,16 @@ struct ChartReport {
 extern const char* const kNominalDimensionsLine;
 extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
-std::string rowHeightText(double height);                 // "0.000"
-std::string rowVolumeText(double volume);                 // "0.000"
-std::string pageNumberText(int page, int pages);          // "Page: 3 of 12"
+// The decimals a chart of `divisions` divisions of `height` prints its
+// heights with: as many as its step needs to keep every row apart, at least
+// three ("0.000"). With the step s = height ÷ divisions and the cap
+// max(3, ceil(-log10 s) + 1), the fewest from three up to the cap at which s
+// is a whole number of its last decimal, otherwise the cap: 1,000 divisions
+// of 2.5 m print 0.0025, 0.0050 ..., 30 divisions of 7 m print 0.233, 0.467 ...
+int chartHeightDecimals(double height, int divisions);
+std::string rowHeightText(double height, int decimals);  // "0.000", "0.0025"
+std::string rowVolumeText(double volume);                // "0.000"
+std::string pageNumberText(int page, int pages);         // "Page: 3 of 12"
 // Pages needed for `rows` rows at `rowsPerPage` a page (at least one page).
 int pageCount(std::size_t rows, int rowsPerPage);
 

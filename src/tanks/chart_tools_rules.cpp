@@ -55,11 +55,11 @@ std::string chartCsv(const ChartRecordset& recordset) {
   const std::string volumeUnit = csvField(recordset.volumeUnit);
   csv.reserve(csv.size() + recordset.rows.size() * (heightUnit.size() + volumeUnit.size() + 28));
   for (const ChartRow& row : recordset.rows) {
-    csv += generalText(row.height);
+    csv += rowHeightText(row.height, recordset.heightDecimals);
     csv += ',';
     csv += heightUnit;
     csv += ',';
-    csv += maskText(row.volume, Mask::Fixed3);
+    csv += rowVolumeText(row.volume);
     csv += ',';
     csv += volumeUnit;
     csv += "\r\n";

@@ -15,9 +15,9 @@ namespace calvexa {
 
 // The chart as CSV (comma-separated, CR LF line ends): a header row
 // "Liquid Height,Height Unit,Volume Quantity,Volume Unit", then one line per
-// row: the height in general number text, its unit, the volume with exactly
-// three decimals and no group separators, its unit. Texts are quoted where
-// CSV needs it.
+// row as the report prints it: the height with the chart's decimals, its
+// unit, the volume with exactly three decimals, its unit; no group
+// separators and never an exponent. Texts are quoted where CSV needs it.
 std::string chartCsv(const ChartRecordset& recordset);
 
 // One CSV field: quoted, its quotes doubled, when it holds a comma, a quote

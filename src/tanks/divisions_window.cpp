@@ -5,9 +5,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "tanks/chart_rules.h"
 #include "tanks/tank_windows.h"
 #include "ui/controls.h"
 #include "ui/numeric_key_filter.h"
+#include "ui/registry.h"
+#include "ui/seam.h"
 
 namespace calvexa {
 namespace {
@@ -39,8 +42,26 @@ DivisionsWindow::DivisionsWindow(WindowRegistry& registry)
   connect(control<QAbstractButton>("CmdCancelButton"), &QAbstractButton::clicked, this, &DivisionsWindow::cancel);
 }
 
+void DivisionsWindow::prepare() {
+  result_ = QStringLiteral("-97");
+  control<QLineEdit>("TbTankDivisions")->setText(accepted_);
+  selectCount();
+}
+
 void DivisionsWindow::ok() {
-  result_ = control<QLineEdit>("TbTankDivisions")->text();
+  const QString typed = control<QLineEdit>("TbTankDivisions")->text();
+  const DivisionCount count = readDivisions(typed.toStdString());
+  if (count.kind == DivisionCount::Kind::Refused) {
+    registry().seam().showMessage(this, count.message);
+    selectCount();
+    return;
+  }
+  if (count.kind == DivisionCount::Kind::Count) {
+    result_ = typed;
+    accepted_ = typed;
+  } else {
+    result_ = QStringLiteral("-97");
+  }
   hide();
 }
 
@@ -49,11 +70,15 @@ void DivisionsWindow::cancel() {
   hide();
 }
 
-void DivisionsWindow::showEvent(QShowEvent* event) {
-  FormWindow::showEvent(event);
+void DivisionsWindow::selectCount() {
   auto* box = control<QLineEdit>("TbTankDivisions");
   box->setFocus(Qt::OtherFocusReason);
   box->selectAll();
+}
+
+void DivisionsWindow::showEvent(QShowEvent* event) {
+  FormWindow::showEvent(event);
+  selectCount();
 }
 
 void DivisionsWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,8 @@
 // FrmTankSections: how many divisions a strapping chart has. Shown modal;
-// OK keeps the typed count as its result, Cancel (and the close box) gives
-// "-97". Hidden, not unloaded, after either, so the count is there next time.
+// OK checks the typed count first: a count the chart cannot have shows its
+// message and the dialog stays open with the text selected; an accepted
+// count is the result and is offered again next time. Cancel, the close box
+// and "-97" typed give "-97". Hidden, not unloaded, after either.
 #pragma once
 
 #include "ui/form_window.h"
@@ -12,7 +14,10 @@ class DivisionsWindow : public FormWindow {
  public:
   explicit DivisionsWindow(WindowRegistry& registry);
 
-  // The result of the last OK or Cancel.
+  // Before each chart: the box offers the count accepted last, selected, and
+  // the result is Cancel until OK accepts a count.
+  void prepare();
+  // The result of the last OK or Cancel: an accepted count as typed, or "-97".
   QString result() const { return result_; }
   void ok();
   void cancel();
@@ -24,7 +29,9 @@ class DivisionsWindow : public FormWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void selectCount();
   QString result_ = QStringLiteral("-97");
+  QString accepted_ = QStringLiteral("30");
 };
 
 }  // namespace calvexa

@@ -71,8 +71,8 @@ Input circularLength(const char* box, const char* list) {
       "Unit with the mouse.");
 }
 Input circularFluid(const char* box, const char* list) {
-  return tankLength(
-      box, list, "Fluid Height",
+  return tankFluidHeight(
+      box, list,
       "An improper Horizontal Tank Fluid Height measurement has been chosen. Re-choose a Horizontal Fluid "
       "Height Unit with the mouse.");
 }
@@ -201,9 +201,10 @@ Input ellipticalLength(const char* box, const char* list) {
                     "Tank Length Unit with the mouse.");
 }
 Input ellipticalFluid(const char* box, const char* list) {
-  return tankLength(box, list, "Fluid Height",
-                    "An improper Tank Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the "
-                    "mouse.");
+  return tankFluidHeight(
+      box, list,
+      "An improper Tank Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the "
+      "mouse.");
 }
 Input ellipticalAnswerUnit(const char* list) {
   return tankVolumeUnit(list,

@@ -30,8 +30,8 @@ const std::array<Input, 4>& rectangularInputs() {
                  error("An improper Length unit has been chosen.\r\nRe-choose a Unit with the mouse")),
       tankLength("TbSquareHeight", "CboSquareHeight", "Rectangular Height",
                  error("An improper Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse")),
-      tankLength(
-          "TbFluidHeight", "CboFluidHeight", "Fluid Height",
+      tankFluidHeight(
+          "TbFluidHeight", "CboFluidHeight",
           Message{.text = "An improper Fluid Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"}),
   };
   return inputs;

@@ -21,8 +21,9 @@ namespace {
 const std::array<Input, 2> kSphereInputs = {
     tankLength("TbSphereDiameter", "CboSphereDiameter", "Internal Tank Diameter",
                "An improper Tank Diameter measurement has been chosen. Re-choose a Tank Diameter Unit with the mouse."),
-    tankLength("TbSphereFluidHeight", "CboSphereFluidHeight", "Fluid Height",
-               "An improper Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the mouse."),
+    tankFluidHeight(
+        "TbSphereFluidHeight", "CboSphereFluidHeight",
+        "An improper Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the mouse."),
 };
 
 const Input kSphereAnswerUnit =

@@ -7,8 +7,12 @@
 namespace calvexa {
 
 Input tankLength(const char* box, const char* list, const char* valueName, Message unitMessage) {
-  return {
-      .box = box, .list = list, .valueName = valueName, .unitMessage = std::move(unitMessage), .units = kTankLengths};
+  return {.box = box,
+          .list = list,
+          .valueName = valueName,
+          .unitMessage = std::move(unitMessage),
+          .units = kTankLengths,
+          .sign = Sign::NotNegative};
 }
 
 Input tankLength(const char* box, const char* list, const char* valueName, const char* unitMessage) {
@@ -16,7 +20,24 @@ Input tankLength(const char* box, const char* list, const char* valueName, const
 }
 
 Input tankHalfLength(const char* box, const char* list, const char* valueName, const char* unitMessage) {
-  return {.box = box, .list = list, .valueName = valueName, .unitMessage = {unitMessage}, .units = kTankDiameters};
+  return {.box = box,
+          .list = list,
+          .valueName = valueName,
+          .unitMessage = {unitMessage},
+          .units = kTankDiameters,
+          .sign = Sign::NotNegative};
+}
+
+Input tankFluidHeight(const char* box, const char* list, Message unitMessage) {
+  return {.box = box,
+          .list = list,
+          .valueName = "Fluid Height",
+          .unitMessage = std::move(unitMessage),
+          .units = kTankLengths};
+}
+
+Input tankFluidHeight(const char* box, const char* list, const char* unitMessage) {
+  return tankFluidHeight(box, list, Message{.text = unitMessage});
 }
 
 Input tankVolumeUnit(const char* list, const char* unitMessage) {

@@ -12,11 +12,15 @@
 
 namespace calvexa {
 
-// A length read in metres, a diameter (or an internal height or width) read
-// as half of it in metres, and the answer's volume unit.
+// A size of the tank read in metres, a diameter (or an internal height or
+// width) read as half of it in metres, both refused below zero; the fluid
+// height in metres, whose own rules say what a negative one does; and the
+// answer's volume unit.
 Input tankLength(const char* box, const char* list, const char* valueName, Message unitMessage);
 Input tankLength(const char* box, const char* list, const char* valueName, const char* unitMessage);
 Input tankHalfLength(const char* box, const char* list, const char* valueName, const char* unitMessage);
+Input tankFluidHeight(const char* box, const char* list, Message unitMessage);
+Input tankFluidHeight(const char* box, const char* list, const char* unitMessage);
 Input tankVolumeUnit(const char* list, const char* unitMessage);
 
 // A size: its box (1 at load) and its length unit list.

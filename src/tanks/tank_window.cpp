@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <ctime>
 
 #include "core/input.h"
@@ -88,21 +89,28 @@ std::string TankWindow::chartName(int page) const {
   return tab.tab ? tab.tab : form().caption;
 }
 
+// Every modal of a chart runs a loop of its own, in which the program may
+// close this window (it is unloaded, or a logout closes every window): after
+// each one the chart goes on only while the window and the dialog are there.
+// The preview is owned by this window while it shows, and freed once.
 void TankWindow::PrintTankChart(int page) {
+  const QPointer<TankWindow> self(this);
   const TankChartProfile& profile = profiles_(page);
   Seam& seam = registry().seam();
-  // Steps 2 to 4: the required boxes, then a full tank on the tab.
+  // The required boxes and the full tank, then the tab shows a full tank.
   const ChartStart start = startChart(profile, pageFields(page));
   if (!start.ok()) {
     apply(start.refused);
     return;
   }
   apply(start.writes);
-  // Step 5: the divisions dialog.
-  auto* dialog = qobject_cast<DivisionsWindow*>(registry().load(kDivisionsWindow));
+  // The number of divisions.
+  const QPointer<DivisionsWindow> dialog = qobject_cast<DivisionsWindow*>(registry().load(kDivisionsWindow));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
+  dialog->prepare();
   seam.runModal(*dialog);
+  if (!self || !dialog) return;
   const DivisionCount count = readDivisions(dialog->result().toStdString());
   if (count.kind == DivisionCount::Kind::Cancel) return;
   if (count.kind == DivisionCount::Kind::Refused) {
@@ -110,7 +118,8 @@ void TankWindow::PrintTankChart(int page) {
     return;
   }
   lastDivisions_ = count.count;
-  // Steps 6 to 8: the rows, with progress and Cancel for a long chart.
+  // The rows, with progress and Cancel for a long chart; a window gone
+  // while the progress shows cancels it.
   ChartBuild build;
   {
     BusyPointer busy(seam);
@@ -118,20 +127,22 @@ void TankWindow::PrintTankChart(int page) {
     if (count.count > kRowsWithProgress)
       progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), count.count);
     const ChartProgress report =
-        progress ? ChartProgress([&progress](int done) { return progress->advance(done); }) : ChartProgress();
+        progress ? ChartProgress([&progress, &self](int done) { return progress->advance(done) && self; })
+                 : ChartProgress();
     build = buildChartRows(profile, start, count.count, report);
   }
-  if (build.cancelled) return;  // the tab stays as the dialog left it
+  if (!self || build.cancelled) return;  // the tab stays as the dialog left it
   apply(build.effects);
-  if (!build.complete) return;
-  // Steps 9 and 10: the footers and the preview.
+  if (!self || !build.complete) return;
+  // The footers and the preview.
   ChartReport report;
   report.name = chartName(page);
   report.headers = start.headers;
   report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
   report.recordset = std::move(build.recordset);
-  ChartPreview preview(report, ChartSource{profile, start}, seam, this);
-  seam.runModal(preview);
+  const QPointer<ChartPreview> preview = new ChartPreview(report, ChartSource{profile, start}, seam, this);
+  seam.runModal(*preview);
+  delete preview.data();  // already gone with this window, if it was closed
 }
 
 }  // namespace calvexa

@@ -37,8 +37,8 @@ Input tankHeight(const char* box, const char* list) {
                     "An improper Tank Height Unit has been chosen.  Re-choose another Unit with the mouse.");
 }
 Input fluidHeight(const char* box, const char* list) {
-  return tankLength(box, list, "Fluid Height",
-                    "An improper Liquid Height has been chosen.  Re-choose a Liquid unit with the mouse.");
+  return tankFluidHeight(box, list,
+                         "An improper Liquid Height has been chosen.  Re-choose a Liquid unit with the mouse.");
 }
 Input ellipticalDepth(const char* box, const char* list, const char* valueName) {
   return tankLength(
@@ -118,12 +118,8 @@ const CircularBottomTab kSphericalTab = {
 
 // The flat tab halves its diameter on reading.
 const std::array<Input, 3> kFlatInputs = {
-    Input{.box = "TbInternalTankDiameter",
-          .list = "CboInternalTankDiameter",
-          .valueName = "Internal Tank Diameter",
-          .unitMessage = {"An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit with the "
-                          "mouse."},
-          .units = kTankDiameters},
+    tankHalfLength("TbInternalTankDiameter", "CboInternalTankDiameter", "Internal Tank Diameter",
+                   "An improper Internal Tank Diameter measurement has been chosen. Re-choose a Unit with the mouse."),
     tankHeight("TbTankHeight", "CboTankHeight"),
     fluidHeight("TbLiquidHeight", "CboLiquidHeight"),
 };

@@ -185,11 +185,25 @@ QString controlText(const QWidget* control) {
   return QString();
 }
 
+namespace {
+
+// An editable list takes any text; a pick-only list can only show one of its
+// items, so it chooses the item of exactly that text (none when there is none).
+void setListText(QComboBox& list, const QString& text) {
+  if (list.isEditable()) {
+    list.setEditText(text);
+  } else {
+    list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+  }
+}
+
+}  // namespace
+
 void setControlText(QWidget* control, const QString& text) {
   if (auto* box = qobject_cast<QLineEdit*>(control)) {
     box->setText(text);
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-    combo->setEditText(text);
+    setListText(*combo, text);
   } else if (auto* label = qobject_cast<QLabel*>(control)) {
     label->setText(text);
   }

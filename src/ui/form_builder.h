@@ -82,6 +82,7 @@ void fillList(QWidget* list, const std::vector<std::string>& items, ListOrder or
 // The text a calculation reads from a control: a box's text, a list's text,
 // an answer's text.
 QString controlText(const QWidget* control);
+// Sets that text; a pick-only list chooses the item of exactly that text.
 void setControlText(QWidget* control, const QString& text);
 
 }  // namespace calvexa

@@ -212,8 +212,12 @@ Fields FormWindow::fields() const {
   return out;
 }
 
+// A message box runs a loop of its own, in which the program may close this
+// window: the effects after it are then no one's.
 void FormWindow::apply(const Outcome& outcome) {
+  const QPointer<FormWindow> self(this);
   for (const Effect& effect : outcome.effects) {
+    if (!self) return;
     if (effect.kind == Effect::Kind::Show) {
       registry_.seam().showMessage(this, effect.message);
     } else if (QWidget* target = control(QString::fromStdString(effect.target))) {

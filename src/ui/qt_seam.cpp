@@ -14,6 +14,8 @@
 #include <QProgressDialog>
 #include <QStandardPaths>
 
+#include "ui/save_file.h"
+
 namespace calvexa {
 namespace {
 
@@ -40,10 +42,24 @@ QString displayText(const std::string& text) {
   return out;
 }
 
+namespace {
+
+// Runs a modal dialog owned by `owner`, which may be closed and deleted while
+// the dialog's loop runs (deleting the dialog with it): the dialog is freed
+// once, by whichever goes first. Returns the dialog's result, Rejected when
+// it went with its owner.
+int execOwned(QDialog* dialog) {
+  const QPointer<QDialog> open(dialog);
+  const int result = dialog->exec();
+  delete open.data();
+  return open ? result : QDialog::Rejected;
+}
+
+}  // namespace
+
 void QtSeam::showMessage(QWidget* owner, const Message& message) {
   const QString title = message.title.empty() ? QStringLiteral("Calvexa") : QString::fromStdString(message.title);
-  QMessageBox box(boxIcon(message.icon), title, displayText(message.text), QMessageBox::Ok, owner);
-  box.exec();
+  execOwned(new QMessageBox(boxIcon(message.icon), title, displayText(message.text), QMessageBox::Ok, owner));
 }
 
 namespace {
@@ -88,30 +104,36 @@ QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QS
   return QFileDialog::getSaveFileName(owner, caption, folder + QLatin1Char('/') + suggested, filter);
 }
 
+QString QtSeam::saveFile(const QString& path, const QByteArray& contents) { return saveWhole(path, contents); }
+
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
-  QPrintDialog dialog(&printer, owner);
-  return dialog.exec() == QDialog::Accepted;
+  return execOwned(new QPrintDialog(&printer, owner)) == QDialog::Accepted;
 }
 
 namespace {
 
-// A window-modal progress dialog; it shows itself once the task takes a while.
+// A window-modal progress dialog; it shows itself once the task takes a
+// while. Its owner may be closed while it shows (deleting the dialog with
+// it): that cancels the task, and the dialog is freed once.
 class DialogProgress : public Progress {
  public:
   DialogProgress(QWidget* owner, const QString& label, int total)
-      : dialog_(label, QStringLiteral("Cancel"), 0, total, owner) {
-    dialog_.setWindowTitle(QStringLiteral("Calvexa"));
-    dialog_.setWindowModality(Qt::WindowModal);
-    dialog_.setMinimumDuration(300);
-    dialog_.setValue(0);
+      : dialog_(new QProgressDialog(label, QStringLiteral("Cancel"), 0, total, owner)) {
+    dialog_->setWindowTitle(QStringLiteral("Calvexa"));
+    dialog_->setWindowModality(Qt::WindowModal);
+    dialog_->setMinimumDuration(300);
+    dialog_->setValue(0);
   }
+  ~DialogProgress() override { delete dialog_.data(); }
+  DialogProgress(const DialogProgress&) = delete;
+  DialogProgress& operator=(const DialogProgress&) = delete;
   bool advance(int done) override {
-    dialog_.setValue(done);
-    return !dialog_.wasCanceled();
+    if (dialog_) dialog_->setValue(done);
+    return dialog_ && !dialog_->wasCanceled();
   }
 
  private:
-  QProgressDialog dialog_;
+  QPointer<QProgressDialog> dialog_;
 };
 
 }  // namespace

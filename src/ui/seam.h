@@ -1,9 +1,11 @@
 // The one seam for everything modal or external: message boxes, the program's
-// own modal windows (a dialog, a print preview), progress with
-// Cancel, the busy pointer, the clipboard, starting a program and opening
-// help. The program uses QtSeam; tests install a recorder.
+// own modal windows (a dialog, a print preview), the save and print dialogs
+// and saving the file chosen, progress with Cancel, the busy pointer, the
+// clipboard, starting a program and opening help. The program uses QtSeam;
+// tests install a recorder.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -38,6 +40,11 @@ class Seam {
   // user cancelled. `suggested` is the file name offered.
   virtual QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                                   const QString& filter) = 0;
+
+  // Saves `contents` as the file `path` the user chose, whole or not at all:
+  // an old file is replaced only once every byte is written. Empty when
+  // saved, otherwise the system's reason, the old file untouched.
+  virtual QString saveFile(const QString& path, const QByteArray& contents) = 0;
 
   // The platform's print dialog for `printer`; false when the user cancels.
   virtual bool askPrinter(QWidget* owner, QPrinter& printer) = 0;

@@ -176,5 +176,95 @@ TEST_F(Shell, AnnularMenusFollowTheirTable) {
   EXPECT_EQ(app.seam.busyBrackets, before) << "the annular window's About runs without the busy pointer";
 }
 
+// Every window's File and Help menus as the program's menu table gives them:
+// each item's caption in order, a separator as "-", and where an item has a
+// name of its own for tools and tests, "caption=name".
+TEST_F(Shell, EveryWindowsMenusHaveTheirCaptionsAndNames) {
+  struct Menus {
+    WindowKey id;
+    QStringList file;            // "&File"
+    QStringList help;            // "&Help"
+    QStringList menuNames = {};  // the two menus' own names, when they have them
+  };
+  const Menus windows[] = {
+      {kMainMenuWindow, {"E&xit=MnuFileExit"}, {"&About...=MnuHelpAbout", "-", "&Help=MnuHelpHelp"}},
+      {kTankSelectionWindow,
+       {"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks=MnuFileHorizontalTanks",
+        "&Main Menu", "&Pipeline Volume", "&Rectangular Tank=MnuFileRectangularTank",
+        "&Spherical Tank=MnuFileSphericalTank", "&Vertical Tanks=MnuFileVerticalTanks", "-", "E&xit"},
+       {"&About...", "-", "&Help File=MnuHelpHelpFile"}},
+      {kVerticalTankWindow,
+       {"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
+        "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kHorizontalTanksWindow,
+       {"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
+        "-", "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kRectangularTankWindow,
+       {"&Annular Volume", "&Conversions", "C&oatings", "&Fuel Use", "&Main Menu", "&Pipeline Volume",
+        "&Tank Selection", "-", "E&xit"},
+       {"&About Calvexa", "-", "&Help File"}},
+      {kSphericalTankWindow,
+       {"&Annular Volume", "&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
+        "-", "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kAnnularWindow,
+       {"&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-", "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kPipelineWindow,
+       {"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu", "&Tank Selection", "-", "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kCoatingWindow,
+       {"&Annular Volume", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
+        "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kFuelUseWindow,
+       {"&Annular Volume", "&Coating", "Con&version", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
+        "E&xit"},
+       {"Help &Documentation", "-", "&About Calvexa"}},
+      {kConversionWindow,
+       {"&Annular Volume=MnuFileAnnularVolume", "&Coating=mnuFileCoating", "&Fuel Use=mnuFileFuelUse",
+        "&Main Menu=mnuFileMainMenu", "&Pipeline Volume=MnuFilePipelineVolume", "&Tank Selection=MnuFileTankSelection",
+        "-=mnuFileSpacer", "E&xit=MnuExit"},
+       {"&Help Documentation=MnuHelp", "-=MnuHelpSep", "&About Calvexa=MnuAbout"},
+       {"MnuFile", "MainMnuHelp"}},
+      {kCalculatorWindow,
+       {"&Cut=ecut", "C&opy=ecopy", "&Paste=epaste", "-", "Select &All=eselectall", "-", "&Exit=eexit"},
+       {"&About=habout", "-", "&Help=MnuHelpHelp"},
+       {"", "help"}},
+  };
+  for (const Menus& expected : windows) {
+    auto* shown = qobject_cast<QMainWindow*>(app.registry->load(expected.id));
+    ASSERT_NE(shown, nullptr);
+    SCOPED_TRACE(shown->objectName().toStdString());
+    const auto menus = shown->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    const QStringList titles = {"&File", "&Help"};
+    const QStringList* items[] = {&expected.file, &expected.help};
+    for (int m = 0; m < 2; ++m) {
+      QMenu* menu = menus[m]->menu();
+      EXPECT_EQ(menus[m]->text(), titles[m]);
+      if (!expected.menuNames.isEmpty() && !expected.menuNames[m].isEmpty()) {
+        EXPECT_EQ(menu->objectName(), expected.menuNames[m]);
+      }
+      // Each item as its caption, with its name where the row names one.
+      QStringList actual;
+      const auto actions = menu->actions();
+      for (int i = 0; i < actions.size(); ++i) {
+        const QString caption = actions[i]->isSeparator() ? "-" : actions[i]->text();
+        const bool named = i < items[m]->size() && (*items[m])[i].contains('=');
+        actual << (named ? caption + "=" + actions[i]->objectName() : caption);
+      }
+      EXPECT_EQ(actual.join(" | ").toStdString(), items[m]->join(" | ").toStdString()) << titles[m].toStdString();
+    }
+  }
+  for (WindowKey bare : {kSplashWindow, kAboutWindow, kDivisionsWindow}) {
+    auto* shown = qobject_cast<QMainWindow*>(app.registry->load(bare));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->findChildren<QMenu*>().isEmpty()) << shown->objectName().toStdString() << " has no menus";
+  }
+}
+
 }  // namespace
 }  // namespace calvexa

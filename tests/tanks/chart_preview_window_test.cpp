@@ -1,12 +1,17 @@
 // The chart preview's tools on a real chart: CSV and PDF export through the
 // save dialog (a file that cannot be written is named with its reason and
 // nothing is left), the fill-curve page, and the lookup bar.
+#include <sys/mount.h>
+
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
 
 #include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
@@ -31,10 +36,11 @@ class ChartTools : public TankChooserTest {
     type("TbVerticalTankDiameterC", "2");
     type("TbVerticalTankHeightC", "3");
   }
-  // Prints the tab's chart with 30 divisions and does `inPreview` in its preview.
-  void chartWith(const std::function<void(ChartPreview&)>& inPreview) {
-    app.seam.answerModal = [inPreview](QWidget& modal) {
+  // Prints the tab's chart with `divisions` divisions and does `inPreview` in its preview.
+  void chartWith(const std::function<void(ChartPreview&)>& inPreview, const QString& divisions = "30") {
+    app.seam.answerModal = [inPreview, divisions](QWidget& modal) {
       if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+        typeInto(dialog, "TbTankDivisions", divisions);
         dialog->ok();
       } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
         inPreview(*preview);
@@ -59,10 +65,12 @@ TEST_F(ChartTools, ExportsTheRowsAsCsvUnderTheTabsName) {
   const QStringList lines = readAll(app.seam.saveAs).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 32) << "the header and 31 rows";
   EXPECT_EQ(lines[0], "Liquid Height,Height Unit,Volume Quantity,Volume Unit");
-  EXPECT_EQ(lines[1], "0,Meters,0.000,Litres");
+  // Heights as the report prints them: 30 divisions of 3 m, three decimals.
+  EXPECT_EQ(lines[1], "0.000,Meters,0.000,Litres");
   // 0.1 m up the cone: d = 0.2 m, (0.04 × pi ÷ 4) × (0.1 ÷ 3) m³, in litres, three decimals.
-  EXPECT_EQ(lines[2], "0.1,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) + ",Litres");
-  EXPECT_TRUE(lines[31].startsWith("3,Meters,7330.38")) << lines[31].toStdString();
+  EXPECT_EQ(lines[2],
+            "0.100,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) + ",Litres");
+  EXPECT_TRUE(lines[31].startsWith("3.000,Meters,7330.38")) << lines[31].toStdString();
 }
 
 // The text of a PDF file, by the poppler tools of the test packages.
@@ -122,6 +130,120 @@ TEST_F(ChartTools, AFileThatCannotBeWrittenIsNamedWithItsReasonAndNothingIsLeft)
   EXPECT_TRUE(app.seam.messages.empty());
 }
 
+// The three ways a chart is written to a file, and the start of what each
+// message says.
+struct FileWay {
+  const char* name;
+  const char* file;
+  const char* says;
+};
+const FileWay kFileWays[] = {
+    {"CSV", "chart.csv", "The chart could not be saved as "},
+    {"PDF", "chart.pdf", "The chart could not be saved as "},
+    {"print to file", "printed.pdf", "The chart could not be printed to "},
+};
+
+// Writes the chart `way` to `path`: through the save dialog or the print dialog.
+void writeChart(RecorderSeam& seam, const FileWay& way, const QString& path, ChartPreview& preview) {
+  if (std::string_view(way.name) == "print to file") {
+    seam.printerAccepted = true;
+    seam.printTo = path;
+    preview.printReport();
+  } else {
+    seam.saveAs = path;
+    std::string_view(way.name) == "CSV" ? preview.exportCsv() : preview.exportPdf();
+  }
+}
+
+QStringList filesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden, QDir::Name);
+}
+
+const QByteArray kOldChart = "Liquid Height,Height Unit,Volume Quantity,Volume Unit\r\nlast week's chart\r\n";
+
+void writeOld(const QString& path) {
+  QFile old(path);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  ASSERT_EQ(old.write(kOldChart), kOldChart.size());
+}
+
+// A write that fails part way, as on a disk that fills up: the old file is
+// left as it was with no part of the new one beside it, and one message
+// names the file and the system's reason.
+TEST_F(ChartTools, AWriteThatFailsPartWayLeavesTheOldFileAndSaysWhy) {
+  for (const FileWay& way : kFileWays) {
+    SCOPED_TRACE(way.name);
+    for (qint64 failAt : {0, 100, 40000}) {
+      SCOPED_TRACE(failAt);
+      const QString path = folder.filePath(way.file);
+      writeOld(path);
+      app.seam.failSaveAt = failAt;
+      app.seam.messages.clear();
+      chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "2000");
+      EXPECT_EQ(app.seam.messageTexts(),
+                std::vector<std::string>{way.says + path.toStdString() + ": No space left on device."});
+      EXPECT_EQ(readAll(path).toUtf8(), kOldChart);
+      EXPECT_EQ(filesIn(folder.path()), QStringList{way.file}) << "no part of the new file";
+      QFile::remove(path);
+    }
+  }
+}
+
+// The same on a real file system that fills up: 64 KiB in memory with two
+// pages left. Mounting it takes the right to mount (the test machines run
+// as root); only where that is missing is the test skipped.
+class FullDisk : public ChartTools {
+ protected:
+  void SetUp() override {
+    ChartTools::SetUp();
+    if (::mount("tmpfs", QFile::encodeName(disk.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+      GTEST_SKIP() << "no file system can be mounted here: " << std::strerror(errno);
+    mounted = true;
+  }
+  void TearDown() override {
+    if (mounted) ::umount2(QFile::encodeName(disk.path()).constData(), MNT_DETACH);
+    ChartTools::TearDown();
+  }
+  // Fills the disk, then frees `left` bytes of it.
+  void fillLeaving(qint64 left) {
+    QFile filler(disk.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray page(4096, 'x');
+    while (filler.write(page) == page.size()) {
+    }
+    EXPECT_EQ(filler.error(), QFileDevice::ResourceError) << "the disk is full";
+    filler.close();
+    ASSERT_TRUE(filler.resize(filler.size() - left));
+  }
+  QTemporaryDir disk;
+  bool mounted = false;
+};
+
+TEST_F(FullDisk, AChartTooLargeForTheDiskLeavesTheOldFileAndSaysWhy) {
+  for (const FileWay& way : kFileWays) {
+    SCOPED_TRACE(way.name);
+    const QString path = disk.filePath(way.file);
+    writeOld(path);
+    fillLeaving(8192);
+    app.seam.messages.clear();
+    // 400 rows: about 12 KiB of CSV, more of PDF.
+    chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "400");
+    EXPECT_EQ(app.seam.messageTexts(),
+              std::vector<std::string>{way.says + path.toStdString() + ": No space left on device."});
+    EXPECT_EQ(readAll(path).toUtf8(), kOldChart);
+    QStringList left = {way.file, "filler"};
+    left.sort();
+    EXPECT_EQ(filesIn(disk.path()), left) << "no part of the new file";
+    // With room on the disk the same chart replaces the old one.
+    QFile::remove(disk.filePath("filler"));
+    app.seam.messages.clear();
+    chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "400");
+    EXPECT_TRUE(app.seam.messages.empty());
+    EXPECT_NE(readAll(path).toUtf8(), kOldChart);
+    QFile::remove(path);
+  }
+}
+
 TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {
   chartWith([&](ChartPreview& preview) {
     auto* height = preview.findChild<QLineEdit*>("TbLookupHeight");
@@ -135,7 +257,7 @@ TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {
     volume->clear();
     QTest::keyClicks(volume, "7330.383");
     QTest::keyClick(volume, Qt::Key_Return);
-    EXPECT_EQ(height->text(), "3") << "the full tank";
+    EXPECT_EQ(height->text(), "3.000") << "the full tank, with the chart's decimals";
     volume->clear();
     QTest::keyClicks(volume, "9000");
     lookup->click();

@@ -47,14 +47,16 @@ std::vector<std::vector<std::string>> readCsv(const std::string& csv) {
 }
 
 TEST(ChartCsv, HeaderRowsDecimalsQuotingAndARoundTrip) {
-  ChartRecordset chart{"Meters", "Litres", {{0, 0}, {0.1, 1234.5}, {1.5E-7, 0.0625}, {2.5, 12345678.123}}};
+  // Rows of 100,000 divisions of 2.5 m: heights with the chart's six
+  // decimals, never in exponent form; volumes with three.
+  ChartRecordset chart{"Meters", "Litres", {{0, 0}, {2.5E-5, 1234.5}, {5E-5, 0.0625}, {2.5, 12345678.123}}, 6};
   const std::string csv = chartCsv(chart);
   EXPECT_EQ(csv,
             "Liquid Height,Height Unit,Volume Quantity,Volume Unit\r\n"
-            "0,Meters,0.000,Litres\r\n"
-            "0.1,Meters,1234.500,Litres\r\n"
-            "1.5E-07,Meters,0.063,Litres\r\n"
-            "2.5,Meters,12345678.123,Litres\r\n");
+            "0.000000,Meters,0.000,Litres\r\n"
+            "0.000025,Meters,1234.500,Litres\r\n"
+            "0.000050,Meters,0.063,Litres\r\n"
+            "2.500000,Meters,12345678.123,Litres\r\n");
   // Texts with a comma or a quote are quoted, their quotes doubled.
   chart.heightUnit = "Feet, \"survey\"";
   chart.volumeUnit = "Drums (208 litre)";

@@ -429,13 +429,29 @@ TEST(HorizontalTanks, RefusesTextThatIsNotANumberAndTanksWithNoAnswer) {
       // number or overflow.
       {"thinner than the 1E-10 m below the brim", &kConical, {"5E-11", "5", "5E-11"}, kAnswerOutOfRangeText},
       {"thinner than the 1E-10 m below the brim, flat", &kFlat, {"5E-11", "5", "5E-11"}, kAnswerOutOfRangeText},
-      {"a negative diameter, filled to it", &kEllipsoidal, {"-2", "5", "-2"}, kAnswerOutOfRangeText},
       {"a shell too large for a double", &kFlat, {"1E200", "1E200", "1E200"}, kAnswerOutOfRangeText},
       {"heads too large for a double", &kConical, {"2", "5", "1", "1E308"}, kAnswerOutOfRangeText},
       {"a stretch too large for a double", &kEllGuppy, {"1E-300", "5", "1E-300", "1", "1E300"}, kAnswerOutOfRangeText},
       // A zero diameter with a fluid height is above the tank, as typed.
       {"a diameter of zero, fluid 1", &kConical, {"0", "5", "1"}, kAbove},
-      {"a negative diameter, no fluid", &kFlat, {"-2", "5", "0"}, kAbove},
+      // Sizes below zero, before anything is worked from them.
+      {"a negative diameter, filled to it",
+       &kEllipsoidal,
+       {"-2", "5", "-2"},
+       "The value typed for Internal Tank Diameter cannot be below zero."},
+      {"a negative diameter, no fluid",
+       &kFlat,
+       {"-2", "5", "0"},
+       "The value typed for Internal Tank Diameter cannot be below zero."},
+      {"a negative length",
+       &kConical,
+       {"2", "-5", "1", "0"},
+       "The value typed for Length of Tank cannot be below zero."},
+      {"negative cones", &kConical, {"2", "5", "1", "-1"}, "The value typed for Conical Length cannot be below zero."},
+      {"a negative width",
+       &kEllFlat,
+       {"2", "5", "1", "1", "-3"},
+       "The value typed for Internal Tank Width cannot be below zero."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -445,7 +461,7 @@ TEST(HorizontalTanks, RefusesTextThatIsNotANumberAndTanksWithNoAnswer) {
   // The flat tab refuses a shell it cannot show before writing its text.
   EXPECT_EQ(onlyMessage(CalcHorizontalFlat(tank(kFlat, {"1E200", "1E200", "1E200"}, "Meters", ""))),
             kAnswerOutOfRangeText);
-  // Other zero and negative sizes are taken as they are.
+  // Other sizes of zero are taken as they are.
   const struct {
     const char* name;
     const Tab* tab;
@@ -453,10 +469,8 @@ TEST(HorizontalTanks, RefusesTextThatIsNotANumberAndTanksWithNoAnswer) {
     std::string expected;
   } taken[] = {
       {"no length", &kFlat, {"2", "0", "1"}, ".0000"},
-      {"a negative length", &kConical, {"2", "-5", "1", "0"}, four(-5 * kHalfPi)},
-      {"negative cones", &kConical, {"2", "5", "1", "-1"}, four(5 * kHalfPi - (2.0 / 3) * kPi9 / 2)},
+      {"no cones", &kConical, {"2", "5", "1", "0"}, four(5 * kHalfPi)},
       {"no width", &kEllGuppy, {"2", "5", "1", "1", "0"}, ".0000"},
-      {"a negative width", &kEllFlat, {"2", "5", "1", "1", "-3"}, four(-1.5 * 5 * kHalfPi)},
   };
   for (const auto& c : taken) {
     SCOPED_TRACE(c.name);
@@ -609,7 +623,13 @@ TEST(HorizontalCharts, RequiredBoxesInTheirOrderWithTheirMessages) {
       EXPECT_EQ(onlyMessage(startChart(profile, f).refused), check.message) << "before " << check.control;
       f[check.control] = check.fix;
     }
-    EXPECT_TRUE(startChart(profile, f).ok()) << "the head's box and the fluid height are not required";
+    // The head's box is not required: left empty, the full tank tried
+    // before the dialog refuses it with its row's own message.
+    if (c.tab->head.box) {
+      EXPECT_EQ(onlyMessage(startChart(profile, f).refused).rfind("Please type in a number for ", 0), 0u);
+      f[c.tab->head.box] = "1";
+    }
+    EXPECT_TRUE(startChart(profile, f).ok()) << "the fluid height is not required";
     // A filled box that is not a number stops the chart before anything changes.
     f[c.tab->length.box] = "5 m";
     EXPECT_EQ(onlyMessage(startChart(profile, f).refused), "Please type in a number for Length of Tank.");
@@ -741,23 +761,19 @@ TEST(HorizontalCharts, EllipticalChartsStepTheInternalHeight) {
 }
 
 TEST(HorizontalCharts, AnUnknownAnswerUnitOnTheFlatTabStopsTheChartWithOneMessage) {
-  // Typed, not empty: the required boxes pass, the first row refuses.
+  // Typed, not empty: the required boxes pass, the full tank refuses.
   Fields f = tank(kFlat, {"2", "5", "1"}, "Meters", "litres");
   f[kFlat.answer] = "old";
   const TankChartProfile& profile = horizontalChartProfile(5);
+  // The full tank is tried before the dialog: its one message, nothing changed.
   const ChartStart start = startChart(profile, f);
-  ASSERT_TRUE(start.ok());
-  const ChartBuild built = buildChartRows(profile, start, 30);
-  EXPECT_FALSE(built.complete);
-  EXPECT_EQ(built.effects.messageTexts(),
-            std::vector<std::string>{"An improper Horizontal Tank Volume Unit has been chosen.  Re-choose a "
-                                     "Horizontal Tank Volume Unit with the mouse."});
-  EXPECT_FALSE(built.effects.wrote(kFlat.answer)) << "the answer keeps its text";
+  EXPECT_EQ(onlyMessage(start.refused),
+            "An improper Horizontal Tank Volume Unit has been chosen.  Re-choose a Horizontal Tank Volume Unit with "
+            "the mouse.");
+  EXPECT_TRUE(start.writes.effects.empty()) << "the answer and the fluid height keep their texts";
   // A chart of a tank of no size: one message, no chart.
-  const ChartBuild none =
-      buildChartRows(profile, startChart(profile, tank(kFlat, {"0", "5", "1"}, "Meters", "Litres")), 30);
-  EXPECT_FALSE(none.complete);
-  EXPECT_EQ(none.effects.messageTexts(), std::vector<std::string>{kZeroDiameterText});
+  EXPECT_EQ(onlyMessage(startChart(profile, tank(kFlat, {"0", "5", "1"}, "Meters", "Litres")).refused),
+            kZeroDiameterText);
 }
 
 }  // namespace

@@ -166,6 +166,30 @@ TEST_F(HorizontalWindow, ConicalChartFromAFluidHeightInCentimetresAndBack) {
   closeReturnsTo(kTankSelectionWindow);
 }
 
+// A tank 8 m long the wrong way: refused by Calculate and by the chart alike,
+// with one message naming the length, before anything changes.
+TEST_F(HorizontalWindow, ANegativeLengthIsRefusedByCalculateAndByTheChart) {
+  for (const char* list : {"CboHorizInterDiameter", "CboHorizTankLength", "CboHorizFluidHeight"}) pick(list, "Meters");
+  pick("CboHorizTankAnswer", "Cubic Meters");
+  type("TbHorizInterDiameter", "2");
+  type("TbHorizTankLength", "8");
+  click("CmdCalcHorizTankVolume");
+  // Half of pi × 1² × 8 m³.
+  EXPECT_EQ(text("TbHorizTankAnswer"), QString::fromStdString(maskText(8 * 2 * std::atan(1.0), Mask::Grouped4)));
+  const QString answer = text("TbHorizTankAnswer");
+  type("TbHorizTankLength", "-8");
+  click("CmdCalcHorizTankVolume");
+  const std::vector<std::string> refused = {"The value typed for Length of Tank cannot be below zero."};
+  EXPECT_EQ(takeMessages(), refused);
+  EXPECT_EQ(text("TbHorizTankAnswer"), answer) << "the answer keeps its text";
+  answerDivisions("30");
+  click("CmdPrintChartData");
+  EXPECT_EQ(takeMessages(), refused);
+  EXPECT_TRUE(app.seam.modals.isEmpty()) << "no divisions asked for";
+  EXPECT_EQ(text("TbHorizFluidHeight"), "1") << "the tab as it was";
+  EXPECT_EQ(text("TbHorizTankAnswer"), answer);
+}
+
 TEST_F(HorizontalWindow, HelpOpensTheConfiguredHelpFileOrSaysWhyNot) {
   QTemporaryDir folder;
   const QString present = folder.filePath("TankHelp.html");

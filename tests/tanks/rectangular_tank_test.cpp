@@ -192,10 +192,11 @@ TEST(RectangularTank, ATankOfNoHeightAndVolumesBeyondRangeAreRefused) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(onlyShown(CalcRectangularTank(tank(c.sizes))), noVolume);
   }
-  // Other negative sizes are taken as typed.
-  EXPECT_EQ(onlyAnswer(CalcRectangularTank(tank({.width = "-2"})), kAnswer), generalText(box(4, 1, 3, -2)));
-  EXPECT_EQ(onlyAnswer(CalcRectangularTank(tank({.height = "-1", .fluid = "-2"})), kAnswer),
-            generalText(box(-1, -2, 3, 2)));
+  // Sizes below zero are refused, each with its own plain message.
+  EXPECT_EQ(onlyShown(CalcRectangularTank(tank({.width = "-2"}))),
+            Message{.text = "The value typed for Rectangular Width cannot be below zero."});
+  EXPECT_EQ(onlyShown(CalcRectangularTank(tank({.height = "-1", .fluid = "-2"}))),
+            Message{.text = "The value typed for Rectangular Height cannot be below zero."});
 }
 
 // ---- The chart ---------------------------------------------------------------
@@ -271,10 +272,9 @@ TEST(RectangularChart, RowsFromEmptyToFullAndTheTabLeftFull) {
 
 TEST(RectangularChart, ATankOfNoHeightEndsTheChartWithOneMessage) {
   const TankChartProfile& profile = rectangularChartProfile(0);
-  const ChartBuild built = buildChartRows(profile, startChart(profile, tank({.height = "0"})), 30);
-  EXPECT_FALSE(built.complete);
-  EXPECT_EQ(built.effects.messageTexts(), std::vector<std::string>{kRectangularNoVolumeText});
-  EXPECT_FALSE(built.effects.wrote(kAnswer)) << "the answer keeps its text";
+  const ChartStart start = startChart(profile, tank({.height = "0"}));
+  EXPECT_EQ(onlyShown(start.refused), error(kRectangularNoVolumeText)) << "before the divisions are asked for";
+  EXPECT_TRUE(start.writes.effects.empty()) << "the answer and the fluid height keep their texts";
 }
 
 TEST(RectangularWindow, TableOfTheWindow) {

@@ -139,12 +139,14 @@ TEST(SphericalTank, AFluidHeightOutsideTheSphereIsRefusedBeforeTheAnswerUnit) {
       {"below zero, with no answer unit yet", {.fluid = "-1", .answerUnit = "nothing"}},
       {"13 in of fluid in a sphere 1 ft across",
        {.diameter = "1", .diameterUnit = "Feet", .fluid = "13", .fluidUnit = "Inches"}},
-      {"any fluid in a sphere of negative diameter", {.diameter = "-2", .fluid = "0"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(onlyPlainMessage(CalcSphericalTank(sphere(c.sizes))), kFluidOutsideSphereText);
   }
+  // A sphere of negative diameter is refused as a size, before its fluid.
+  EXPECT_EQ(onlyPlainMessage(CalcSphericalTank(sphere({.diameter = "-2", .fluid = "0"}))),
+            "The value typed for Internal Tank Diameter cannot be below zero.");
   // The edges are inside: zero is empty, the diameter full.
   EXPECT_EQ(onlyAnswer(CalcSphericalTank(sphere({.fluid = "0"})), kAnswer), ".0000");
   EXPECT_EQ(onlyAnswer(CalcSphericalTank(sphere({.fluid = "-0"})), kAnswer), ".0000");

@@ -4,6 +4,7 @@
 
 #include "support/tank_window_test.h"
 
+#include "support/calculation_checks.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
@@ -145,6 +146,44 @@ TEST_F(TankWindows, ChartFromThePrintButtonToThePreviewAndBack) {
   EXPECT_EQ(app.seam.busyDepth, 0);
 }
 
+// After a chart the tab shows the full height in the height's own unit beside
+// the full tank's volume, whether its unit lists only pick (the upright
+// window) or also take typed text (the horizontal window).
+TEST_F(TankWindows, AChartLeavesTheFullHeightInItsOwnUnitOnPickOnlyAndEditableLists) {
+  openVertical();
+  tabs()->setCurrentIndex(1);
+  for (const char* list : {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalConicalHeightC"})
+    pick(list, "Meters");
+  pick("CboVerticalFluidHeightC", "Feet");
+  pick("CboVerticalLiquidVolumeC", "Litres");
+  type("TbVerticalTankDiameterC", "2");
+  type("TbVerticalTankHeightC", "3");
+  answerDivisions("3");
+  click("CmdPrintVerticalTankC");
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(text("TbVerticalFluidHeightC"), "3");
+  EXPECT_EQ(text("CboVerticalFluidHeightC"), "Meters");
+  // D = 2 m, a = 1 m, h = 3 m: (4 × pi ÷ 4) × (3 − 2 ÷ 3) m³, in litres.
+  EXPECT_EQ(text("TbVerticalLiquidVolumeC"),
+            QString::fromStdString(general((4 * 3.141592654 / 4) * (3 - 2.0 / 3) * 1000)));
+
+  trigger("MnuFileTankSelection");
+  openTank("CmdHorizontalTanks", kHorizontalTanksWindow);
+  tabs()->setCurrentIndex(5);
+  for (const char* list : {"CboHorizInterDiameter", "CboHorizTankLength"}) pick(list, "Meters");
+  typeUnit("CboHorizFluidHeight", "Inches");
+  pick("CboHorizTankAnswer", "Cubic Meters");
+  type("TbHorizInterDiameter", "2");
+  type("TbHorizTankLength", "5");
+  click("CmdPrintChartData");
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(text("TbHorizFluidHeight"), "2");
+  EXPECT_EQ(text("CboHorizFluidHeight"), "Meters");
+  // The whole cylinder, 1 m in radius and 5 m long (computed 1E-10 m below
+  // the brim, which the four decimals do not show): pi × 5 m³.
+  EXPECT_EQ(text("TbHorizTankAnswer"), "15.7080");
+}
+
 TEST_F(TankWindows, ChartRefusalsCancelAndTheCountKept) {
   openVertical();
   flatTankInMetres("Litres");
@@ -182,6 +221,82 @@ TEST_F(TankWindows, ChartRefusalsCancelAndTheCountKept) {
   EXPECT_TRUE(app.seam.messages.empty());
 }
 
+// OK checks the count before the dialog closes: a refused count shows its
+// message and the dialog stays open with the text selected; it is not kept
+// for the next chart, which offers the count accepted last.
+TEST_F(TankWindows, DivisionsDialogRefusesABadCountAndStaysOpen) {
+  openVertical();
+  flatTankInMetres("Litres");
+  const std::string aboveZero = "Please type the number of divisions as a whole number above zero, such as 30.";
+  const std::string tooMany = "A chart can have at most 100,000 divisions. Please type a smaller number of divisions.";
+  const struct {
+    QString count;
+    std::string message;
+  } refused[] = {
+      {"", aboveZero},
+      {"-", aboveZero},
+      {"0", aboveZero},
+      {"-3", aboveZero},
+      {"-2147483649", aboveZero},
+      {"100001", tooMany},
+      {"1E999", tooMany},
+      {QString(400, '9'), tooMany},
+  };
+  app.seam.answerModal = [&](QWidget& modal) {
+    auto* dialog = qobject_cast<DivisionsWindow*>(&modal);
+    if (!dialog) return;
+    dialog->show();
+    auto* box = dialog->control<QLineEdit>("TbTankDivisions");
+    for (const auto& r : refused) {
+      SCOPED_TRACE(r.count.left(20).toStdString());
+      typeInto(dialog, "TbTankDivisions", r.count);
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+      EXPECT_EQ(takeMessages(), std::vector<std::string>{r.message});
+      EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+      EXPECT_EQ(box->selectedText(), r.count) << "with the count selected";
+    }
+    typeInto(dialog, "TbTankDivisions", "12");
+    dialog->control<QAbstractButton>("CmdOkButton")->click();
+    EXPECT_FALSE(dialog->isVisible());
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections", "DataReportChart"}));
+  EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 12);
+
+  // A refused count, then Cancel: no chart, and the box offers 12 again.
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      EXPECT_EQ(textOf(dialog, "TbTankDivisions"), "12");
+      typeInto(dialog, "TbTankDivisions", "0");
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+      dialog->control<QAbstractButton>("CmdCancelButton")->click();
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{aboveZero});
+  EXPECT_EQ(app.seam.modals.size(), 3) << "no chart after Cancel";
+  // "-97" typed is Cancel too, and so is the close box; neither is kept.
+  for (bool closeBox : {false, true}) {
+    app.seam.answerModal = [&](QWidget& modal) {
+      if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+        EXPECT_EQ(textOf(dialog, "TbTankDivisions"), "12");
+        dialog->show();
+        typeInto(dialog, "TbTankDivisions", closeBox ? "40" : "-97");
+        if (closeBox) {
+          dialog->close();
+        } else {
+          dialog->control<QAbstractButton>("CmdOkButton")->click();
+        }
+        EXPECT_FALSE(dialog->isVisible());
+      }
+    };
+    click("CmdPrintVerticalTankFlat");
+  }
+  EXPECT_TRUE(app.seam.messages.empty());
+  EXPECT_EQ(app.seam.modals.size(), 5) << "no chart";
+  EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 12);
+}
+
 TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   openVertical();
   auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(kDivisionsWindow));
@@ -197,6 +312,71 @@ TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   EXPECT_EQ(dialog->result(), "-97");
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(app.seam.messages.empty()) << "neither key is refused as an improper number";
+}
+
+// The tank window goes away while one of its chart's modals is open (the
+// program unloads it, or a desktop logout closes every window): nothing is
+// freed twice or used once freed, and nothing more is done for the chart.
+class WindowGoneDuringAChart : public TankWindows {
+ protected:
+  void SetUp() override {
+    TankWindows::SetUp();
+    openVertical();
+    flatTankInMetres("Litres");
+    gone = window;
+  }
+  // Unloads the tank window as the program does, and lets the deletion happen now.
+  void unloadTheWindow() {
+    app.registry->unload(kVerticalTankWindow);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  void expectGone() {
+    EXPECT_TRUE(gone.isNull()) << "the window is deleted";
+    EXPECT_EQ(app.registry->find(kVerticalTankWindow), nullptr);
+    EXPECT_EQ(app.seam.busyDepth, 0);
+    window = nullptr;
+  }
+  QPointer<FormWindow> gone;
+};
+
+TEST_F(WindowGoneDuringAChart, WhileTheDivisionsDialogIsOpen) {
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (!qobject_cast<DivisionsWindow*>(&modal)) return;
+    app.registry->exitApplication();  // every window closed, the dialog too
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  click("CmdPrintVerticalTankFlat");
+  expectGone();
+  EXPECT_EQ(app.registry->find(kDivisionsWindow), nullptr);
+  EXPECT_TRUE(app.quitCalled);
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"}));
+}
+
+TEST_F(WindowGoneDuringAChart, WhileTheProgressIsShown) {
+  answerDivisions("6000");
+  app.seam.whileProgress = [&](int done) {
+    if (done == 2000) unloadTheWindow();
+  };
+  click("CmdPrintVerticalTankFlat");
+  expectGone();
+  EXPECT_EQ(app.seam.progressLabels.size(), 1);
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"})) << "no preview";
+  EXPECT_TRUE(chooser()->isVisible()) << "the window's parent is shown";
+}
+
+TEST_F(WindowGoneDuringAChart, WhileThePreviewIsOpen) {
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      dialog->ok();
+    } else if (qobject_cast<ChartPreview*>(&modal)) {
+      gone->close();  // closed from the program, as a logout closes it
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  expectGone();
+  EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections", "DataReportChart"}));
+  EXPECT_TRUE(chooser()->isVisible());
 }
 
 TEST_F(TankWindows, LongChartsShowProgressThatCancels) {

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "support/window_test.h"
 #include "ui/controls.h"
@@ -203,6 +204,26 @@ TEST(HelpViewerLifetime, StaysOpenAfterItsWindowClosesAndHasItsControls) {
   EXPECT_EQ(viewer->browser()->textCursor().selectedText(), "Find me");
   QTest::keyClick(viewer, Qt::Key_Escape);
   EXPECT_FALSE(viewer->isVisible());
+}
+
+// The program may close a window while one of its modals is open (a logout
+// closes every window): the message box and the progress go with it, freed once,
+// and the progress reports Cancel.
+TEST(QtSeamModals, GoWithTheirWindowWhenItIsClosedWhileTheyAreOpen) {
+  QtSeam seam;
+  auto* owner = new QWidget;
+  owner->show();
+  QTimer::singleShot(0, owner, [owner] { delete owner; });
+  seam.showMessage(owner, Message{.text = "Open while its window goes"});
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  owner = new QWidget;
+  owner->show();
+  std::unique_ptr<Progress> progress = seam.startProgress(owner, "Preparing the chart...", 10);
+  EXPECT_TRUE(progress->advance(1));
+  delete owner;
+  EXPECT_FALSE(progress->advance(2)) << "the task is cancelled with its window";
+  progress.reset();
 }
 
 class ConverterKeyboard : public MenuWindowTest {
