@@ -15,9 +15,9 @@
 
 #include "core/outcome.h"
 #include "core/page_table.h"
+#include "core/window_key.h"
 #include "ui/form_builder.h"
 #include "ui/menus.h"
-#include "ui/window_key.h"
 
 namespace calvexa {
 

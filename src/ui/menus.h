@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/window_key.h"
+#include "core/window_key.h"
 
 namespace calvexa {
 

@@ -151,7 +151,7 @@ BuiltForm buildForm(const PageForm& form) {
 }
 
 FormSpec windowSpec(const PageForm& form, const BuiltForm& built) {
-  return {.key = WindowKey(form.name),
+  return {.key = form.key,
           .caption = QString::fromUtf8(form.caption),
           .designSize = built.size,
           .pages = form.tabs ? PageCreation::OnDemand : PageCreation::AtOnce};

@@ -1,4 +1,4 @@
-// How the window layer knows a window: by its name, the window's objectName.
+// How the program knows a window: by its name, the window's objectName.
 // The folder that makes a window defines its key; the window layer compares
 // keys and never spells one. The name is a text that lives as long as the
 // program (a literal or a table's name).
