@@ -33,7 +33,7 @@ enum class ResizeOrder { PaintFirst, ScaleFirst };
 // control of it is asked for: a window of many tabs then opens quickly.
 enum class PageCreation { AtOnce, OnDemand };
 
-struct FormSpec {
+struct FormDesign {
   WindowKey key = {};     // the window's name, its objectName
   QString caption = {};   // window title
   QSize designSize = {};  // inner area, pixels
@@ -64,7 +64,7 @@ class FormWindow : public QMainWindow {
   Q_OBJECT
  public:
   // `drawings` makes the controls of Drawing rows (none: an empty widget).
-  FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
+  FormWindow(WindowRegistry& registry, const FormDesign& design, const std::vector<ControlRow>& controls,
              DrawingFactory drawings = {});
 
   WindowKey key() const { return design_.key; }
@@ -122,7 +122,7 @@ class FormWindow : public QMainWindow {
   };
   void buildPage(const QString& tabs, int page);
   void buildAllPages();
-  void buildWhere(const std::function<bool(const ControlSpec&)>& wanted);
+  void buildWhere(const std::function<bool(const ControlRow&)>& wanted);
   void buildCurrentPages();
   void adopt(const QList<QPointer<QWidget>>& built);
   void focusFirstInput();
@@ -130,15 +130,15 @@ class FormWindow : public QMainWindow {
   void showBox(WindowKey box, Modality modality);
   const MenuTable& menus() const;
   void buildMenus(const MenuTable& table);
-  void runMenuItem(const MenuItemSpec& item);
+  void runMenuItem(const MenuItem& item);
 
   WindowRegistry& registry_;
-  FormSpec design_;
+  FormDesign design_;
   DrawingFactory drawings_;
   FormSurface* surface_;
   StatusPanels* status_ = nullptr;
   QList<QPointer<QWidget>> controls_;
-  std::vector<ControlSpec> notBuilt_;  // rows of pages not shown yet
+  std::vector<ControlRow> notBuilt_;  // rows of pages not shown yet
   std::map<QString, PendingList> pendingLists_;
   std::map<QString, QString> pendingTips_;
   bool shownBefore_ = false;
