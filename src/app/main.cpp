@@ -51,9 +51,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Calvexa"));
-  QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/calvexa.svg")));
+  calvexa::setUpApplication();
   calvexa::QtSeam seam;
   calvexa::WindowRegistry registry(seam, [] { QCoreApplication::exit(0); });
   calvexa::registerWindows(registry);
