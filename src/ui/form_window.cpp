@@ -28,10 +28,12 @@ FormSurface::FormSurface(FormWindow* window) : QWidget(window), window_(window) 
 void FormSurface::PaintGradient() {
   const QSize size = this->size();
   if (size.isEmpty()) return;
-  QPixmap picture(size);
+  // Painted in place: a pixmap handed on while a painter is still open on it
+  // would be copied whole.
+  background_ = QPixmap(size);
   const GradientParams params;
-  picture.fill(QColor(params.endLevel, params.endLevel, params.endLevel));
-  QPainter painter(&picture);
+  background_.fill(QColor(params.endLevel, params.endLevel, params.endLevel));
+  QPainter painter(&background_);
   painter.setPen(Qt::NoPen);
   const auto bands = gradientBands(params, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
   for (const GradientBand& band : bands) {
@@ -39,7 +41,6 @@ void FormSurface::PaintGradient() {
     const int bottom = (band.bottom + kTwipsPerPixel - 1) / kTwipsPerPixel;
     painter.fillRect(QRect(QPoint(-1, top), QPoint(size.width(), bottom)), QColor(band.red, band.green, band.blue));
   }
-  background_ = picture;
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
