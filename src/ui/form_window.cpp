@@ -70,7 +70,10 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
   for (const auto& built : controls_) {
     if (auto* tabs = qobject_cast<TabControl*>(built)) {
       const QString name = tabs->objectName();
-      connect(tabs, &TabControl::currentChanged, this, [this, name](int index) { buildPage(name, index); });
+      // A hidden window builds its current page when it is shown (showEvent).
+      connect(tabs, &TabControl::currentChanged, this, [this, name](int index) {
+        if (isVisible()) buildPage(name, index);
+      });
     }
   }
   buildMenus(menuTable(design.id));
@@ -127,7 +130,7 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
     const QString name = control->objectName();
     auto list = pendingLists_.find(name);
     if (list != pendingLists_.end()) {
-      fillList(control, list->second.items, list->second.order);
+      fillList(control, list->second.items(), list->second.order);
       pendingLists_.erase(list);
     }
     auto tip = pendingTips_.find(name);
@@ -141,9 +144,9 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
   onControlsCreated(built);
 }
 
-void FormWindow::setListItems(const QString& list, std::vector<std::string> items, ListOrder order) {
+void FormWindow::setListItems(const QString& list, ListItems items, ListOrder order) {
   if (QWidget* built = findControl(controls_, list)) {
-    fillList(built, items, order);
+    fillList(built, items(), order);
   } else {
     pendingLists_[list] = {std::move(items), order};
   }

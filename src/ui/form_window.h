@@ -98,8 +98,11 @@ class FormWindow : public QMainWindow {
   // section, or a message when the build names none or it cannot be read.
   void openConfiguredHelp();
 
-  // Fill a list, or set a tooltip, now or as soon as its page is created.
-  void setListItems(const QString& list, std::vector<std::string> items, ListOrder order);
+  // Fill a list, or set a tooltip, now or as soon as its page is created;
+  // `items` is asked for the list's items only then, so a list never shown
+  // costs nothing.
+  using ListItems = std::function<std::vector<std::string>()>;
+  void setListItems(const QString& list, ListItems items, ListOrder order);
   void setControlToolTip(const QString& name, const QString& tip);
 
  protected:
@@ -118,7 +121,7 @@ class FormWindow : public QMainWindow {
 
  private:
   struct PendingList {
-    std::vector<std::string> items;
+    ListItems items;
     ListOrder order;
   };
   void buildPage(const QString& tabs, int page);
