@@ -24,29 +24,32 @@ FormSurface::FormSurface(FormWindow* window) : QWidget(window), window_(window) 
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// Paints the bands once per size into a cached picture; paint events only copy it.
+// Works out the bands once per size. Paint events fill the bands that cross
+// the part exposed straight onto the window: no picture of the whole window
+// is kept, so a window costs no background memory and its first paint no
+// extra copy.
 void FormSurface::PaintGradient() {
   const QSize size = this->size();
+  bandsSize_ = size;
+  bands_.clear();
   if (size.isEmpty()) return;
-  // Painted in place: a pixmap handed on while a painter is still open on it
-  // would be copied whole.
-  background_ = QPixmap(size);
   const GradientParams params;
-  background_.fill(QColor(params.endLevel, params.endLevel, params.endLevel));
-  QPainter painter(&background_);
-  painter.setPen(Qt::NoPen);
-  const auto bands = gradientBands(params, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
-  for (const GradientBand& band : bands) {
+  for (const GradientBand& band :
+       gradientBands(params, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel)) {
     const int top = band.top >= 0 ? band.top / kTwipsPerPixel : -1;
     const int bottom = (band.bottom + kTwipsPerPixel - 1) / kTwipsPerPixel;
-    painter.fillRect(QRect(QPoint(-1, top), QPoint(size.width(), bottom)), QColor(band.red, band.green, band.blue));
+    bands_.push_back({QRect(QPoint(-1, top), QPoint(size.width(), bottom)), QColor(band.red, band.green, band.blue)});
   }
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
+  if (bandsSize_ != size()) PaintGradient();
+  const QRect exposed = event->rect();
+  const GradientParams params;
   QPainter painter(this);
-  if (background_.size() != size()) PaintGradient();
-  painter.drawPixmap(event->rect(), background_, event->rect());
+  painter.fillRect(exposed, QColor(params.endLevel, params.endLevel, params.endLevel));
+  for (const Band& band : bands_)
+    if (band.area.intersects(exposed)) painter.fillRect(band.area & exposed, band.colour);
 }
 
 void FormSurface::resizeEvent(QResizeEvent* event) {
