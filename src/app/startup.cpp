@@ -1,7 +1,8 @@
 #include "app/startup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QWidget>
 #include <QWindow>
 
@@ -13,9 +14,9 @@
 #include "oilfield/fuel_rules.h"
 #include "oilfield/pipeline_rules.h"
 #include "tanks/divisions_window.h"
+#include "tanks/horizontal_tank_rules.h"
 #include "tanks/rectangular_tank_rules.h"
 #include "tanks/spherical_tank_rules.h"
-#include "tanks/horizontal_tank_rules.h"
 #include "tanks/tank_selection_window.h"
 #include "tanks/tank_window.h"
 #include "tanks/vertical_tank_rules.h"
@@ -60,6 +61,12 @@ void drawNow(QWidget* window) {
 
 }  // namespace
 
+void setUpApplication() {
+  QApplication::setApplicationName(QStringLiteral("Calvexa"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/calvexa.svg")));
+}
+
 void registerWindows(WindowRegistry& registry) {
   initPictures();
   registry.setFactory(WindowId::Splash, make<SplashWindow>());
@@ -75,12 +82,12 @@ void registerWindows(WindowRegistry& registry) {
   registry.setFactory(WindowId::TankSections, make<DivisionsWindow>());
   registry.setFactory(WindowId::VerticalTank,
                       tanks(WindowId::VerticalTank, verticalTankForm, verticalChartProfile, verticalPictureInputs));
-  registry.setFactory(WindowId::RectangularTank,
-                      tanks(WindowId::RectangularTank, rectangularTankForm, rectangularChartProfile, rectangularPictureInputs));
+  registry.setFactory(WindowId::RectangularTank, tanks(WindowId::RectangularTank, rectangularTankForm,
+                                                       rectangularChartProfile, rectangularPictureInputs));
   registry.setFactory(WindowId::SphericalTank,
                       tanks(WindowId::SphericalTank, sphericalTankForm, sphericalChartProfile, sphericalPictureInputs));
-  registry.setFactory(WindowId::HorizontalTanks,
-                      tanks(WindowId::HorizontalTanks, horizontalTankForm, horizontalChartProfile, horizontalPictureInputs));
+  registry.setFactory(WindowId::HorizontalTanks, tanks(WindowId::HorizontalTanks, horizontalTankForm,
+                                                       horizontalChartProfile, horizontalPictureInputs));
 }
 
 void startUp(WindowRegistry& registry) {

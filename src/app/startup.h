@@ -5,6 +5,10 @@ namespace calvexa {
 
 class WindowRegistry;
 
+// The application's name, icon and quit rule (the main menu's Exit ends the
+// program, not the last window closed). Call once the application exists.
+void setUpApplication();
+
 // Gives the registry a factory for every window the program has.
 void registerWindows(WindowRegistry& registry);
 
