@@ -11,15 +11,22 @@ namespace {
 
 using calvexa::Fields;
 
-const Fields kFlat = {{"TbInternalTankDiameter", "2.5"}, {"CboInternalTankDiameter", "Meters"},
-                      {"TbTankHeight", "7"},             {"CboTankHeight", "Meters"},
-                      {"TbLiquidHeight", "1"},           {"CboLiquidHeight", "Meters"},
+const Fields kFlat = {{"TbInternalTankDiameter", "2.5"},
+                      {"CboInternalTankDiameter", "Meters"},
+                      {"TbTankHeight", "7"},
+                      {"CboTankHeight", "Meters"},
+                      {"TbLiquidHeight", "1"},
+                      {"CboLiquidHeight", "Meters"},
                       {"CboTankLiquidAnswer", "Litres"}};
 
-const Fields kConical = {{"TbVerticalTankDiameterC", "96"},  {"CboVerticalTankDiameterC", "Inches"},
-                         {"TbVerticalTankHeightC", "20"},    {"CboVerticalTankHeightC", "Feet"},
-                         {"TbVerticalFluidHeightC", "1"},    {"CboVerticalFluidHeightC", "Feet"},
-                         {"TbVerticalConicalHeightC", "30"}, {"CboVerticalConicalHeightC", "Inches"},
+const Fields kConical = {{"TbVerticalTankDiameterC", "96"},
+                         {"CboVerticalTankDiameterC", "Inches"},
+                         {"TbVerticalTankHeightC", "20"},
+                         {"CboVerticalTankHeightC", "Feet"},
+                         {"TbVerticalFluidHeightC", "1"},
+                         {"CboVerticalFluidHeightC", "Feet"},
+                         {"TbVerticalConicalHeightC", "30"},
+                         {"CboVerticalConicalHeightC", "Inches"},
                          {"CboVerticalLiquidVolumeC", "Gallons (U.S.)"}};
 
 void rows(benchmark::State& state, int tab, const Fields& fields) {

@@ -28,6 +28,9 @@
 #include <string>
 #include <vector>
 
+#include "app/configured_help.h"
+#include "app/program_windows.h"
+#include "app/shell_windows.h"
 #include "app/startup.h"
 #include "first_paint.h"
 #include "ui/qt_seam.h"
@@ -39,10 +42,11 @@ namespace {
 int runCalvexa(int argc, char** argv, startup_bench::FirstPaint::Stop stop) {
   QApplication app(argc, argv);
   calvexa::setUpApplication();
-  startup_bench::FirstPaint watcher(QStringLiteral("FrmMainMenu"), stop);
+  startup_bench::FirstPaint watcher(QString::fromUtf8(calvexa::kMainMenuWindow.name()), stop);
   calvexa::QtSeam seam;
+  const calvexa::ConfiguredHelp configuredHelp;
   calvexa::WindowRegistry registry(seam, [] { QCoreApplication::exit(0); });
-  calvexa::registerWindows(registry);
+  calvexa::registerWindows(registry, configuredHelp);
   calvexa::startUp(registry);
   return app.exec();
 }

@@ -21,28 +21,34 @@ set(CALVEXA_HOMEPAGE https://calvexa.example.org/)
 set(CALVEXA_MAINTAINER "The Calvexa developers <maintainers@calvexa.example.org>")
 set(_generated ${CMAKE_BINARY_DIR}/install-files)
 
-find_program(CALVEXA_RSVG_CONVERT rsvg-convert)
-if(NOT CALVEXA_RSVG_CONVERT)
-  message(FATAL_ERROR "rsvg-convert renders the PNG icons; install it with: apt-get install librsvg2-bin")
-endif()
 find_program(CALVEXA_GZIP gzip REQUIRED)
 
-# PNG icons rendered from the SVG; manual page and changelog compressed the
-# way Debian wants them (-n: no name or time stamp, so rebuilds are identical).
+# PNG icons rendered from the SVG with rsvg-convert. Without it the program
+# still builds and its tests run; only the icons are not rendered, and
+# installing (and so packaging) stops at them with the message below.
+find_program(CALVEXA_RSVG_CONVERT rsvg-convert)
 set(_icon_svg ${CMAKE_SOURCE_DIR}/resources/pictures/calvexa.svg)
 set(_icon_outputs)
-foreach(size 48 256)
-  set(_png ${_generated}/icons/${size}x${size}/calvexa.png)
-  add_custom_command(OUTPUT ${_png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${_generated}/icons/${size}x${size}
-    COMMAND ${CALVEXA_RSVG_CONVERT} --width ${size} --height ${size} --output ${_png} ${_icon_svg}
-    DEPENDS ${_icon_svg}
-    COMMENT "Rendering the ${size} px icon"
-    VERBATIM)
-  list(APPEND _icon_outputs ${_png})
-  install(FILES ${_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-endforeach()
+if(CALVEXA_RSVG_CONVERT)
+  foreach(size 48 256)
+    set(_png ${_generated}/icons/${size}x${size}/calvexa.png)
+    add_custom_command(OUTPUT ${_png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${_generated}/icons/${size}x${size}
+      COMMAND ${CALVEXA_RSVG_CONVERT} --width ${size} --height ${size} --output ${_png} ${_icon_svg}
+      DEPENDS ${_icon_svg}
+      COMMENT "Rendering the ${size} px icon"
+      VERBATIM)
+    list(APPEND _icon_outputs ${_png})
+    install(FILES ${_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+else()
+  set(_no_icons "rsvg-convert renders the PNG icons and was not found; install it with: apt-get install librsvg2-bin")
+  message(WARNING "${_no_icons}\nThe program builds without it; installing and packaging stop at the icons.")
+  install(CODE "message(FATAL_ERROR \"${_no_icons}\")")
+endif()
 
+# The manual page and changelog compressed the way Debian wants them (-n: no
+# name or time stamp, so rebuilds are identical).
 configure_file(${CMAKE_SOURCE_DIR}/resources/calvexa.1 ${_generated}/man/calvexa.1 @ONLY)
 set(_compressed ${_generated}/man/calvexa.1.gz ${_generated}/doc/changelog.gz)
 add_custom_command(OUTPUT ${_generated}/man/calvexa.1.gz

@@ -10,6 +10,7 @@ CALVEXA_PACKAGES=(
   fonts-liberation xvfb xauth
   locales poppler-utils
   librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
+  clang-format
 )
 
 calvexa_missing_packages() {

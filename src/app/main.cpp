@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/configured_help.h"
+#include "app/program_windows.h"
+#include "app/shell_windows.h"
 #include "app/startup.h"
 #include "ui/qt_seam.h"
 #include "ui/registry.h"
@@ -53,14 +56,15 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   calvexa::setUpApplication();
   calvexa::QtSeam seam;
+  const calvexa::ConfiguredHelp configuredHelp;
   calvexa::WindowRegistry registry(seam, [] { QCoreApplication::exit(0); });
-  calvexa::registerWindows(registry);
+  calvexa::registerWindows(registry, configuredHelp);
   calvexa::startUp(registry);
   if (registry.exiting()) return 0;
   int checkResult = 0;
   if (startupCheck) {
     QTimer::singleShot(0, &app, [&registry, &checkResult] {
-      const QWidget* menu = registry.find(calvexa::WindowId::MainMenu);
+      const QWidget* menu = registry.find(calvexa::kMainMenuWindow);
       const bool menuShown = menu && menu->isVisible();
       const QString help = registry.helpPath();
       const bool helpFound = QFile::exists(help);

@@ -6,7 +6,11 @@
 #include <QLabel>
 
 #include "app/shell_rules.h"
+#include "calculator/calculator_window.h"
+#include "conversion/conversion_window.h"
 #include "core/identity.h"
+#include "oilfield/oilfield_windows.h"
+#include "tanks/tank_windows.h"
 #include "ui/controls.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
@@ -70,22 +74,22 @@ struct MenuButton {
   const char* picture;
   const char* tooltip;
   TipSet tipSet;
-  WindowId target;
+  WindowKey target;
 };
 
 const MenuButton kMenuButtons[] = {
     {"CmdOpenConversions", ":/pictures/conversion.svg", "Press for Conversion section", TipSet::AtLoad,
-     WindowId::Conversion},
+     kConversionWindow},
     {"CmdTankSelection", ":/pictures/tank.svg", "Press to choose select tank calculation", TipSet::AtLoad,
-     WindowId::TankSelection},
+     kTankSelectionWindow},
     {"CmdAnnularVolume", ":/pictures/annulus.svg", "Press to calculate Annular volumes", TipSet::AtLoad,
-     WindowId::AnnVolume},
+     kAnnularWindow},
     {"CmdPipelineVolume", ":/pictures/pipeline.svg", "Press for Pipeline Volume section", TipSet::AtLoad,
-     WindowId::PipelineVolume},
-    {"CmdCoatingPic", ":/pictures/coating.svg", "Press for Coating Calculation", TipSet::AtDesign, WindowId::Coating},
-    {"CmdFuelUse", ":/pictures/fuel.svg", "Press to calculate automotive fuel use", TipSet::AtLoad, WindowId::FuelUse},
+     kPipelineWindow},
+    {"CmdCoatingPic", ":/pictures/coating.svg", "Press for Coating Calculation", TipSet::AtDesign, kCoatingWindow},
+    {"CmdFuelUse", ":/pictures/fuel.svg", "Press to calculate automotive fuel use", TipSet::AtLoad, kFuelUseWindow},
     {"BtnCalculator", ":/pictures/calculator.svg", "Press for Scientific Calculator", TipSet::AtDesign,
-     WindowId::SciCalc},
+     kCalculatorWindow},
 };
 
 std::vector<ControlSpec> mainMenuControls() {
@@ -154,10 +158,8 @@ std::vector<ControlSpec> aboutControls() {
 }  // namespace
 
 SplashWindow::SplashWindow(WindowRegistry& registry)
-    : FormWindow(
-          registry,
-          {.id = WindowId::Splash, .name = "frmSplash", .designSize = QSize(480, 280), .statusBar = StatusBar::None},
-          splashControls()) {
+    : FormWindow(registry, {.key = kSplashWindow, .designSize = QSize(480, 280), .statusBar = StatusBar::None},
+                 splashControls()) {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
   if (QWidget* frame = control("Frame1")) frame->installEventFilter(this);
 }
@@ -167,11 +169,11 @@ void SplashWindow::onLoad() {
   control<QLabel>("lblVersion")->setText(QString::fromStdString(versionText()));
 }
 
-void SplashWindow::keyPressEvent(QKeyEvent*) { registry().unload(WindowId::Splash); }
+void SplashWindow::keyPressEvent(QKeyEvent*) { registry().unload(key()); }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && watched == control("Frame1")) {
-    registry().unload(WindowId::Splash);
+    registry().unload(key());
     return true;
   }
   return FormWindow::eventFilter(watched, event);
@@ -179,8 +181,7 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
 
 MainMenuWindow::MainMenuWindow(WindowRegistry& registry)
     : FormWindow(registry,
-                 {.id = WindowId::MainMenu,
-                  .name = "FrmMainMenu",
+                 {.key = kMainMenuWindow,
                   .caption = "Main Menu",
                   .designSize = QSize(580, 350),
                   .resizeOrder = ResizeOrder::ScaleFirst},
@@ -199,15 +200,14 @@ void MainMenuWindow::onUnload() { registry().exitApplication(); }
 
 AboutWindow::AboutWindow(WindowRegistry& registry)
     : FormWindow(registry,
-                 {.id = WindowId::About,
-                  .name = "frmAbout",
+                 {.key = kAboutWindow,
                   .caption = "About Calvexa 2004",
                   .designSize = QSize(416, 214),
                   .statusBar = StatusBar::None,
                   .resizeOrder = ResizeOrder::ScaleFirst},
                  aboutControls()) {
   connect(control<QAbstractButton>("cmdOK"), &QAbstractButton::clicked, this,
-          [this] { this->registry().unload(WindowId::About); });
+          [this] { this->registry().unload(key()); });
   connect(control<QAbstractButton>("cmdSysInfo"), &QAbstractButton::clicked, this, &AboutWindow::StartSysInfo);
 }
 
@@ -225,7 +225,7 @@ void AboutWindow::showEvent(QShowEvent* event) {
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    registry().unload(WindowId::About);
+    registry().unload(key());
     return;
   }
   FormWindow::keyPressEvent(event);

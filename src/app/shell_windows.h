@@ -1,9 +1,14 @@
 // The shell's own windows: splash, main menu and About box.
 #pragma once
 
+#include "core/window_key.h"
 #include "ui/form_window.h"
 
 namespace calvexa {
+
+inline constexpr WindowKey kSplashWindow{"frmSplash"};
+inline constexpr WindowKey kMainMenuWindow{"FrmMainMenu"};
+inline constexpr WindowKey kAboutWindow{"frmAbout"};
 
 // frmSplash: shown during start-up; a click on its frame or a key unloads it.
 class SplashWindow : public FormWindow {

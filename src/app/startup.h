@@ -1,4 +1,4 @@
-// Start-up: which windows the program has, and the start-up routine.
+// Start-up: the routine that brings the program's first windows up.
 #pragma once
 
 namespace calvexa {
@@ -8,9 +8,6 @@ class WindowRegistry;
 // The application's name, icon and quit rule (the main menu's Exit ends the
 // program, not the last window closed). Call once the application exists.
 void setUpApplication();
-
-// Gives the registry a factory for every window the program has.
-void registerWindows(WindowRegistry& registry);
 
 // Splash, busy pointer, load main menu, About box and converter, show the
 // main menu, hide the splash, default pointer.

@@ -143,11 +143,7 @@ bool calculatorCharacter(const QKeyEvent& key, char& out) {
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(WindowRegistry& registry)
-    : FormWindow(registry,
-                 {.id = WindowId::SciCalc,
-                  .name = "FrmSciCalc",
-                  .caption = "Scientific Calculator",
-                  .designSize = kDesignSize},
+    : FormWindow(registry, {.key = kCalculatorWindow, .caption = "Scientific Calculator", .designSize = kDesignSize},
                  calculatorControls()) {
   connectKeys();
   connectDisplay();

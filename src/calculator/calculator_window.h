@@ -5,12 +5,15 @@
 #pragma once
 
 #include "calculator/engine.h"
+#include "core/window_key.h"
 #include "ui/form_window.h"
 
 class QLabel;
 class QLineEdit;
 
 namespace calvexa {
+
+inline constexpr WindowKey kCalculatorWindow{"FrmSciCalc"};
 
 class CalculatorWindow : public FormWindow {
   Q_OBJECT

@@ -5,7 +5,6 @@
 
 namespace calvexa {
 
-const char* const kConversionWindowName = "frmConversion";
 const char* const kConversionCaption = "Conversions ";
 const char* const kConversionTabsName = "SStab";
 const char* const kValueBoxInitialText = "1";
@@ -722,12 +721,6 @@ std::vector<std::string> displayOrder(const Category& category, ListSide side) {
   std::vector<std::string> items = loadingOrder(category, side);
   if (category.order == ListOrder::Sorted) std::stable_sort(items.begin(), items.end(), lessIgnoringCase);
   return items;
-}
-
-std::size_t totalListItems() {
-  std::size_t total = 0;
-  for (const Category& category : kCategories) total += 2 * category.units.size();
-  return total;
 }
 
 }  // namespace calvexa

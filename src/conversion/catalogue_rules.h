@@ -104,16 +104,12 @@ std::vector<std::string> loadingOrder(const Category& category, ListSide side);
 // (equal names keep their loading order).
 std::vector<std::string> displayOrder(const Category& category, ListSide side);
 
-// Items appended to all lists by one load of the window, both sides counted.
-std::size_t totalListItems();
-
 // Window-wide texts and names.
-extern const char* const kConversionWindowName;  // "frmConversion"
-extern const char* const kConversionCaption;     // "Conversions " (one trailing space)
-extern const char* const kConversionTabsName;    // "SStab"
-constexpr int kConversionInitialTab = 15;        // Concentration is in front at first
-extern const char* const kValueBoxInitialText;   // "1"
-extern const char* const kCalculateCaption;      // "&Calculate"
+extern const char* const kConversionCaption;    // "Conversions " (one trailing space)
+extern const char* const kConversionTabsName;   // "SStab"
+constexpr int kConversionInitialTab = 15;       // Concentration is in front at first
+extern const char* const kValueBoxInitialText;  // "1"
+extern const char* const kCalculateCaption;     // "&Calculate"
 extern const std::array<const char*, 4> kRowLabelTexts;
 
 // Tooltips of the tabs whose tips are shown.

@@ -114,8 +114,7 @@ void styleTab(const Category& cat, const QList<QPointer<QWidget>>& created) {
 
 ConversionWindow::ConversionWindow(WindowRegistry& registry)
     : FormWindow(registry,
-                 {.id = WindowId::Conversion,
-                  .name = kConversionWindowName,
+                 {.key = kConversionWindow,
                   .caption = kConversionCaption,
                   .designSize = QSize(kPageWidth + 16, kPageHeight + kTabRows * kTabRowHeight + 16),
                   .pages = PageCreation::OnDemand},

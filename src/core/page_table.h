@@ -8,6 +8,7 @@
 
 #include "core/outcome.h"
 #include "core/units.h"
+#include "core/window_key.h"
 
 namespace calvexa {
 
@@ -48,8 +49,8 @@ struct PageRow {
 };
 
 enum class ButtonAction {
-  Calculate,   // runs the page's calculation
-  PrintChart,  // prints the page's strapping chart
+  Calculate,  // runs the page's calculation
+  Window,     // runs the page action its window gives
 };
 
 struct PageButton {
@@ -87,7 +88,7 @@ struct Page {
 };
 
 struct PageForm {
-  const char* name;            // window objectName
+  WindowKey key;               // the window: its objectName
   const char* caption;         // window title
   const char* tabs = nullptr;  // objectName of the tab control; none: one page, no tabs
   int tabsPerRow = 4;

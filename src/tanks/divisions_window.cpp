@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "tanks/chart_rules.h"
+#include "tanks/tank_windows.h"
 #include "ui/controls.h"
 #include "ui/numeric_key_filter.h"
 #include "ui/registry.h"
@@ -32,11 +33,7 @@ std::vector<ControlSpec> divisionsControls() {
 }  // namespace
 
 DivisionsWindow::DivisionsWindow(WindowRegistry& registry)
-    : FormWindow(registry,
-                 {.id = WindowId::TankSections,
-                  .name = "FrmTankSections",
-                  .caption = "Tank Divisions",
-                  .designSize = QSize(332, 124)},
+    : FormWindow(registry, {.key = kDivisionsWindow, .caption = "Tank Divisions", .designSize = QSize(332, 124)},
                  divisionsControls()) {
   setWindowFlags(Qt::Dialog);
   // Enter and Escape belong to the dialog: OK and Cancel.

@@ -77,7 +77,7 @@ namespace {
 
 const PageForm& rectangularTankForm() {
   static const PageForm form = {
-      .name = "FrmRectangularTank",
+      .key = kRectangularTankWindow,
       .caption = "Rectangular Tank Calculation",
       .lists = ListKind::Editable,
       .pages = {{
@@ -104,7 +104,7 @@ const PageForm& rectangularTankForm() {
                       {.name = "CmdPrintChartData",
                        .caption = "&Print Chart with Data",
                        .tip = "Press to print a tank sheet",
-                       .action = ButtonAction::PrintChart}},
+                       .action = ButtonAction::Window}},
           .calculate = CalcRectangularTank,
       }},
   };

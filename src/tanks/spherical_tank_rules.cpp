@@ -60,7 +60,7 @@ namespace {
 
 const PageForm& sphericalTankForm() {
   static const PageForm form = {
-      .name = "FrmSphericalTank",
+      .key = kSphericalTankWindow,
       .caption = "Spherical Tank Volume",
       .lists = ListKind::Editable,
       .pages = {{
@@ -80,7 +80,7 @@ const PageForm& sphericalTankForm() {
                       {.name = "CmdPrintSphereCalculation",
                        .caption = "&Print Chart with Data",
                        .tip = "Press to print this tanks graduated levels",
-                       .action = ButtonAction::PrintChart}},
+                       .action = ButtonAction::Window}},
           .calculate = CalcSphericalTank,
       }},
   };

@@ -66,7 +66,7 @@ PageRow tankAnswerRow(const char* box, const char* list, const char* boxTip, con
 
 std::vector<PageButton> tankButtons(const char* calculate, const char* print, const char* printCaption) {
   return {{.name = calculate, .caption = "&Calculate"},
-          {.name = print, .caption = printCaption, .action = ButtonAction::PrintChart}};
+          {.name = print, .caption = printCaption, .action = ButtonAction::Window}};
 }
 
 ChartCheck requiredBox(const char* control, Message message, const char* valueName) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 
+#include "tanks/tank_windows.h"
 #include "ui/controls.h"
 #include "ui/registry.h"
 
@@ -15,19 +16,19 @@ struct TankButton {
   const char* picture;
   int left, top;  // twips
   const char* tooltip;
-  WindowId target;
+  WindowKey target;
 };
 
 constexpr int kTwips = 15;
 const TankButton kButtons[] = {
     {"CmdHorizontalTanks", ":/pictures/tank_horizontal.svg", 1200, 240, "Press button for Horizontal Tank Section",
-     WindowId::HorizontalTanks},
+     kHorizontalTanksWindow},
     {"CmdRectangularTanks", ":/pictures/tank_rectangular.svg", 120, 1500, "Press button for Rectangular Tank Section",
-     WindowId::RectangularTank},
+     kRectangularTankWindow},
     {"CmdVerticalTanks", ":/pictures/tank_vertical.svg", 2280, 1440, "Press button for Vertical Tank Section",
-     WindowId::VerticalTank},
+     kVerticalTankWindow},
     {"CmdSphericalTank", ":/pictures/tank_spherical.svg", 1200, 2640, "Press button for Spherical Tank Section",
-     WindowId::SphericalTank},
+     kSphericalTankWindow},
 };
 
 // The load handler sets the tooltips in this order.
@@ -55,8 +56,7 @@ const TankButton& button(const char* name) {
 
 TankSelectionWindow::TankSelectionWindow(WindowRegistry& registry)
     : FormWindow(registry,
-                 {.id = WindowId::TankSelection,
-                  .name = "FrmTankSelection",
+                 {.key = kTankSelectionWindow,
                   .caption = "Select the Tank Type",
                   .designSize = QSize(300, (2640 + 1215) / kTwips + 16)},
                  selectionControls()) {

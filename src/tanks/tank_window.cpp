@@ -9,6 +9,7 @@
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
+#include "tanks/tank_windows.h"
 #include "ui/form_builder.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
@@ -31,9 +32,10 @@ QWidget* makeTankDrawing(const QString& drawing, QWidget* parent) {
   return new QWidget(parent);
 }
 
-TankWindow::TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles,
-                       Pictures pictures)
-    : PageWindow(registry, id, form, makeTankDrawing), profiles_(profiles), pictures_(pictures) {
+TankWindow::TankWindow(WindowRegistry& registry, const PageForm& form, Profiles profiles, Pictures pictures)
+    : PageWindow(registry, form, makeTankDrawing, [this](int page, const PageButton&) { PrintTankChart(page); }),
+      profiles_(profiles),
+      pictures_(pictures) {
   followDimensions(controls());
 }
 
@@ -71,11 +73,6 @@ void TankWindow::redrawPicture(int page) {
     picture->setDimensions(*dimensions);
 }
 
-void TankWindow::onPageAction(const Page& page, const PageButton& button) {
-  if (button.action != ButtonAction::PrintChart) return;
-  PrintTankChart(static_cast<int>(&page - form().pages.data()));
-}
-
 // The texts of the page's own boxes, lists and answer, as far as they are built.
 Fields TankWindow::pageFields(int page) const {
   Fields own;
@@ -108,7 +105,7 @@ void TankWindow::PrintTankChart(int page) {
   }
   apply(start.writes);
   // The number of divisions.
-  const QPointer<DivisionsWindow> dialog = qobject_cast<DivisionsWindow*>(registry().load(WindowId::TankSections));
+  const QPointer<DivisionsWindow> dialog = qobject_cast<DivisionsWindow*>(registry().load(kDivisionsWindow));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
   dialog->prepare();

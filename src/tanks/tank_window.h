@@ -17,8 +17,7 @@ class TankWindow : public PageWindow {
   using Pictures = const TankPictureInputs* (*)(int page);
   // `pictures` says where each page's drawing reads its dimensions, so the
   // drawing follows what is typed (none: the drawings keep their proportions).
-  TankWindow(WindowRegistry& registry, WindowId id, const PageForm& form, Profiles profiles,
-             Pictures pictures);
+  TankWindow(WindowRegistry& registry, const PageForm& form, Profiles profiles, Pictures pictures);
 
   // The number of divisions the last chart was asked for.
   int lastDivisions() const { return lastDivisions_; }
@@ -28,7 +27,6 @@ class TankWindow : public PageWindow {
   void PrintTankChart(int page);
 
  protected:
-  void onPageAction(const Page& page, const PageButton& button) override;
   void onControlsCreated(const QList<QPointer<QWidget>>& created) override;
 
  private:

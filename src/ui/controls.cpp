@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -10,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -20,10 +20,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "core/number_text.h"
 #include "ui/seam.h"
-#include <QWheelEvent>
 
 namespace calvexa {
 
@@ -371,10 +371,6 @@ QWidget* TabControl::firstInputOfCurrentPage() const {
 }
 
 QAbstractButton* TabControl::tabButton(int index) const { return group_->button(index); }
-
-void TabControl::setTabToolTip(int index, const QString& tip) {
-  if (auto* button = group_->button(index)) button->setToolTip(tip);
-}
 
 QString TabControl::tabText(int index) const {
   auto* button = group_->button(index);

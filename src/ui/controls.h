@@ -22,7 +22,7 @@ namespace calvexa {
 
 class Seam;
 
-// A flat tool button of a viewer's bar (the help viewer, the chart preview).
+// A flat tool button of a viewer's bar (the help viewer's, a print preview's).
 QToolButton* toolButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent);
 
 // True for Enter and Return without Ctrl, Alt or Meta.
@@ -114,7 +114,6 @@ class TabControl : public QWidget {
   void setCurrentIndex(int index);
   QWidget* page(int index) const { return pages_.value(index); }
   QAbstractButton* tabButton(int index) const;
-  void setTabToolTip(int index, const QString& tip);
   QString tabText(int index) const;
   // The first box of the current page, else its first control that takes the focus.
   QWidget* firstInputOfCurrentPage() const;

@@ -4,8 +4,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -60,7 +58,7 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
 FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
                        DrawingFactory drawings)
     : registry_(registry), design_(design), drawings_(std::move(drawings)), surface_(new FormSurface(this)) {
-  setObjectName(design.name);
+  setObjectName(QString::fromUtf8(design.key.name()));
   setWindowTitle(design.caption);
   setCentralWidget(surface_);
   QFont font = surface_->font();
@@ -79,7 +77,7 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
       });
     }
   }
-  buildMenus(menuTable(design.id));
+  buildMenus(menus());
   if (design.statusBar == StatusBar::Shown) {
     status_ = new StatusPanels(this);
     setStatusBar(status_);
@@ -90,7 +88,7 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
     addAction(help);
   }
   // menuBar() creates a bar on first call: windows without menus get none.
-  const int menuHeight = menuTable(design.id).empty() ? 0 : menuBar()->sizeHint().height();
+  const int menuHeight = menus().empty() ? 0 : menuBar()->sizeHint().height();
   const int statusHeight = status_ ? status_->sizeHint().height() : 0;
   resize(design.designSize.width(), design.designSize.height() + menuHeight + statusHeight);
 }
@@ -190,13 +188,15 @@ void FormWindow::runLoadHandler() {
 void FormWindow::runUnloadHandler() { onUnload(); }
 
 void FormWindow::onUnload() {
-  if (!registry_.exiting()) registry_.show(parentWindow(design_.id));
+  if (registry_.exiting()) return;
+  if (const WindowRegistration* own = registry_.registration(design_.key); own && !own->parent.empty())
+    registry_.show(own->parent);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  if (registry_.find(design_.id) == this) {
+  if (registry_.find(design_.key) == this) {
     event->ignore();
-    registry_.unload(design_.id);
+    registry_.unload(design_.key);
     return;
   }
   event->accept();
@@ -233,42 +233,35 @@ void FormWindow::apply(const Outcome& outcome) {
   }
 }
 
-// The modeless About box is a window of its own, so it stays open when this
-// window is closed; the modal one is owned by this window and blocks it.
-void FormWindow::showAbout(AboutModality modality) {
-  QWidget* about = registry_.load(WindowId::About);
-  if (!about) return;
-  if (modality == AboutModality::Modal) {
-    about->setParent(this, Qt::Dialog);
-    about->setWindowModality(Qt::WindowModal);
+// A modeless box is a window of its own, so it stays open when this window
+// is closed; a modal one is owned by this window and blocks it.
+void FormWindow::showBox(WindowKey key, Modality modality) {
+  QWidget* box = registry_.load(key);
+  if (!box) return;
+  if (modality == Modality::Modal) {
+    box->setParent(this, Qt::Dialog);
+    box->setWindowModality(Qt::WindowModal);
   } else {
-    about->setParent(nullptr, Qt::Dialog);
-    about->setWindowModality(Qt::NonModal);
+    box->setParent(nullptr, Qt::Dialog);
+    box->setWindowModality(Qt::NonModal);
   }
-  about->show();
-  about->raise();
-  about->activateWindow();
+  box->show();
+  box->raise();
+  box->activateWindow();
 }
 
-void FormWindow::openHelp() {
-  registry_.seam().openHelp(this, registry_.helpPath(), QString::fromUtf8(helpSection(design_.id)));
+void FormWindow::openHelp() { registry_.seam().openHelp(this, registry_.helpPath(), helpSection()); }
+
+QString FormWindow::helpSection() const {
+  const WindowRegistration* own = registry_.registration(design_.key);
+  return own ? QString::fromUtf8(own->helpAnchor) : QString();
 }
 
-void FormWindow::openConfiguredHelp() {
-  const QString path = registry_.configuredHelpPath();
-  if (path.isEmpty()) {
-    registry_.seam().showMessage(this,
-                                 {"Unable to display Help Contents. There is no Help associated with this project.",
-                                  windowTitle().toStdString(), Icon::Information});
-    return;
-  }
-  const QFileInfo file(path);
-  if (!file.isFile() || !file.isReadable()) {
-    registry_.seam().showMessage(this, {"The help file " + QDir::toNativeSeparators(path).toStdString() +
-                                        " cannot be opened: it is missing or cannot be read."});
-    return;
-  }
-  registry_.seam().openHelp(this, path, QString::fromUtf8(helpSection(design_.id)));
+// The menus its registration gives; none for a window the registry does not know.
+const MenuTable& FormWindow::menus() const {
+  static const MenuTable none;
+  const WindowRegistration* own = registry_.registration(design_.key);
+  return own ? own->menus : none;
 }
 
 void FormWindow::buildMenus(const MenuTable& table) {
@@ -288,7 +281,7 @@ void FormWindow::buildMenus(const MenuTable& table) {
   }
 }
 
-void FormWindow::bindSwitchButton(const char* name, WindowId target) {
+void FormWindow::bindSwitchButton(const char* name, WindowKey target) {
   auto* button = control<QAbstractButton>(name);
   button->setEnabled(registry_.isAvailable(target));
   connect(button, &QAbstractButton::clicked, this, [this, target] { registry_.switchTo(this, target); });
@@ -306,19 +299,19 @@ void FormWindow::runMenuItem(const MenuItemSpec& item) {
       registry_.exitApplication();
       break;
     case MenuAction::Close:
-      registry_.unload(design_.id);
+      registry_.unload(design_.key);
       break;
-    case MenuAction::About:
-      showAbout(AboutModality::Modeless);
+    case MenuAction::ShowBox:
+      showBox(item.target, Modality::Modeless);
       break;
-    case MenuAction::AboutModal:
-      showAbout(AboutModality::Modal);
+    case MenuAction::ShowModal:
+      showBox(item.target, Modality::Modal);
       break;
     case MenuAction::Help:
       openHelp();
       break;
-    case MenuAction::ConfiguredHelp:
-      openConfiguredHelp();
+    case MenuAction::Run:
+      if (item.run) item.run(*this);
       break;
     case MenuAction::Custom:
       onMenuItem(QString::fromUtf8(item.name));

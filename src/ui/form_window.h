@@ -1,6 +1,7 @@
 // The common window base: gradient background, proportional resizing, the
-// three-panel status bar, the File and Help menus of the window's menu table,
-// and the close-box rule (closing unloads the window and shows its parent).
+// three-panel status bar, the File and Help menus of the window's
+// registration, and the close-box rule (closing unloads the window and shows
+// its parent).
 #pragma once
 
 #include <QColor>
@@ -15,9 +16,9 @@
 
 #include "core/outcome.h"
 #include "core/page_table.h"
+#include "core/window_key.h"
 #include "ui/form_builder.h"
 #include "ui/menus.h"
-#include "ui/window_id.h"
 
 namespace calvexa {
 
@@ -26,16 +27,15 @@ class StatusPanels;
 class FormWindow;
 
 enum class StatusBar { Shown, None };
-// The main menu and the About box rescale their controls before repainting
-// the background; every other window repaints first.
+// Most windows repaint their background before rescaling their controls on
+// a resize; some rescale first.
 enum class ResizeOrder { PaintFirst, ScaleFirst };
 // The controls of a tab page are created when the page is first shown or a
 // control of it is asked for: a window of many tabs then opens quickly.
 enum class PageCreation { AtOnce, OnDemand };
 
 struct FormSpec {
-  WindowId id = WindowId::MainMenu;
-  QString name = {};      // objectName, the window's name
+  WindowKey key = {};     // the window's name, its objectName
   QString caption = {};   // window title
   QSize designSize = {};  // inner area, pixels
   StatusBar statusBar = StatusBar::Shown;
@@ -72,7 +72,7 @@ class FormWindow : public QMainWindow {
   FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
              DrawingFactory drawings = {});
 
-  WindowId windowId() const { return design_.id; }
+  WindowKey key() const { return design_.key; }
   WindowRegistry& registry() { return registry_; }
   FormSurface* surface() const { return surface_; }
   StatusPanels* statusPanels() const { return status_; }
@@ -99,9 +99,8 @@ class FormWindow : public QMainWindow {
 
   // F1 and the Help items: the help file at this window's section.
   void openHelp();
-  // The Help items of the configured help file: that file at this window's
-  // section, or a message when the build names none or it cannot be read.
-  void openConfiguredHelp();
+  // The section of the help file about this window, as its registration gives it.
+  QString helpSection() const;
 
   // Fill a list, or set a tooltip, now or as soon as its page is created;
   // `items` is asked for the list's items only then, so a list never shown
@@ -115,7 +114,7 @@ class FormWindow : public QMainWindow {
   // Default unload handler: show the parent window (unless the program is ending).
   virtual void onUnload();
   // The button `name` switches to `target`, enabled while that window is available.
-  void bindSwitchButton(const char* name, WindowId target);
+  void bindSwitchButton(const char* name, WindowKey target);
   // Controls just created for a page shown for the first time (windows whose
   // pages are created on demand): bind them here.
   virtual void onControlsCreated(const QList<QPointer<QWidget>>& created) { Q_UNUSED(created); }
@@ -135,8 +134,9 @@ class FormWindow : public QMainWindow {
   void buildCurrentPages();
   void adopt(const QList<QPointer<QWidget>>& built);
   void focusFirstInput();
-  enum class AboutModality { Modeless, Modal };
-  void showAbout(AboutModality modality);
+  enum class Modality { Modeless, Modal };
+  void showBox(WindowKey box, Modality modality);
+  const MenuTable& menus() const;
   void buildMenus(const MenuTable& table);
   void runMenuItem(const MenuItemSpec& item);
 

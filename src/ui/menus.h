@@ -1,22 +1,25 @@
-// The File and Help menus of every window, one table per window.
+// The File and Help menus of a window, as a table its registration gives.
 #pragma once
 
+#include <functional>
 #include <vector>
 
-#include "ui/window_id.h"
+#include "core/window_key.h"
 
 namespace calvexa {
 
+class FormWindow;
+
 enum class MenuAction {
   Separator,
-  SwitchTo,        // switch to `target`
-  ExitApp,         // unload every window and end the program
-  Close,           // unload this window; its parent is shown
-  About,           // the About box over this window
-  AboutModal,      // the About box, modal over this window
-  Help,            // the help file at its contents
-  ConfiguredHelp,  // the help file named by the build setting
-  Custom,          // handled by the window itself (by the item's name)
+  SwitchTo,   // switch to `target`
+  ExitApp,    // unload every window and end the program
+  Close,      // unload this window; its parent is shown
+  ShowBox,    // `target` as a box of its own over this window
+  ShowModal,  // `target` as a box modal over this window
+  Help,       // the program's help file at this window's section
+  Run,        // the item's own command, `run`
+  Custom,     // handled by the window itself (by the item's name)
 };
 
 // Whether an item runs inside the busy-pointer bracket.
@@ -26,8 +29,9 @@ struct MenuItemSpec {
   const char* caption = nullptr;  // with & access key; none for a separator
   const char* name = "";          // objectName
   MenuAction action = MenuAction::Separator;
-  WindowId target = WindowId::MainMenu;
+  WindowKey target = {};
   Pointer pointer = Pointer::Busy;
+  std::function<void(FormWindow&)> run = {};  // the command of a Run item, given the window of its menu
 };
 
 struct MenuSpec {
@@ -37,9 +41,5 @@ struct MenuSpec {
 };
 
 using MenuTable = std::vector<MenuSpec>;
-
-// The menus of one window; empty for the splash, the About box and the
-// divisions dialog.
-const MenuTable& menuTable(WindowId id);
 
 }  // namespace calvexa

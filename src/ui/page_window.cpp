@@ -150,9 +150,8 @@ BuiltForm buildForm(const PageForm& form) {
   return built;
 }
 
-FormSpec windowSpec(WindowId id, const PageForm& form, const BuiltForm& built) {
-  return {.id = id,
-          .name = QString::fromUtf8(form.name),
+FormSpec windowSpec(const PageForm& form, const BuiltForm& built) {
+  return {.key = form.key,
           .caption = QString::fromUtf8(form.caption),
           .designSize = built.size,
           .pages = form.tabs ? PageCreation::OnDemand : PageCreation::AtOnce};
@@ -168,9 +167,10 @@ const BuiltForm& builtForm(const PageForm& form) {
 
 }  // namespace
 
-PageWindow::PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form, DrawingFactory drawings)
-    : FormWindow(registry, windowSpec(id, form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
-      form_(form) {
+PageWindow::PageWindow(WindowRegistry& registry, const PageForm& form, DrawingFactory drawings, PageAction action)
+    : FormWindow(registry, windowSpec(form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
+      form_(form),
+      action_(std::move(action)) {
   bindButtons(controls());
   if (form.tabs) control<TabControl>(form.tabs)->setCurrentIndex(form.firstTab);
 }
@@ -185,11 +185,12 @@ void PageWindow::bindButtons(const QList<QPointer<QWidget>>& controls) {
       if (!widget) continue;
       const Page* owner = &page;
       const PageButton* pressed = &button;
-      connect(widget, &QAbstractButton::clicked, this, [this, owner, pressed] {
+      const int index = static_cast<int>(owner - form_.pages.data());
+      connect(widget, &QAbstractButton::clicked, this, [this, owner, pressed, index] {
         if (pressed->action == ButtonAction::Calculate) {
           calculate(owner->calculate);
-        } else {
-          onPageAction(*owner, *pressed);
+        } else if (action_) {
+          action_(index, *pressed);
         }
       });
     }

@@ -3,6 +3,8 @@
 // all generated from its page table.
 #pragma once
 
+#include <functional>
+
 #include "core/page_table.h"
 #include "ui/form_window.h"
 
@@ -11,23 +13,23 @@ namespace calvexa {
 class PageWindow : public FormWindow {
   Q_OBJECT
  public:
-  PageWindow(WindowRegistry& registry, WindowId id, const PageForm& form, DrawingFactory drawings = {});
+  // What a page's Window buttons do; `page` is the index of the button's page.
+  using PageAction = std::function<void(int page, const PageButton& button)>;
+
+  // The window's key is the form's name. `action` carries out the Window
+  // buttons of the pages (none: they do nothing).
+  PageWindow(WindowRegistry& registry, const PageForm& form, DrawingFactory drawings = {}, PageAction action = {});
 
   const PageForm& form() const { return form_; }
 
  protected:
   void onLoad() override;
   void onControlsCreated(const QList<QPointer<QWidget>>& created) override;
-  // A button whose action the window itself carries out (a chart, say);
-  // Calculate buttons run their page's calculation without it.
-  virtual void onPageAction(const Page& page, const PageButton& button) {
-    Q_UNUSED(page);
-    Q_UNUSED(button);
-  }
 
  private:
   void bindButtons(const QList<QPointer<QWidget>>& created);
   const PageForm& form_;
+  PageAction action_;
 };
 
 }  // namespace calvexa

@@ -1,7 +1,6 @@
 #include "ui/registry.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QWidget>
 #include <optional>
 #include <utility>
@@ -10,88 +9,48 @@
 #include "ui/form_window.h"
 #include "ui/seam.h"
 
-// The configured help file, fixed when the program is built.
-#ifndef CALVEXA_CONFIGURED_HELP
-#error "CALVEXA_CONFIGURED_HELP names the configured help file (the build sets it)"
-#endif
-
 namespace calvexa {
 
-WindowId parentWindow(WindowId id) {
-  switch (id) {
-    case WindowId::VerticalTank:
-    case WindowId::HorizontalTanks:
-    case WindowId::RectangularTank:
-    case WindowId::SphericalTank:
-    case WindowId::TankSections:
-      return WindowId::TankSelection;
-    default:
-      return WindowId::MainMenu;
-  }
-}
-
-const char* helpSection(WindowId id) {
-  switch (id) {
-    case WindowId::Conversion:
-      return "converter";
-    case WindowId::TankSelection:
-      return "tankselection";
-    case WindowId::VerticalTank:
-      return "vertical";
-    case WindowId::HorizontalTanks:
-      return "horizontal";
-    case WindowId::RectangularTank:
-      return "rectangular";
-    case WindowId::SphericalTank:
-      return "spherical";
-    case WindowId::TankSections:
-      return "charts";
-    case WindowId::AnnVolume:
-      return "annular";
-    case WindowId::PipelineVolume:
-      return "pipeline";
-    case WindowId::Coating:
-      return "coating";
-    case WindowId::FuelUse:
-      return "fuel";
-    case WindowId::SciCalc:
-      return "scicalc";
-    case WindowId::Splash:
-    case WindowId::MainMenu:
-    case WindowId::About:
-      break;
-  }
-  return "mainmenu";
-}
-
-WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit)
-    : seam_(seam), quit_(std::move(quit)), configuredHelp_(QString::fromUtf8(CALVEXA_CONFIGURED_HELP)) {}
+WindowRegistry::WindowRegistry(Seam& seam, std::function<void()> quit) : seam_(seam), quit_(std::move(quit)) {}
 
 WindowRegistry::~WindowRegistry() {
-  for (auto& [id, window] : windows_) delete window.data();
+  for (auto& [key, window] : windows_) delete window.data();
 }
 
-void WindowRegistry::setFactory(WindowId id, Factory factory) { factories_[id] = std::move(factory); }
+void WindowRegistry::add(WindowRegistration registration) {
+  const WindowKey key = registration.key;
+  registrations_.insert_or_assign(key, std::move(registration));
+}
 
-bool WindowRegistry::isAvailable(WindowId id) const { return factories_.count(id) != 0; }
+const WindowRegistration* WindowRegistry::registration(WindowKey key) const {
+  auto it = registrations_.find(key);
+  return it == registrations_.end() ? nullptr : &it->second;
+}
 
-QWidget* WindowRegistry::find(WindowId id) const {
-  auto it = windows_.find(id);
+bool WindowRegistry::isAvailable(WindowKey key) const {
+  const WindowRegistration* known = registration(key);
+  return known && known->available();
+}
+
+QWidget* WindowRegistry::find(WindowKey key) const {
+  auto it = windows_.find(key);
   return it == windows_.end() ? nullptr : it->second.data();
 }
 
-QWidget* WindowRegistry::load(WindowId id) {
-  if (QWidget* window = find(id)) return window;
-  auto factory = factories_.find(id);
-  if (factory == factories_.end()) return nullptr;
-  QWidget* window = factory->second(*this);
-  windows_[id] = window;
+QWidget* WindowRegistry::load(WindowKey key) {
+  if (QWidget* window = find(key)) return window;
+  if (!isAvailable(key)) return nullptr;
+  QWidget* window = registration(key)->factory(*this);
+  // A window finds itself, its parent and its menus by its name.
+  Q_ASSERT_X(window->objectName() == QLatin1String(key.name()), "WindowRegistry::load",
+             "a window is registered under its objectName");
+  windows_[key] = window;
   if (auto* form = dynamic_cast<FormWindow*>(window)) form->runLoadHandler();
   return window;
 }
 
-QWidget* WindowRegistry::show(WindowId id) {
-  QWidget* window = load(id);
+QWidget* WindowRegistry::show(WindowKey key) {
+  QWidget* window = load(key);
   if (!window) return nullptr;
   window->show();
   window->raise();
@@ -99,12 +58,12 @@ QWidget* WindowRegistry::show(WindowId id) {
   return window;
 }
 
-void WindowRegistry::hide(WindowId id) {
-  if (QWidget* window = find(id)) window->hide();
+void WindowRegistry::hide(WindowKey key) {
+  if (QWidget* window = find(key)) window->hide();
 }
 
-void WindowRegistry::unload(WindowId id) {
-  auto it = windows_.find(id);
+void WindowRegistry::unload(WindowKey key) {
+  auto it = windows_.find(key);
   if (it == windows_.end()) return;
   QPointer<QWidget> window = it->second;
   windows_.erase(it);
@@ -115,7 +74,7 @@ void WindowRegistry::unload(WindowId id) {
   }
 }
 
-void WindowRegistry::switchTo(QWidget* from, WindowId target, bool busy) {
+void WindowRegistry::switchTo(QWidget* from, WindowKey target, bool busy) {
   std::optional<BusyPointer> pointer;
   if (busy) pointer.emplace(seam_);
   if (from) from->hide();
@@ -123,9 +82,9 @@ void WindowRegistry::switchTo(QWidget* from, WindowId target, bool busy) {
 }
 
 void WindowRegistry::closeAllWindows() {
-  std::vector<WindowId> loaded;
+  std::vector<WindowKey> loaded;
   for (const auto& entry : windows_) loaded.push_back(entry.first);
-  for (WindowId id : loaded) unload(id);
+  for (WindowKey key : loaded) unload(key);
 }
 
 void WindowRegistry::exitApplication() {
@@ -136,13 +95,7 @@ void WindowRegistry::exitApplication() {
 }
 
 QString WindowRegistry::helpPath() const {
-  if (!helpPath_.isEmpty()) return helpPath_;
   return QCoreApplication::applicationDirPath() + QStringLiteral("/CalvexaHelp.html");
-}
-
-QString WindowRegistry::configuredHelpPath() const {
-  if (configuredHelp_.isEmpty() || QDir::isAbsolutePath(configuredHelp_)) return configuredHelp_;
-  return QDir(QCoreApplication::applicationDirPath()).filePath(configuredHelp_);
 }
 
 }  // namespace calvexa

@@ -1,4 +1,5 @@
-// The window registry: one reference per window, created on first use.
+// The window registry: the program's windows as their registrations give
+// them, and one reference per loaded window, created on first use.
 // Load, Show, Hide and Unload are the only operations on a window.
 #pragma once
 
@@ -7,7 +8,8 @@
 #include <functional>
 #include <map>
 
-#include "ui/window_id.h"
+#include "core/window_key.h"
+#include "ui/menus.h"
 #include "ui/resizer.h"
 
 class QWidget;
@@ -15,12 +17,29 @@ class QWidget;
 namespace calvexa {
 
 class Seam;
-class FormWindow;
+class WindowRegistry;
+
+// One window of the program: how it is made and what surrounds it. The
+// program registers every window at start; the folder that makes a window
+// knows other windows only by their keys.
+struct WindowRegistration {
+  using Factory = std::function<QWidget*(WindowRegistry&)>;
+
+  WindowKey key;  // the window's objectName
+  // Makes the window. None: the window is not part of the program yet, and
+  // the buttons and menu items that open it are shown disabled.
+  Factory factory = {};
+  WindowKey parent = {};        // shown when the window is closed; none: nothing is
+  const char* helpAnchor = "";  // the help file's section for F1 and the Help items
+  MenuTable menus = {};         // File and Help menus; none: no menu bar
+
+  bool available() const { return static_cast<bool>(factory); }
+};
 
 class WindowRegistry : public QObject {
   Q_OBJECT
  public:
-  using Factory = std::function<QWidget*(WindowRegistry&)>;
+  using Factory = WindowRegistration::Factory;
 
   // quit is called once the program is to end (after every window is unloaded).
   WindowRegistry(Seam& seam, std::function<void()> quit);
@@ -29,19 +48,20 @@ class WindowRegistry : public QObject {
   Seam& seam() { return seam_; }
   Resizer& resizer() { return resizer_; }
 
-  void setFactory(WindowId id, Factory factory);
-  // A window whose calculator is not part of the program yet has no factory:
-  // the buttons and menu items that open it are shown disabled.
-  bool isAvailable(WindowId id) const;
+  // Adds a window, or replaces the registration of its key.
+  void add(WindowRegistration registration);
+  // The registration of `key`; nullptr for a window never registered.
+  const WindowRegistration* registration(WindowKey key) const;
+  bool isAvailable(WindowKey key) const;
 
-  QWidget* find(WindowId id) const;  // the loaded window or nullptr
-  QWidget* load(WindowId id);
-  QWidget* show(WindowId id);
-  void hide(WindowId id);
-  void unload(WindowId id);
+  QWidget* find(WindowKey key) const;  // the loaded window or nullptr
+  QWidget* load(WindowKey key);
+  QWidget* show(WindowKey key);
+  void hide(WindowKey key);
+  void unload(WindowKey key);
 
   // Hide `from` and show the target, under the busy pointer when `busy`.
-  void switchTo(QWidget* from, WindowId target, bool busy = true);
+  void switchTo(QWidget* from, WindowKey target, bool busy = true);
 
   // Unload every loaded window, then end the program.
   void closeAllWindows();
@@ -50,22 +70,13 @@ class WindowRegistry : public QObject {
 
   // Where the help file is: the program folder and "CalvexaHelp.html".
   QString helpPath() const;
-  void setHelpPath(const QString& path) { helpPath_ = path; }
-
-  // The help file of the Help commands that use the configured path: the
-  // build setting CALVEXA_CONFIGURED_HELP at first. Empty: the program has no
-  // help for them; a relative path is taken from the program folder.
-  QString configuredHelpPath() const;
-  void setConfiguredHelpPath(const QString& path) { configuredHelp_ = path; }
 
  private:
   Seam& seam_;
   std::function<void()> quit_;
   Resizer resizer_;
-  std::map<WindowId, Factory> factories_;
-  std::map<WindowId, QPointer<QWidget>> windows_;
-  QString helpPath_;
-  QString configuredHelp_;
+  std::map<WindowKey, WindowRegistration> registrations_;
+  std::map<WindowKey, QPointer<QWidget>> windows_;
   bool exiting_ = false;
 };
 

@@ -1,8 +1,8 @@
 // The one seam for everything modal or external: message boxes, the program's
-// own modal dialogs (the divisions dialog, the chart preview), the save and
-// print dialogs and saving the file chosen, progress with Cancel, the busy
-// pointer, the clipboard, starting a program and opening help. The program
-// uses QtSeam; tests install a recorder.
+// own modal windows (a dialog, a print preview), the save and print dialogs
+// and saving the file chosen, progress with Cancel, the busy pointer, the
+// clipboard, starting a program and opening help. The program uses QtSeam;
+// tests install a recorder.
 #pragma once
 
 #include <QByteArray>
@@ -32,8 +32,8 @@ class Seam {
   // A modal box with an OK button; an empty title means "Calvexa".
   virtual void showMessage(QWidget* owner, const Message& message) = 0;
 
-  // Shows one of the program's own modal windows (the divisions dialog, the
-  // chart preview) and returns once it is hidden or closed.
+  // Shows one of the program's own modal windows (a dialog, a print preview)
+  // and returns once it is hidden or closed.
   virtual void runModal(QWidget& window) = 0;
 
   // The desktop's save dialog: the file the user chose, or empty when the

@@ -11,33 +11,33 @@ namespace {
 using Shell = WindowTest;
 
 TEST_F(Shell, StartUpShowsMainMenuAloneWithDefaultPointer) {
-  ASSERT_NE(form(WindowId::MainMenu), nullptr);
-  EXPECT_TRUE(form(WindowId::MainMenu)->isVisible());
-  ASSERT_NE(form(WindowId::Splash), nullptr) << "the splash stays loaded";
-  EXPECT_FALSE(form(WindowId::Splash)->isVisible());
-  ASSERT_NE(form(WindowId::About), nullptr) << "the About box is loaded at start-up";
-  EXPECT_FALSE(form(WindowId::About)->isVisible());
-  EXPECT_EQ(app.window<QWidget>(WindowId::AnnVolume), nullptr) << "other windows wait until first used";
+  ASSERT_NE(form(kMainMenuWindow), nullptr);
+  EXPECT_TRUE(form(kMainMenuWindow)->isVisible());
+  ASSERT_NE(form(kSplashWindow), nullptr) << "the splash stays loaded";
+  EXPECT_FALSE(form(kSplashWindow)->isVisible());
+  ASSERT_NE(form(kAboutWindow), nullptr) << "the About box is loaded at start-up";
+  EXPECT_FALSE(form(kAboutWindow)->isVisible());
+  EXPECT_EQ(app.window<QWidget>(kAnnularWindow), nullptr) << "other windows wait until first used";
   EXPECT_EQ(app.seam.busyDepth, 0);
   EXPECT_GE(app.seam.busyBrackets, 1);
-  EXPECT_EQ(form(WindowId::MainMenu)->statusPanels()->text(), "Press F1 for Help");
-  EXPECT_FALSE(form(WindowId::MainMenu)->statusPanels()->dateText().isEmpty());
-  EXPECT_FALSE(form(WindowId::MainMenu)->statusPanels()->timeText().isEmpty());
+  EXPECT_EQ(form(kMainMenuWindow)->statusPanels()->text(), "Press F1 for Help");
+  EXPECT_FALSE(form(kMainMenuWindow)->statusPanels()->dateText().isEmpty());
+  EXPECT_FALSE(form(kMainMenuWindow)->statusPanels()->timeText().isEmpty());
 }
 
 TEST_F(Shell, SplashShowsVersionFromTheBuild) {
-  auto* splash = form(WindowId::Splash);
+  auto* splash = form(kSplashWindow);
   EXPECT_EQ(splash->control<QLabel>("lblVersion")->text(), "Version 3.6.13");
   EXPECT_EQ(splash->control<QLabel>("lblproductname")->text(), "Calvexa");
   EXPECT_EQ(splash->control<QLabel>("lblWarning")->text(),
             " Warning:  This program uses averaged information.  Specific circumstances may change the factors "
             "used with calculations in this program.");
   QTest::mouseClick(splash->control("Frame1"), Qt::LeftButton);
-  EXPECT_EQ(app.registry->find(WindowId::Splash), nullptr) << "a click unloads the splash";
+  EXPECT_EQ(app.registry->find(kSplashWindow), nullptr) << "a click unloads the splash";
 }
 
 TEST_F(Shell, MainMenuControlsTooltipsAndMenus) {
-  auto* menu = form(WindowId::MainMenu);
+  auto* menu = form(kMainMenuWindow);
   EXPECT_EQ(menu->windowTitle(), "Main Menu");
   const std::pair<const char*, const char*> tips[] = {
       {"CmdOpenConversions", "Press for Conversion section"},
@@ -62,7 +62,7 @@ TEST_F(Shell, MainMenuControlsTooltipsAndMenus) {
 }
 
 TEST_F(Shell, PictureButtonShowsBorderWhileHeldDown) {
-  auto* button = form(WindowId::MainMenu)->control<PictureButton>("CmdAnnularVolume");
+  auto* button = form(kMainMenuWindow)->control<PictureButton>("CmdAnnularVolume");
   ASSERT_NE(button, nullptr);
   QTest::mousePress(button, Qt::LeftButton);
   EXPECT_TRUE(button->borderShown());
@@ -71,9 +71,9 @@ TEST_F(Shell, PictureButtonShowsBorderWhileHeldDown) {
 }
 
 TEST_F(Shell, SwitchKeepsValuesAndCloseRestoresDesignValues) {
-  auto* menu = form(WindowId::MainMenu);
+  auto* menu = form(kMainMenuWindow);
   menu->control<QAbstractButton>("CmdAnnularVolume")->click();
-  auto* annular = form(WindowId::AnnVolume);
+  auto* annular = form(kAnnularWindow);
   ASSERT_NE(annular, nullptr);
   EXPECT_TRUE(annular->isVisible());
   EXPECT_FALSE(menu->isVisible());
@@ -85,51 +85,51 @@ TEST_F(Shell, SwitchKeepsValuesAndCloseRestoresDesignValues) {
   EXPECT_TRUE(menu->isVisible());
   EXPECT_FALSE(annular->isVisible());
   menu->control<QAbstractButton>("CmdAnnularVolume")->click();
-  EXPECT_EQ(form(WindowId::AnnVolume), annular) << "one instance per window";
+  EXPECT_EQ(form(kAnnularWindow), annular) << "one instance per window";
   EXPECT_EQ(casing->text(), "7") << "a hidden window keeps its values";
   EXPECT_EQ(app.seam.busyDepth, 0);
 
   annular->close();  // the close box unloads and shows the parent
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(app.registry->find(WindowId::AnnVolume), nullptr);
+  EXPECT_EQ(app.registry->find(kAnnularWindow), nullptr);
   EXPECT_TRUE(menu->isVisible());
   EXPECT_FALSE(app.quitCalled);
   menu->control<QAbstractButton>("CmdAnnularVolume")->click();
-  EXPECT_EQ(form(WindowId::AnnVolume)->control<QLineEdit>("TbCasingDiameter")->text(), "1");
+  EXPECT_EQ(form(kAnnularWindow)->control<QLineEdit>("TbCasingDiameter")->text(), "1");
   EXPECT_EQ(app.seam.busyDepth, 0);
 }
 
 TEST_F(Shell, ClosingMainMenuEndsProgramWithWindowsStillLoaded) {
-  form(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
-  form(WindowId::AnnVolume)->hide();
-  form(WindowId::MainMenu)->close();
+  form(kMainMenuWindow)->control<QAbstractButton>("CmdAnnularVolume")->click();
+  form(kAnnularWindow)->hide();
+  form(kMainMenuWindow)->close();
   EXPECT_TRUE(app.quitCalled);
-  EXPECT_EQ(app.registry->find(WindowId::AnnVolume), nullptr);
-  EXPECT_EQ(app.registry->find(WindowId::About), nullptr);
+  EXPECT_EQ(app.registry->find(kAnnularWindow), nullptr);
+  EXPECT_EQ(app.registry->find(kAboutWindow), nullptr);
 }
 
 TEST_F(Shell, AnnularExitEndsProgram) {
-  form(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
-  menuItem(form(WindowId::AnnVolume), "MnuFileExit")->trigger();
+  form(kMainMenuWindow)->control<QAbstractButton>("CmdAnnularVolume")->click();
+  menuItem(form(kAnnularWindow), "MnuFileExit")->trigger();
   EXPECT_TRUE(app.quitCalled);
 }
 
 TEST_F(Shell, MainMenuExitButtonEndsProgram) {
-  form(WindowId::MainMenu)->control<QAbstractButton>("CmdExit")->click();
+  form(kMainMenuWindow)->control<QAbstractButton>("CmdExit")->click();
   EXPECT_TRUE(app.quitCalled);
 }
 
 TEST_F(Shell, HelpOpensTheHelpFileInTheProgramFolder) {
-  menuItem(form(WindowId::MainMenu), "MnuHelpHelp")->trigger();
+  menuItem(form(kMainMenuWindow), "MnuHelpHelp")->trigger();
   ASSERT_EQ(app.seam.helpOpened.size(), 1);
   EXPECT_TRUE(app.seam.helpOpened[0].endsWith("/CalvexaHelp.html"));
   EXPECT_EQ(app.seam.busyDepth, 0);
 }
 
 TEST_F(Shell, AboutBoxOverTheCurrentWindow) {
-  auto* menu = form(WindowId::MainMenu);
+  auto* menu = form(kMainMenuWindow);
   menuItem(menu, "MnuHelpAbout")->trigger();
-  auto* about = form(WindowId::About);
+  auto* about = form(kAboutWindow);
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
   EXPECT_TRUE(menu->isVisible()) << "the current window stays visible";
@@ -139,14 +139,14 @@ TEST_F(Shell, AboutBoxOverTheCurrentWindow) {
             "This program was written for those who want a user friendly Calvexa program. ");
   EXPECT_FALSE(about->isModal());
   about->control<QAbstractButton>("cmdOK")->click();
-  EXPECT_EQ(app.registry->find(WindowId::About), nullptr) << "OK unloads the About box";
+  EXPECT_EQ(app.registry->find(kAboutWindow), nullptr) << "OK unloads the About box";
   EXPECT_TRUE(menu->isVisible());
   menuItem(menu, "MnuHelpAbout")->trigger();
-  EXPECT_TRUE(form(WindowId::About)->isVisible()) << "the next About command loads it again";
+  EXPECT_TRUE(form(kAboutWindow)->isVisible()) << "the next About command loads it again";
 }
 
 TEST_F(Shell, SystemInfoStartsFirstToolFoundOrSaysUnavailable) {
-  auto* about = form(WindowId::About);
+  auto* about = form(kAboutWindow);
   about->control<QAbstractButton>("cmdSysInfo")->click();
   ASSERT_EQ(app.seam.messageTexts(), std::vector<std::string>{"System Information Is Unavailable At This Time"});
   EXPECT_EQ(app.seam.messages[0].title, "");
@@ -160,12 +160,12 @@ TEST_F(Shell, SystemInfoStartsFirstToolFoundOrSaysUnavailable) {
   app.seam.startSucceeds = false;
   about->control<QAbstractButton>("cmdSysInfo")->click();
   EXPECT_EQ(app.seam.messageTexts(), std::vector<std::string>{"System Information Is Unavailable At This Time"});
-  EXPECT_NE(app.registry->find(WindowId::About), nullptr) << "the About box stays open";
+  EXPECT_NE(app.registry->find(kAboutWindow), nullptr) << "the About box stays open";
 }
 
 TEST_F(Shell, AnnularMenusFollowTheirTable) {
-  form(WindowId::MainMenu)->control<QAbstractButton>("CmdAnnularVolume")->click();
-  auto* annular = form(WindowId::AnnVolume);
+  form(kMainMenuWindow)->control<QAbstractButton>("CmdAnnularVolume")->click();
+  auto* annular = form(kAnnularWindow);
   EXPECT_EQ(menuCaptions(annular, 0), QStringList({"&Coating", "Con&versions", "&Fuel Use", "&Main Menu",
                                                    "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(annular, 1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
@@ -181,55 +181,55 @@ TEST_F(Shell, AnnularMenusFollowTheirTable) {
 // name of its own for tools and tests, "caption=name".
 TEST_F(Shell, EveryWindowsMenusHaveTheirCaptionsAndNames) {
   struct Menus {
-    WindowId id;
+    WindowKey id;
     QStringList file;            // "&File"
     QStringList help;            // "&Help"
     QStringList menuNames = {};  // the two menus' own names, when they have them
   };
   const Menus windows[] = {
-      {WindowId::MainMenu, {"E&xit=MnuFileExit"}, {"&About...=MnuHelpAbout", "-", "&Help=MnuHelpHelp"}},
-      {WindowId::TankSelection,
+      {kMainMenuWindow, {"E&xit=MnuFileExit"}, {"&About...=MnuHelpAbout", "-", "&Help=MnuHelpHelp"}},
+      {kTankSelectionWindow,
        {"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks=MnuFileHorizontalTanks",
         "&Main Menu", "&Pipeline Volume", "&Rectangular Tank=MnuFileRectangularTank",
         "&Spherical Tank=MnuFileSphericalTank", "&Vertical Tanks=MnuFileVerticalTanks", "-", "E&xit"},
        {"&About...", "-", "&Help File=MnuHelpHelpFile"}},
-      {WindowId::VerticalTank,
+      {kVerticalTankWindow,
        {"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
         "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::HorizontalTanks,
+      {kHorizontalTanksWindow,
        {"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
         "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::RectangularTank,
+      {kRectangularTankWindow,
        {"&Annular Volume", "&Conversions", "C&oatings", "&Fuel Use", "&Main Menu", "&Pipeline Volume",
         "&Tank Selection", "-", "E&xit"},
        {"&About Calvexa", "-", "&Help File"}},
-      {WindowId::SphericalTank,
+      {kSphericalTankWindow,
        {"&Annular Volume", "&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
         "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::AnnVolume,
+      {kAnnularWindow,
        {"&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::PipelineVolume,
+      {kPipelineWindow,
        {"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu", "&Tank Selection", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::Coating,
+      {kCoatingWindow,
        {"&Annular Volume", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
         "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::FuelUse,
+      {kFuelUseWindow,
        {"&Annular Volume", "&Coating", "Con&version", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
         "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
-      {WindowId::Conversion,
+      {kConversionWindow,
        {"&Annular Volume=MnuFileAnnularVolume", "&Coating=mnuFileCoating", "&Fuel Use=mnuFileFuelUse",
         "&Main Menu=mnuFileMainMenu", "&Pipeline Volume=MnuFilePipelineVolume", "&Tank Selection=MnuFileTankSelection",
         "-=mnuFileSpacer", "E&xit=MnuExit"},
        {"&Help Documentation=MnuHelp", "-=MnuHelpSep", "&About Calvexa=MnuAbout"},
        {"MnuFile", "MainMnuHelp"}},
-      {WindowId::SciCalc,
+      {kCalculatorWindow,
        {"&Cut=ecut", "C&opy=ecopy", "&Paste=epaste", "-", "Select &All=eselectall", "-", "&Exit=eexit"},
        {"&About=habout", "-", "&Help=MnuHelpHelp"},
        {"", "help"}},
@@ -259,7 +259,7 @@ TEST_F(Shell, EveryWindowsMenusHaveTheirCaptionsAndNames) {
       EXPECT_EQ(actual.join(" | ").toStdString(), items[m]->join(" | ").toStdString()) << titles[m].toStdString();
     }
   }
-  for (WindowId bare : {WindowId::Splash, WindowId::About, WindowId::TankSections}) {
+  for (WindowKey bare : {kSplashWindow, kAboutWindow, kDivisionsWindow}) {
     auto* shown = qobject_cast<QMainWindow*>(app.registry->load(bare));
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->findChildren<QMenu*>().isEmpty()) << shown->objectName().toStdString() << " has no menus";

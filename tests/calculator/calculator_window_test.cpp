@@ -11,7 +11,7 @@ namespace {
 
 class Calculator : public MenuWindowTest {
  protected:
-  Calculator() : MenuWindowTest(WindowId::SciCalc, "BtnCalculator") {}
+  Calculator() : MenuWindowTest(kCalculatorWindow, "BtnCalculator") {}
   void SetUp() override {
     WindowTest::SetUp();
     app.seam.clipboard_ = "left over";
@@ -27,7 +27,7 @@ class Calculator : public MenuWindowTest {
 };
 
 TEST_F(Calculator, OpensFreshFromMainMenuAndClosesBackToIt) {
-  auto* mainMenu = app.window<FormWindow>(WindowId::MainMenu);
+  auto* mainMenu = app.window<FormWindow>(kMainMenuWindow);
   EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(mainMenu->isVisible());
   EXPECT_EQ(window->objectName(), "FrmSciCalc");
@@ -42,7 +42,7 @@ TEST_F(Calculator, OpensFreshFromMainMenuAndClosesBackToIt) {
   press({"Command1_4", "Command7_0", "Command1_7", "Option2_1"});  // 4 into memory, 7 shown, radians
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(app.registry->find(WindowId::SciCalc), nullptr);
+  EXPECT_EQ(app.registry->find(kCalculatorWindow), nullptr);
   EXPECT_TRUE(mainMenu->isVisible());
   EXPECT_FALSE(app.quitCalled);
 
@@ -58,7 +58,7 @@ TEST_F(Calculator, OpensFreshFromMainMenuAndClosesBackToIt) {
 
   trigger("eexit");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(app.registry->find(WindowId::SciCalc), nullptr);
+  EXPECT_EQ(app.registry->find(kCalculatorWindow), nullptr);
   EXPECT_TRUE(mainMenu->isVisible());
 }
 

@@ -13,8 +13,8 @@ class ConverterWindow : public WindowTest {
     WindowTest::SetUp();
     window = converter();
   }
-  FormWindow* converter() const { return form(WindowId::Conversion); }
-  void open() { openFromMainMenu("CmdOpenConversions", WindowId::Conversion); }
+  FormWindow* converter() const { return form(kConversionWindow); }
+  void open() { openFromMainMenu("CmdOpenConversions", kConversionWindow); }
 };
 
 TEST_F(ConverterWindow, LoadedAtStartUpWithEveryListFilledOnce) {
@@ -32,8 +32,7 @@ TEST_F(ConverterWindow, LoadedAtStartUpWithEveryListFilledOnce) {
   }
   EXPECT_EQ(total, 594);
   EXPECT_EQ(converter()->findChildren<QComboBox*>().size(), 36);
-  EXPECT_EQ(items("CboTempTo"),
-            QStringList({"Celcius", "Fahrenheit", "Kelvin", "Rankine"}));
+  EXPECT_EQ(items("CboTempTo"), QStringList({"Celcius", "Fahrenheit", "Kelvin", "Rankine"}));
   const QStringList prefixes = items("CboPrefixFrom");
   EXPECT_EQ(prefixes.front(), "exa-meter (E)");
   EXPECT_EQ(prefixes.back(), "meter");
@@ -86,7 +85,7 @@ TEST_F(ConverterWindow, VolumeConversionSurvivesASwitchAndCloseRestoresStartStat
   converter()->findChild<QAction*>("MnuExit")->trigger();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(mainMenu()->isVisible());
-  EXPECT_EQ(app.registry->find(WindowId::Conversion), nullptr);
+  EXPECT_EQ(app.registry->find(kConversionWindow), nullptr);
   open();
   EXPECT_EQ(converter()->control<TabControl>("SStab")->currentIndex(), 15);
   EXPECT_EQ(converter()->control<QLabel>("TbVolTo")->text(), "");

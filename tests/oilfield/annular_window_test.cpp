@@ -6,7 +6,7 @@ namespace {
 
 class AnnularWindow : public MenuWindowTest {
  protected:
-  AnnularWindow() : MenuWindowTest(WindowId::AnnVolume, "CmdAnnularVolume") {}
+  AnnularWindow() : MenuWindowTest(kAnnularWindow, "CmdAnnularVolume") {}
   QString answer() const { return text("TbDownholeAnswer"); }
   void calculate() { click("CboDwnholeCoatingCalc"); }
 };

@@ -17,7 +17,7 @@ const QStringList kVolumes = {"Cubic Feet",       "Cubic Meters",   "Drums (208 
 
 class CoatingWindow : public MenuWindowTest {
  protected:
-  CoatingWindow() : MenuWindowTest(WindowId::Coating, "CmdCoatingPic") {}
+  CoatingWindow() : MenuWindowTest(kCoatingWindow, "CmdCoatingPic") {}
   TabControl* tabs() const { return window->control<TabControl>("SSTab1"); }
   bool onTab(const char* control, int tab) const {
     return window->control(control)->parentWidget() == tabs()->page(tab);

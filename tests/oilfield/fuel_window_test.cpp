@@ -12,7 +12,7 @@ const char* const kMileageMessage =
 
 class FuelWindow : public MenuWindowTest {
  protected:
-  FuelWindow() : MenuWindowTest(WindowId::FuelUse, "CmdFuelUse") {}
+  FuelWindow() : MenuWindowTest(kFuelUseWindow, "CmdFuelUse") {}
   void fill(const char* distance, const char* distanceUnit, const char* fuel, const char* fuelUnit,
             const char* answerUnit) {
     type("TbDistFrom", distance);

@@ -2,10 +2,10 @@
 // thickness, over the length, in the answer unit.
 #include <gtest/gtest.h>
 
-#include "oilfield/pipeline_rules.h"
-#include "support/calculation_checks.h"
 #include "core/input.h"
 #include "core/number_text.h"
+#include "oilfield/pipeline_rules.h"
+#include "support/calculation_checks.h"
 
 namespace calvexa {
 namespace {

@@ -9,7 +9,7 @@ namespace {
 
 class PipelineWindow : public MenuWindowTest {
  protected:
-  PipelineWindow() : MenuWindowTest(WindowId::PipelineVolume, "CmdPipelineVolume") {}
+  PipelineWindow() : MenuWindowTest(kPipelineWindow, "CmdPipelineVolume") {}
   void pickUnits(const char* diameter, const char* thickness, const char* length, const char* volume) {
     pick("CboExternalPipeVolDiameter", diameter);
     pick("CboPipeVolThickness", thickness);

@@ -6,7 +6,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "app/startup.h"
+#include "app/program_windows.h"
 #include "ui/save_file.h"
 
 namespace calvexa {
@@ -124,7 +124,7 @@ std::vector<std::string> RecorderSeam::messageTexts() const {
 }
 
 TestApp::TestApp() : registry(std::make_unique<WindowRegistry>(seam, [this] { quitCalled = true; })) {
-  registerWindows(*registry);
+  registerWindows(*registry, configuredHelp);
 }
 
 TestApp::~TestApp() {

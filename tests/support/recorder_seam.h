@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/configured_help.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
 
@@ -64,17 +65,19 @@ class RecorderSeam : public Seam {
   QStringList helpSections;  // and the section of each
 };
 
-// A registry with every window factory, recording messages; quitting is recorded.
+// A registry with every window of the program, recording messages; quitting
+// is recorded.
 struct TestApp {
   TestApp();
   ~TestApp();
   RecorderSeam seam;
   bool quitCalled = false;
+  ConfiguredHelp configuredHelp;
   std::unique_ptr<WindowRegistry> registry;
 
   template <class T = QWidget>
-  T* window(WindowId id) const {
-    return qobject_cast<T*>(registry->find(id));
+  T* window(WindowKey key) const {
+    return qobject_cast<T*>(registry->find(key));
   }
 };
 

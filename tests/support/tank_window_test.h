@@ -11,16 +11,16 @@ namespace calvexa {
 
 class TankChooserTest : public MenuWindowTest {
  protected:
-  TankChooserTest() : MenuWindowTest(WindowId::TankSelection, "CmdTankSelection") {}
+  TankChooserTest() : MenuWindowTest(kTankSelectionWindow, "CmdTankSelection") {}
 
-  FormWindow* chooser() const { return form(WindowId::TankSelection); }
-  // The chooser's `button` opens window `id`, which the test then works in.
-  void openTank(const char* button, WindowId id) {
+  FormWindow* chooser() const { return form(kTankSelectionWindow); }
+  // The chooser's `button` opens window `key`, which the test then works in.
+  void openTank(const char* button, WindowKey key) {
     auto* picture = chooser()->control<QAbstractButton>(button);
     ASSERT_NE(picture, nullptr) << button;
     ASSERT_TRUE(picture->isEnabled()) << button;
     picture->click();
-    window = form(id);
+    window = form(key);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(chooser()->isVisible());

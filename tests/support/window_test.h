@@ -16,8 +16,13 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "app/shell_windows.h"
 #include "app/startup.h"
+#include "calculator/calculator_window.h"
+#include "conversion/conversion_window.h"
+#include "oilfield/oilfield_windows.h"
 #include "support/recorder_seam.h"
+#include "tanks/tank_windows.h"
 #include "ui/form_window.h"
 
 namespace calvexa {
@@ -73,15 +78,15 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override { startUp(*app.registry); }
 
-  FormWindow* form(WindowId id) const { return app.window<FormWindow>(id); }
-  FormWindow* mainMenu() const { return form(WindowId::MainMenu); }
+  FormWindow* form(WindowKey key) const { return app.window<FormWindow>(key); }
+  FormWindow* mainMenu() const { return form(kMainMenuWindow); }
 
   // Clicks a main-menu button and works in the window it opens.
-  void openFromMainMenu(const char* button, WindowId id) {
+  void openFromMainMenu(const char* button, WindowKey key) {
     auto* picture = mainMenu()->control<QAbstractButton>(button);
     ASSERT_NE(picture, nullptr) << button;
     picture->click();
-    window = form(id);
+    window = form(key);
     ASSERT_NE(window, nullptr);
   }
 
@@ -114,13 +119,13 @@ class WindowTest : public ::testing::Test {
 // A window opened by a main-menu button; the tests of one window derive from it.
 class MenuWindowTest : public WindowTest {
  protected:
-  MenuWindowTest(WindowId id, const char* menuButton) : id_(id), menuButton_(menuButton) {}
+  MenuWindowTest(WindowKey key, const char* menuButton) : key_(key), menuButton_(menuButton) {}
 
   void SetUp() override {
     WindowTest::SetUp();
     open();
   }
-  void open() { openFromMainMenu(menuButton_, id_); }
+  void open() { openFromMainMenu(menuButton_, key_); }
 
   // File "&Main Menu" hides the window with what it holds; its button shows it again.
   void roundTripThroughMainMenu() {
@@ -138,8 +143,8 @@ class MenuWindowTest : public WindowTest {
   }
 
   // The close box unloads the window and shows its parent; the program goes on.
-  void closeReturnsTo(WindowId parent) {
-    const WindowId closed = window->windowId();
+  void closeReturnsTo(WindowKey parent) {
+    const WindowKey closed = window->key();
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app.registry->find(closed), nullptr);
@@ -147,10 +152,10 @@ class MenuWindowTest : public WindowTest {
     EXPECT_FALSE(app.quitCalled);
     window = nullptr;
   }
-  void closeReturnsToMainMenu() { closeReturnsTo(WindowId::MainMenu); }
+  void closeReturnsToMainMenu() { closeReturnsTo(kMainMenuWindow); }
 
  private:
-  WindowId id_;
+  WindowKey key_;
   const char* menuButton_;
 };
 

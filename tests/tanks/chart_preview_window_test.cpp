@@ -26,7 +26,7 @@ class ChartTools : public TankChooserTest {
  protected:
   void SetUp() override {
     TankChooserTest::SetUp();
-    openTank("CmdVerticalTanks", WindowId::VerticalTank);
+    openTank("CmdVerticalTanks", kVerticalTankWindow);
     tabs()->setCurrentIndex(1);
     // A conical bottom 1 m deep in a tank 2 m across and 3 m high, in cubic metres.
     for (const char* list :

@@ -206,8 +206,7 @@ TEST(ChartStart, HeaderTemplatesOfTheEllipticalTabs) {
 
 TEST(Divisions, CountsRoundHalfToEvenAndOnlyWholeCountsAboveZeroPass) {
   const std::string aboveZero = "Please type the number of divisions as a whole number above zero, such as 30.";
-  const std::string tooMany =
-      "A chart can have at most 100,000 divisions. Please type a smaller number of divisions.";
+  const std::string tooMany = "A chart can have at most 100,000 divisions. Please type a smaller number of divisions.";
   const std::string fourHundredDigits(400, '9');
   struct Case {
     std::string text;

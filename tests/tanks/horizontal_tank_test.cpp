@@ -480,7 +480,7 @@ TEST(HorizontalTanks, RefusesTextThatIsNotANumberAndTanksWithNoAnswer) {
 
 TEST(HorizontalTankWindow, TableHasEveryTabInOrderOpeningOnTheFlatTab) {
   const PageForm& form = horizontalTankForm();
-  EXPECT_STREQ(form.name, "FrmHorizontalTanks");
+  EXPECT_STREQ(form.key.name(), "FrmHorizontalTanks");
   EXPECT_STREQ(form.caption, "Tank Calculations");
   EXPECT_STREQ(form.tabs, "SSTab1");
   EXPECT_EQ(form.lists, ListKind::Editable);
@@ -540,7 +540,7 @@ TEST(HorizontalTankWindow, TableHasEveryTabInOrderOpeningOnTheFlatTab) {
     EXPECT_STREQ(page.buttons[0].caption, "&Calculate");
     EXPECT_STREQ(page.buttons[1].name, e.printButton);
     EXPECT_STREQ(page.buttons[1].caption, i == 5 ? "&Print Chart With Data" : "&Print Chart with Data");
-    EXPECT_EQ(page.buttons[1].action, ButtonAction::PrintChart);
+    EXPECT_EQ(page.buttons[1].action, ButtonAction::Window);
     EXPECT_STREQ(page.picture.name, e.picture);
     EXPECT_STREQ(page.picture.drawing, e.drawing);
     EXPECT_EQ(page.picture.source, PictureSource::Window);

@@ -27,7 +27,7 @@ class HorizontalWindow : public TankChooserTest {
     TankChooserTest::SetUp();
     openHorizontal();
   }
-  void openHorizontal() { openTank("CmdHorizontalTanks", WindowId::HorizontalTanks); }
+  void openHorizontal() { openTank("CmdHorizontalTanks", kHorizontalTanksWindow); }
 };
 
 TEST_F(HorizontalWindow, OpensFromTheChooserOnTheFlatTabWithEveryUnitEmpty) {
@@ -114,7 +114,7 @@ TEST_F(HorizontalWindow, TypedUnitsMatchExactlyAndTheStateIsKeptThroughTheChoose
   EXPECT_EQ(text("TbHorizTankAnswer"), "7.85398163397448");
   EXPECT_EQ(text("CboHorizTankAnswer"), "Litre");
   EXPECT_EQ(app.seam.busyDepth, 0);
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
   // Opened again, the window starts afresh.
   openHorizontal();
   EXPECT_EQ(tabs()->currentIndex(), 5);
@@ -163,7 +163,7 @@ TEST_F(HorizontalWindow, ConicalChartFromAFluidHeightInCentimetresAndBack) {
   EXPECT_EQ(text("CboHorizFluidHeight"), "");
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(app.seam.busyDepth, 0);
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
 }
 
 // A tank 8 m long the wrong way: refused by Calculate and by the chart alike,
@@ -225,7 +225,7 @@ TEST_F(HorizontalWindow, HelpOpensTheConfiguredHelpFileOrSaysWhyNot) {
     app.seam.messages.clear();
     app.seam.helpOpened.clear();
     app.seam.helpSections.clear();
-    app.registry->setConfiguredHelpPath(c.setting);
+    app.configuredHelp = ConfiguredHelp(c.setting);
     const int brackets = app.seam.busyBrackets;
     trigger("MnuHelpHelp");
     EXPECT_EQ(app.seam.busyBrackets, brackets) << "the pointer is left as it is";
@@ -250,12 +250,12 @@ TEST(HorizontalHelpSetting, ByDefaultTheHelpFileInTheProgramFolder) {
   if (std::string_view(CALVEXA_CONFIGURED_HELP) != "CalvexaHelp.html")
     GTEST_SKIP() << "built with the configured help " << CALVEXA_CONFIGURED_HELP;
   TestApp app;
-  EXPECT_EQ(app.registry->configuredHelpPath(), QCoreApplication::applicationDirPath() + "/CalvexaHelp.html");
+  EXPECT_EQ(app.configuredHelp.path(), QCoreApplication::applicationDirPath() + "/CalvexaHelp.html");
 }
 
 TEST_F(HorizontalWindow, AboutBoxIsModalOverTheWindowUntilClosed) {
   trigger("MnuHelpAbout");
-  auto* about = form(WindowId::About);
+  auto* about = form(kAboutWindow);
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->isVisible());
   EXPECT_TRUE(about->isModal());

@@ -33,7 +33,7 @@ class RectSphereWindows : public TankChooserTest {
 };
 
 TEST_F(RectSphereWindows, RectangularTankFromTheMainMenuToAChartAndBack) {
-  openTank("CmdRectangularTanks", WindowId::RectangularTank);
+  openTank("CmdRectangularTanks", kRectangularTankWindow);
   EXPECT_EQ(window->objectName(), "FrmRectangularTank");
   EXPECT_EQ(window->windowTitle(), "Rectangular Tank Calculation");
   EXPECT_EQ(text("lblHeading0"), "Determine the volume of liquid from the bottom of a rectangular tank");
@@ -120,12 +120,12 @@ TEST_F(RectSphereWindows, RectangularTankFromTheMainMenuToAChartAndBack) {
 
   trigger("MnuHelpHelpFile");
   EXPECT_EQ(app.seam.helpSections.value(0), "rectangular");
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
   EXPECT_EQ(app.seam.busyDepth, 0);
 }
 
 TEST_F(RectSphereWindows, SphericalTankFromTheMainMenuToAChartAndBack) {
-  openTank("CmdSphericalTank", WindowId::SphericalTank);
+  openTank("CmdSphericalTank", kSphericalTankWindow);
   EXPECT_EQ(window->objectName(), "FrmSphericalTank");
   EXPECT_EQ(window->windowTitle(), "Spherical Tank Volume");
   EXPECT_EQ(text("lblHeading0"), "Determine the volume of liquid from the bottom of a spherical tank.");
@@ -203,7 +203,7 @@ TEST_F(RectSphereWindows, SphericalTankFromTheMainMenuToAChartAndBack) {
 
   trigger("MnuHelpHelp");
   EXPECT_EQ(app.seam.helpSections.value(0), "spherical");
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
   EXPECT_EQ(app.seam.busyDepth, 0);
 }
 
@@ -215,18 +215,18 @@ TEST_F(RectSphereWindows, ChooserFileMenuOpensBothAndTheyKeepTheirValues) {
   EXPECT_TRUE(rectangular->isEnabled());
   EXPECT_TRUE(spherical->isEnabled());
   spherical->trigger();
-  window = form(WindowId::SphericalTank);
+  window = form(kSphericalTankWindow);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   type("TbSphereDiameter", "3");
   trigger("MnuFileTankSelection");
   EXPECT_TRUE(chooser()->isVisible());
   rectangular->trigger();
-  EXPECT_TRUE(form(WindowId::RectangularTank)->isVisible());
-  EXPECT_FALSE(form(WindowId::SphericalTank)->isVisible());
-  window = form(WindowId::RectangularTank);
+  EXPECT_TRUE(form(kRectangularTankWindow)->isVisible());
+  EXPECT_FALSE(form(kSphericalTankWindow)->isVisible());
+  window = form(kRectangularTankWindow);
   trigger("MnuFileTankSelection");
-  openTank("CmdSphericalTank", WindowId::SphericalTank);
+  openTank("CmdSphericalTank", kSphericalTankWindow);
   EXPECT_EQ(text("TbSphereDiameter"), "3") << "hidden, not unloaded";
   EXPECT_EQ(app.seam.busyDepth, 0);
 }

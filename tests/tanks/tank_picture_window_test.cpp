@@ -12,7 +12,7 @@ class TankPictures : public TankChooserTest {
  protected:
   void SetUp() override {
     TankChooserTest::SetUp();
-    openTank("CmdVerticalTanks", WindowId::VerticalTank);
+    openTank("CmdVerticalTanks", kVerticalTankWindow);
     tabs()->setCurrentIndex(3);  // spherical bottom
   }
   const TankDrawing& drawing() const { return window->control<TankPicture>("Picture4")->drawing(); }

@@ -16,7 +16,7 @@ namespace {
 
 class TankWindows : public TankChooserTest {
  protected:
-  void openVertical() { openTank("CmdVerticalTanks", WindowId::VerticalTank); }
+  void openVertical() { openTank("CmdVerticalTanks", kVerticalTankWindow); }
   // Every list of tab 0 in metres, the answer in `answer`.
   void flatTankInMetres(const char* answer) {
     tabs()->setCurrentIndex(0);
@@ -109,7 +109,7 @@ TEST_F(TankWindows, FlatTankWorkedValueAndItsStateKeptThroughTheChooser) {
   EXPECT_EQ(window, before);
   EXPECT_EQ(tabs()->currentIndex(), 0);
   EXPECT_EQ(text("TbTankLiquidAnswer"), "3141.5926");
-  closeReturnsTo(WindowId::TankSelection);
+  closeReturnsTo(kTankSelectionWindow);
 }
 
 TEST_F(TankWindows, ChartFromThePrintButtonToThePreviewAndBack) {
@@ -168,7 +168,7 @@ TEST_F(TankWindows, AChartLeavesTheFullHeightInItsOwnUnitOnPickOnlyAndEditableLi
             QString::fromStdString(general((4 * 3.141592654 / 4) * (3 - 2.0 / 3) * 1000)));
 
   trigger("MnuFileTankSelection");
-  openTank("CmdHorizontalTanks", WindowId::HorizontalTanks);
+  openTank("CmdHorizontalTanks", kHorizontalTanksWindow);
   tabs()->setCurrentIndex(5);
   for (const char* list : {"CboHorizInterDiameter", "CboHorizTankLength"}) pick(list, "Meters");
   typeUnit("CboHorizFluidHeight", "Inches");
@@ -299,7 +299,7 @@ TEST_F(TankWindows, DivisionsDialogRefusesABadCountAndStaysOpen) {
 
 TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   openVertical();
-  auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(WindowId::TankSections));
+  auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(kDivisionsWindow));
   ASSERT_NE(dialog, nullptr);
   dialog->show();
   auto* box = dialog->control<QLineEdit>("TbTankDivisions");
@@ -327,12 +327,12 @@ class WindowGoneDuringAChart : public TankWindows {
   }
   // Unloads the tank window as the program does, and lets the deletion happen now.
   void unloadTheWindow() {
-    app.registry->unload(WindowId::VerticalTank);
+    app.registry->unload(kVerticalTankWindow);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   void expectGone() {
     EXPECT_TRUE(gone.isNull()) << "the window is deleted";
-    EXPECT_EQ(app.registry->find(WindowId::VerticalTank), nullptr);
+    EXPECT_EQ(app.registry->find(kVerticalTankWindow), nullptr);
     EXPECT_EQ(app.seam.busyDepth, 0);
     window = nullptr;
   }
@@ -347,7 +347,7 @@ TEST_F(WindowGoneDuringAChart, WhileTheDivisionsDialogIsOpen) {
   };
   click("CmdPrintVerticalTankFlat");
   expectGone();
-  EXPECT_EQ(app.registry->find(WindowId::TankSections), nullptr);
+  EXPECT_EQ(app.registry->find(kDivisionsWindow), nullptr);
   EXPECT_TRUE(app.quitCalled);
   EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"}));
 }

@@ -414,7 +414,7 @@ TEST(VerticalTankWindow, TableHasEveryTabInOrderOpeningOnTheLast) {
     ASSERT_EQ(page.buttons.size(), 2u);
     EXPECT_STREQ(page.buttons[0].caption, "&Calculate");
     EXPECT_STREQ(page.buttons[1].caption, "&Print Chart with Data");
-    EXPECT_EQ(page.buttons[1].action, ButtonAction::PrintChart);
+    EXPECT_EQ(page.buttons[1].action, ButtonAction::Window);
     for (const PageRow& row : page.rows) {
       if (row.kind == RowKind::Answer) {
         EXPECT_STREQ(row.caption, "Liquid Volume:");

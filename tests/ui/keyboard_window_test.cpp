@@ -20,7 +20,7 @@ namespace {
 
 class Keyboard : public MenuWindowTest {
  protected:
-  Keyboard() : MenuWindowTest(WindowId::AnnVolume, "CmdAnnularVolume") {}
+  Keyboard() : MenuWindowTest(kAnnularWindow, "CmdAnnularVolume") {}
   void SetUp() override {
     MenuWindowTest::SetUp();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -89,31 +89,31 @@ TEST_F(Keyboard, EnterClicksTheFocusedButton) {
   auto* pipeline = mainMenu()->control<QAbstractButton>("CmdPipelineVolume");
   pipeline->setFocus();
   QTest::keyClick(pipeline, Qt::Key_Enter);
-  ASSERT_NE(form(WindowId::PipelineVolume), nullptr);
-  EXPECT_TRUE(form(WindowId::PipelineVolume)->isVisible());
+  ASSERT_NE(form(kPipelineWindow), nullptr);
+  EXPECT_TRUE(form(kPipelineWindow)->isVisible());
 }
 
 TEST_F(Keyboard, AboutBoxTakesEnterForOkAndEscapeToClose) {
   trigger("MnuHelpAbout");
-  FormWindow* about = form(WindowId::About);
+  FormWindow* about = form(kAboutWindow);
   ASSERT_TRUE(about && about->isVisible());
   QTest::keyClick(about->control("cmdOK"), Qt::Key_Return);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(app.registry->find(WindowId::About), nullptr) << "OK unloads it";
+  EXPECT_EQ(app.registry->find(kAboutWindow), nullptr) << "OK unloads it";
   trigger("MnuHelpAbout");
-  about = form(WindowId::About);
+  about = form(kAboutWindow);
   ASSERT_TRUE(about && about->isVisible());
   QTest::keyClick(about, Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(app.registry->find(WindowId::About), nullptr) << "Escape closes it";
+  EXPECT_EQ(app.registry->find(kAboutWindow), nullptr) << "Escape closes it";
 }
 
 TEST_F(Keyboard, AboutBoxStaysOpenWhenItsWindowCloses) {
   trigger("MnuHelpAbout");
-  ASSERT_TRUE(form(WindowId::About)->isVisible());
+  ASSERT_TRUE(form(kAboutWindow)->isVisible());
   closeReturnsToMainMenu();
-  ASSERT_NE(form(WindowId::About), nullptr);
-  EXPECT_TRUE(form(WindowId::About)->isVisible());
+  ASSERT_NE(form(kAboutWindow), nullptr);
+  EXPECT_TRUE(form(kAboutWindow)->isVisible());
 }
 
 TEST_F(Keyboard, HelpOpensAtTheWindowsSection) {
@@ -228,7 +228,7 @@ TEST(QtSeamModals, GoWithTheirWindowWhenItIsClosedWhileTheyAreOpen) {
 
 class ConverterKeyboard : public MenuWindowTest {
  protected:
-  ConverterKeyboard() : MenuWindowTest(WindowId::Conversion, "CmdOpenConversions") {}
+  ConverterKeyboard() : MenuWindowTest(kConversionWindow, "CmdOpenConversions") {}
   TabControl* tabs() const { return window->control<TabControl>("SStab"); }
 };
 

@@ -47,7 +47,7 @@ TEST_F(PageViewTest, PaintsOnlyThePagesShown) {
 
 TEST_F(PageViewTest, KeysTurnThePagesWithinTheDocument) {
   int changes = 0;
-  QObject::connect(&view, &PageView::pageChanged, [&] { ++changes; });
+  QObject::connect(&view, &PageView::pageChanged, &view, [&] { ++changes; });
   QTest::keyClick(&view, Qt::Key_PageUp);
   EXPECT_EQ(view.currentPage(), 1) << "no page before the first";
   QTest::keyClick(&view, Qt::Key_PageDown);

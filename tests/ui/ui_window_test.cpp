@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/startup.h"
+#include "oilfield/oilfield_windows.h"
 #include "support/recorder_seam.h"
 #include "ui/controls.h"
 #include "ui/form_window.h"
@@ -17,7 +18,7 @@ namespace {
 class WindowFixture : public ::testing::Test {
  protected:
   FormWindow* openAnnular() {
-    auto* window = qobject_cast<FormWindow*>(app.registry->show(WindowId::AnnVolume));
+    auto* window = qobject_cast<FormWindow*>(app.registry->show(kAnnularWindow));
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     return window;
   }
@@ -152,8 +153,7 @@ TEST(Resizer, ControlsOnHiddenTabPagesStayHiddenWhileScaling) {
        .parent = {.container = "Tabs", .page = 1}},
   };
   FormWindow window(registry,
-                    {.id = WindowId::Splash,
-                     .name = "ResizeFixture",
+                    {.key = WindowKey("ResizeFixture"),
                      .caption = "Fixture",
                      .designSize = QSize(300, 200),
                      .statusBar = StatusBar::None},
