@@ -4,7 +4,6 @@
 // program (a literal or a table's name).
 #pragma once
 
-#include <compare>
 #include <string_view>
 
 namespace calvexa {
@@ -20,8 +19,10 @@ class WindowKey {
   friend constexpr bool operator==(WindowKey a, WindowKey b) {
     return std::string_view(a.name_) == std::string_view(b.name_);
   }
-  friend constexpr std::strong_ordering operator<=>(WindowKey a, WindowKey b) {
-    return std::string_view(a.name_) <=> std::string_view(b.name_);
+  // By name, for ordered containers. (No <=>: moc cannot read <compare>
+  // when it comes before the Qt headers.)
+  friend constexpr bool operator<(WindowKey a, WindowKey b) {
+    return std::string_view(a.name_) < std::string_view(b.name_);
   }
 
  private:
