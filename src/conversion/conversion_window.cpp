@@ -58,9 +58,9 @@ std::vector<ControlRow> conversionControls() {
   QStringList captions;
   for (const Category& c : categories) captions << QString::fromUtf8(c.tabCaption);
   std::vector<ControlRow> c = {{.kind = K::Tabs,
-                                 .name = kConversionTabsName,
-                                 .geometry = QRect(8, 8, kPageWidth, kPageHeight + kTabRows * kTabRowHeight),
-                                 .tabs = captions}};
+                                .name = kConversionTabsName,
+                                .geometry = QRect(8, 8, kPageWidth, kPageHeight + kTabRows * kTabRowHeight),
+                                .tabs = captions}};
   for (int i = 0; i < static_cast<int>(categories.size()); ++i) {
     const Category& cat = categories[static_cast<std::size_t>(i)];
     const Parent page = {.container = kConversionTabsName, .page = i};
