@@ -62,9 +62,12 @@ int child(int divisions) {
   const auto rows = Clock::now();
   calvexa::ChartReport report;
   report.headers = chart.headers;
-  report.footers = {"Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa.", calvexa::kContactPhoneLine,
-                    calvexa::kContactMailLine};
+  report.name = "Vertical Tank (C)";
   report.recordset = std::move(build.recordset);
+  report.footers = {"Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa.",
+                    calvexa::divisionsLine(report.name, divisions, chart.height, report.recordset.heightDecimals,
+                                           report.recordset.heightUnit),
+                    calvexa::kNominalDimensionsLine};
   calvexa::ChartPreview preview(report, calvexa::ChartSource{profile, chart}, seam, nullptr);
   preview.show();
   QApplication::processEvents();
@@ -81,7 +84,8 @@ int child(int divisions) {
   t = Clock::now();
   {
     const QPrinter printer(QPrinter::HighResolution);
-    const calvexa::ChartReportPainter painter(report);
+    calvexa::ChartReportPainter painter(report);
+    painter.setCurve(calvexa::fillCurve(profile, chart));
     seam.saveFile(folder.filePath("chart.pdf"), painter.pdf(printer.pageLayout(), printer.resolution()));
   }
   const double pdf = seconds(t);

@@ -45,6 +45,7 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   setModal(true);
   printer_->setPageOrientation(QPageLayout::Portrait);
   printer_->setDocName(QStringLiteral("Chart Results"));
+  painter_.setCurve(fillCurve(source.profile, source.start));
   preview_ = new PageView(this);
   preview_->setObjectName(QStringLiteral("ChartPreview"));
   connect(preview_, &PageView::pageChanged, this, &ChartPreview::showPageNumber);
@@ -142,21 +143,29 @@ void ChartPreview::showPageNumber() {
 
 // Printing to a file (the print dialog's choice) saves it whole or not at
 // all, as an export does; a printer that cannot be painted on is named.
+// Either shows progress with Cancel; a cancelled print writes nothing.
 void ChartPreview::printReport() {
   const QPointer<ChartPreview> self(this);  // the print dialog's loop may close the preview
-  if (!seam_.askPrinter(this, *printer_) || !self) return;
+  if (!seam_.askPrinter(this, *printer_, text(chartFileName(report_.name, "pdf"))) || !self) return;
   const QString file = printer_->outputFileName();
   if (!file.isEmpty()) {
-    const QByteArray document = pdf();
-    const QString reason =
-        document.isEmpty() ? QStringLiteral("the chart could not be drawn") : seam_.saveFile(file, document);
+    bool cancelled = false;
+    const QByteArray document = pdf(cancelled);
+    if (!self) return;
+    const QString reason = cancelled            ? QString()
+                           : document.isEmpty() ? QStringLiteral("the chart could not be drawn")
+                                                : seam_.saveFile(file, document);
     if (!reason.isEmpty()) failed("The chart could not be printed to ", file, reason);
-  } else if (!painter_.print(*printer_)) {
-    seam_.showMessage(
-        this, Message{"The chart could not be sent to the printer " + printer_->printerName().toStdString() + ".", "",
-                      Icon::Exclamation});
+  } else {
+    const std::unique_ptr<Progress> progress = startProgress(QStringLiteral("Printing the chart..."));
+    const auto printed = painter_.print(*printer_, [&](int pages) { return progress->advance(pages) && self; });
+    if (!self) return;
+    if (printed == ChartReportPainter::Printed::Failed)
+      seam_.showMessage(
+          this, Message{"The chart could not be sent to the printer " + printer_->printerName().toStdString() + ".", "",
+                        Icon::Exclamation});
   }
-  if (self) showReport();  // the paper or its margins chosen for printing
+  showReport();  // the paper or its margins chosen for printing
 }
 
 QString ChartPreview::askFile(const char* extension, const QString& filter) {
@@ -173,26 +182,40 @@ bool ChartPreview::failed(const std::string& what, const QString& file, const QS
 
 // The seam saves the file whole or not at all: a failed save leaves any old
 // file as it was and says why.
-bool ChartPreview::save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents) {
+bool ChartPreview::save(const char* extension, const QString& filter,
+                        const std::function<QByteArray(bool& cancelled)>& contents) {
   const QPointer<ChartPreview> self(this);  // the save dialog's loop may close the preview
   const QString file = askFile(extension, filter);
   if (!self || file.isEmpty()) return false;
-  const QByteArray document = contents();
+  bool cancelled = false;
+  const QByteArray document = contents(cancelled);
+  if (cancelled || !self) return false;  // nothing written, any old file kept
   const QString reason =
       document.isEmpty() ? QStringLiteral("the chart could not be drawn") : seam_.saveFile(file, document);
   if (!reason.isEmpty()) return failed("The chart could not be saved as ", file, reason);
   return true;
 }
 
-QByteArray ChartPreview::pdf() const { return painter_.pdf(printer_->pageLayout(), printer_->resolution()); }
+// Progress shows once the work takes a while, over the preview.
+std::unique_ptr<Progress> ChartPreview::startProgress(const QString& label) {
+  return seam_.startProgress(this, label, painter_.pageCount());
+}
+
+QByteArray ChartPreview::pdf(bool& cancelled) {
+  const QPointer<ChartPreview> self(this);  // the progress dialog's events may close the preview
+  const std::unique_ptr<Progress> progress = startProgress(QStringLiteral("Writing the chart..."));
+  return painter_.pdf(
+      printer_->pageLayout(), printer_->resolution(), [&](int pages) { return progress->advance(pages) && self; },
+      &cancelled);
+}
 
 bool ChartPreview::exportCsv() {
   return save("csv", QStringLiteral("CSV files (*.csv)"),
-              [this] { return QByteArray::fromStdString(chartCsv(report_.recordset)); });
+              [this](bool&) { return QByteArray::fromStdString(chartCsv(report_.recordset)); });
 }
 
 bool ChartPreview::exportPdf() {
-  return save("pdf", QStringLiteral("PDF files (*.pdf)"), [this] { return pdf(); });
+  return save("pdf", QStringLiteral("PDF files (*.pdf)"), [this](bool& cancelled) { return pdf(cancelled); });
 }
 
 void ChartPreview::lookUp() {

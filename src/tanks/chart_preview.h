@@ -16,6 +16,7 @@ class QPrinter;
 namespace calvexa {
 
 class PageView;
+class Progress;
 class Seam;
 struct ChartStart;
 struct TankChartProfile;
@@ -47,9 +48,12 @@ class ChartPreview : public QDialog {
   void showReport();
   void showPageNumber();
   QString askFile(const char* extension, const QString& filter);
-  bool save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents);
+  bool save(const char* extension, const QString& filter, const std::function<QByteArray(bool& cancelled)>& contents);
   bool failed(const std::string& what, const QString& file, const QString& reason);
-  QByteArray pdf() const;
+  // The PDF document with progress and Cancel; empty when it could not be
+  // drawn or was cancelled (`cancelled` then set).
+  QByteArray pdf(bool& cancelled);
+  std::unique_ptr<Progress> startProgress(const QString& label);
 
   const ChartReport& report_;
   ChartSource source_;

@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
@@ -47,7 +48,20 @@ ChartReportPainter::ChartReportPainter(const ChartReport& report)
       heightUnit_(text(report.recordset.heightUnit)),
       volumeUnit_(text(report.recordset.volumeUnit)) {}
 
+namespace {
+
+// Widens the device's margins to at least kLeastMarginMm on every side.
+void keepLeastMargins(QPagedPaintDevice& device) {
+  const QMarginsF now = device.pageLayout().margins(QPageLayout::Millimeter);
+  const QMarginsF least(std::max(now.left(), kLeastMarginMm), std::max(now.top(), kLeastMarginMm),
+                        std::max(now.right(), kLeastMarginMm), std::max(now.bottom(), kLeastMarginMm));
+  if (least != now) device.setPageMargins(least, QPageLayout::Millimeter);
+}
+
+}  // namespace
+
 void ChartReportPainter::layout(QPagedPaintDevice& device) {
+  keepLeastMargins(device);
   dpi_ = device.logicalDpiY() > 0 ? device.logicalDpiY() : 72;
   const double unit = dpi_ / 72.0;  // device units per point
   const QRect paint = device.pageLayout().paintRectPixels(static_cast<int>(dpi_));
@@ -55,12 +69,48 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   const QFontMetricsF title(title_, &device), header(header_, &device), caption(caption_, &device), row(row_, &device),
       footer(footer_, &device);
   rowHeight_ = row.lineSpacing();
-  rowsTop_ = title.lineSpacing() + kGapPoints * unit + 3 * header.lineSpacing() + 2 * kGapPoints * unit +
-             caption.lineSpacing() + kGapPoints * unit;
-  footerTop_ = area_.height() - 4 * footer.lineSpacing() - 2 * kGapPoints * unit;
+  // The page header, measured once for every page: the title centred, the
+  // three header lines, a rule, the captions (numbers' captions right-aligned
+  // over their numbers), a rule.
+  for (int i = 0; i < 4; ++i) columnLeft_[static_cast<std::size_t>(i)] = area_.width() * i / 4;
+  headerTexts_.clear();
+  const QString titleText = QString::fromLatin1(kReportTitle);
+  headerTexts_.push_back(
+      {titleText, QPointF((area_.width() - title.horizontalAdvance(titleText)) / 2, title.ascent())});
+  double y = title.lineSpacing() + kGapPoints * unit;
+  for (const std::string& line : report_.headers) {
+    headerTexts_.push_back({text(line), QPointF(0, y + header.ascent())});
+    y += header.lineSpacing();
+  }
+  y += kGapPoints * unit;
+  headerRules_[0] = y;
+  y += kGapPoints * unit;
+  captions_.clear();
+  for (std::size_t i = 0; i < kColumnCaptions.size(); ++i) {
+    const QString captionText = QString::fromLatin1(kColumnCaptions[i]);
+    const bool number = i == 0 || i == 2;
+    const double x =
+        number ? columnLeft_[i + 1] - kColumnPad * unit - caption.horizontalAdvance(captionText) : columnLeft_[i];
+    captions_.push_back({captionText, QPointF(x, y + caption.ascent())});
+  }
+  curveCaption_ = {QStringLiteral("Fill Curve: %1 (%2) against %3 (%4), from empty to full")
+                       .arg(QString::fromLatin1(kColumnCaptions[2]), volumeUnit_,
+                            QString::fromLatin1(kColumnCaptions[0]), heightUnit_),
+                   QPointF(0, y + caption.ascent())};
+  y += caption.lineSpacing();
+  headerRules_[1] = y;
+  rowsTop_ = y + kGapPoints * unit;
+  // The page footer: a rule, the three footer lines, the page number on the right.
+  footerTop_ = area_.height() - 3 * footer.lineSpacing() - 2 * kGapPoints * unit;
+  footerTexts_.clear();
+  y = footerTop_ + kGapPoints * unit;
+  for (const std::string& line : report_.footers) {
+    footerTexts_.push_back({text(line), QPointF(0, y + footer.ascent())});
+    y += footer.lineSpacing();
+  }
+  pageNumberBaseline_ = y - footer.lineSpacing() + footer.ascent();
   rowsPerPage_ = std::max(1, static_cast<int>((footerTop_ - rowsTop_ - kGapPoints * unit) / rowHeight_));
   pages_ = calvexa::pageCount(report_.recordset.rows.size(), rowsPerPage_) + 1;
-  for (int i = 0; i < 4; ++i) columnLeft_[static_cast<std::size_t>(i)] = area_.width() * i / 4;
   for (int c = 32; c < 127; ++c) charWidth_[static_cast<std::size_t>(c)] = row.horizontalAdvance(QChar(c));
 }
 
@@ -97,63 +147,52 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   }
 }
 
+void ChartReportPainter::paintHeader(QPainter& painter, bool curvePage) const {
+  painter.setFont(title_);
+  painter.drawText(headerTexts_[0].at, headerTexts_[0].text);
+  painter.setFont(header_);
+  for (std::size_t i = 1; i < headerTexts_.size(); ++i) painter.drawText(headerTexts_[i].at, headerTexts_[i].text);
+  painter.drawLine(QPointF(0, headerRules_[0]), QPointF(area_.width(), headerRules_[0]));
+  painter.setFont(caption_);
+  if (curvePage) {
+    painter.drawText(curveCaption_.at, curveCaption_.text);
+  } else {
+    for (const PlacedText& caption : captions_) painter.drawText(caption.at, caption.text);
+  }
+  painter.drawLine(QPointF(0, headerRules_[1]), QPointF(area_.width(), headerRules_[1]));
+}
+
+void ChartReportPainter::paintFooter(QPainter& painter, int page) const {
+  painter.drawLine(QPointF(0, footerTop_), QPointF(area_.width(), footerTop_));
+  painter.setFont(footer_);
+  for (const PlacedText& line : footerTexts_) painter.drawText(line.at, line.text);
+  const QString number = text(pageNumberText(page + 1, pages_));
+  painter.drawText(
+      QPointF(area_.width() - QFontMetricsF(footer_, painter.device()).horizontalAdvance(number), pageNumberBaseline_),
+      number);
+}
+
 void ChartReportPainter::paintPage(QPainter& painter, int page) const {
   const double unit = dpi_ / 72.0;
   painter.save();
   painter.setPen(QPen(Qt::black, kRuleWidth * unit));
-  double y = 0;
-  // Page header: title, the three header lines, a rule, the captions, a rule.
-  QFontMetricsF metrics(title_, painter.device());
-  painter.setFont(title_);
-  painter.drawText(
-      QPointF((area_.width() - metrics.horizontalAdvance(QString::fromLatin1(kReportTitle))) / 2, y + metrics.ascent()),
-      QString::fromLatin1(kReportTitle));
-  y += metrics.lineSpacing() + kGapPoints * unit;
-  metrics = QFontMetricsF(header_, painter.device());
-  painter.setFont(header_);
-  for (const std::string& line : report_.headers) {
-    painter.drawText(QPointF(0, y + metrics.ascent()), text(line));
-    y += metrics.lineSpacing();
-  }
-  y += kGapPoints * unit;
-  painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
-  y += kGapPoints * unit;
-  metrics = QFontMetricsF(caption_, painter.device());
-  painter.setFont(caption_);
-  for (std::size_t i = 0; i < kColumnCaptions.size(); ++i) {
-    const QString caption = QString::fromLatin1(kColumnCaptions[i]);
-    const bool number = i == 0 || i == 2;
-    const double x =
-        number ? columnLeft_[i + 1] - kColumnPad * unit - metrics.horizontalAdvance(caption) : columnLeft_[i];
-    painter.drawText(QPointF(x, y + metrics.ascent()), caption);
-  }
-  y += metrics.lineSpacing();
-  painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
-  if (page < tablePages()) {
-    paintRows(painter, page, rowsTop_);
-  } else {
+  const bool curvePage = page >= tablePages();
+  paintHeader(painter, curvePage);
+  if (curvePage) {
+    painter.save();  // the curve's colours stay on the curve
     paintCurve(painter);
+    painter.restore();
+  } else {
+    paintRows(painter, page, rowsTop_);
   }
-  // Page footer: a rule, the three footer lines on the left, the page number on the right.
-  y = footerTop_;
-  painter.drawLine(QPointF(0, y), QPointF(area_.width(), y));
-  y += kGapPoints * unit;
-  metrics = QFontMetricsF(footer_, painter.device());
-  painter.setFont(footer_);
-  for (const std::string& line : report_.footers) {
-    painter.drawText(QPointF(0, y + metrics.ascent()), text(line));
-    y += metrics.lineSpacing();
-  }
-  painter.drawText(QPointF(0, y + metrics.ascent()), QString::fromLatin1(kNominalDimensionsLine));
-  const QString number = text(pageNumberText(page + 1, pages_));
-  painter.drawText(QPointF(area_.width() - metrics.horizontalAdvance(number), y - metrics.descent()), number);
+  paintFooter(painter, page);
   painter.restore();
 }
 
 // The fill curve: the chart's volume against its liquid height, on a grid
 // with labelled axes in the chart's units.
 void ChartReportPainter::paintCurve(QPainter& painter) const {
-  const auto& rows = report_.recordset.rows;
+  const std::vector<ChartRow>& rows = curve_.empty() ? report_.recordset.rows : curve_;
   const double unit = dpi_ / 72.0;
   const QFontMetricsF metrics(axis_, painter.device());
   painter.setFont(axis_);
@@ -212,19 +251,27 @@ void ChartReportPainter::paintCurve(QPainter& painter) const {
 }
 
 // Laid out for the device on a copy: the pages laid out for the screen stay.
-bool ChartReportPainter::print(QPagedPaintDevice& device) const {
+ChartReportPainter::Printed ChartReportPainter::print(QPagedPaintDevice& device, const PageProgress& progress) const {
   ChartReportPainter job(report_);
+  job.curve_ = curve_;
   job.layout(device);
   QPainter painter;
-  if (!painter.begin(&device)) return false;
+  if (!painter.begin(&device)) return Printed::Failed;
   for (int page = 0; page < job.pages_; ++page) {
     if (page > 0) device.newPage();
     job.paintPage(painter, page);
+    if (progress && !progress(page + 1)) {
+      // A printer drops the job rather than print the pages so far.
+      if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->abort();
+      painter.end();
+      return Printed::Cancelled;
+    }
   }
-  return painter.end();
+  return painter.end() ? Printed::All : Printed::Failed;
 }
 
-QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution) const {
+QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution, const PageProgress& progress,
+                                   bool* cancelled) const {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -233,7 +280,9 @@ QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution) co
     writer.setResolution(resolution);
     writer.setTitle(QStringLiteral("Chart Results"));
     writer.setCreator(QString::fromLatin1(kReportTitle));
-    if (!print(writer)) return {};
+    const Printed printed = print(writer, progress);
+    if (cancelled) *cancelled = printed == Printed::Cancelled;
+    if (printed != Printed::All) return {};
   }
   return buffer.data();
 }

@@ -1,14 +1,19 @@
 // The strapping chart report, painted page by page with QPainter onto any
 // paged device (the preview's printer, a printer, a PDF file): the title, the
 // three header lines, the column captions, the rows in "0.000", the footer
-// lines and "Page: n of m", in an Arial-metric font.
+// lines and "Page: n of m", in an Arial-metric font, inside margins of at
+// least half an inch on paper of the printer's size. The last page is the
+// fill curve.
 #pragma once
 
 #include <QByteArray>
 #include <QFont>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "tanks/chart_rules.h"
 
@@ -22,8 +27,13 @@ class ChartReportPainter {
  public:
   explicit ChartReportPainter(const ChartReport& report);
 
+  // The fill curve's points (the tab's own calculation, fillCurve); without
+  // them the curve runs through the chart's rows.
+  void setCurve(std::vector<ChartRow> curve) { curve_ = std::move(curve); }
+
   // Lays the pages out for `device` (its paint rectangle and resolution):
-  // the table's pages, then one page of the fill curve.
+  // the table's pages, then one page of the fill curve. Margins narrower
+  // than kLeastMarginMm are widened on the device first.
   void layout(QPagedPaintDevice& device);
   int pageCount() const { return pages_; }
   double dpi() const { return dpi_; }  // device units per inch of the device laid out for
@@ -31,19 +41,26 @@ class ChartReportPainter {
 
   // Paints page `page` (0 first) with `painter`, open on the laid-out device.
   void paintPage(QPainter& painter, int page) const;
+  // Told the pages painted so far after each page; false stops the
+  // painting (the user's Cancel).
+  using PageProgress = std::function<bool(int pagesDone)>;
+  enum class Printed { All, Failed, Cancelled };
   // Paints every page onto `device`, laid out for it, a new page between
-  // them; false if the device could not be painted on (a file that cannot be
-  // written). The layout of this painter stays as it was.
-  bool print(QPagedPaintDevice& device) const;
+  // them; Failed if the device could not be painted on (a file that cannot
+  // be written). The layout of this painter stays as it was.
+  Printed print(QPagedPaintDevice& device, const PageProgress& progress = {}) const;
   // Every page as a PDF document on paper of `layout` at `resolution`,
   // written into memory (a PDF writer reports no failure of the file it
   // writes, so the file is written from this); empty if it could not be
-  // painted.
-  QByteArray pdf(const QPageLayout& layout, int resolution) const;
+  // painted or was cancelled (`cancelled` then set).
+  QByteArray pdf(const QPageLayout& layout, int resolution, const PageProgress& progress = {},
+                 bool* cancelled = nullptr) const;
 
  private:
   double numberWidth(const QString& text) const;
   void paintRows(QPainter& painter, int page, double top) const;
+  void paintHeader(QPainter& painter, bool curvePage) const;
+  void paintFooter(QPainter& painter, int page) const;
   void paintCurve(QPainter& painter) const;
 
   const ChartReport& report_;
@@ -56,6 +73,20 @@ class ChartReportPainter {
   int rowsPerPage_ = 1;
   int pages_ = 1;
   QString heightUnit_, volumeUnit_;
+  std::vector<ChartRow> curve_;
+  // The page header and footer as laid out once for the document: each
+  // text with where its baseline starts.
+  struct PlacedText {
+    QString text;
+    QPointF at;
+  };
+  std::vector<PlacedText> headerTexts_, captions_, footerTexts_;
+  PlacedText curveCaption_;
+  std::array<double, 2> headerRules_{};  // under the header lines, under the captions
+  double pageNumberBaseline_ = 0;
 };
+
+// Paper margins a printer does not clip: half an inch.
+constexpr double kLeastMarginMm = 12.7;
 
 }  // namespace calvexa

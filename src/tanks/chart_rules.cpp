@@ -11,8 +11,6 @@
 
 namespace calvexa {
 
-const char* const kContactPhoneLine = "For help with a chart, telephone the Calvexa developers at +1 555 0104 2004.";
-const char* const kContactMailLine = "Or write to charts@calvexa.example for a custom program.";
 const char* const kReportTitle = "Calvexa";
 const char* const kNominalDimensionsLine =
     "Volumes calculated from nominal dimensions; not a calibrated capacity table.";
@@ -302,6 +300,15 @@ std::string rowVolumeText(double volume) { return maskText(volume, Mask::Fixed3)
 
 std::string pageNumberText(int page, int pages) {
   return "Page: " + std::to_string(page) + " of " + std::to_string(pages);
+}
+
+std::string divisionsLine(std::string_view chartName, int divisions, double height, int decimals,
+                          std::string_view heightUnit) {
+  std::string count = maskText(divisions, Mask::Grouped3);
+  count.resize(count.size() - 4);  // a whole count: no ".000"
+  const double step = divisions > 0 ? height / divisions : 0;
+  return std::string(chartName) + ": " + count + (divisions == 1 ? " division" : " divisions") + " of " +
+         rowHeightText(step, decimals) + " " + std::string(heightUnit) + ".";
 }
 
 int pageCount(std::size_t rows, int rowsPerPage) {

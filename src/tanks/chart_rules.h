@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/outcome.h"
@@ -135,8 +136,11 @@ std::optional<double> chartVolume(const std::string& answer);
 // "Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa." in
 // English, whatever the user's language.
 std::string printedOnLine(const std::tm& when);
-extern const char* const kContactPhoneLine;  // Footer2
-extern const char* const kContactMailLine;   // Footer3
+// Footer2: what the chart divides, for a reader of the filed page: "Vertical
+// Tank (C): 30 divisions of 0.400 Meters." The step is H ÷ N printed as the
+// rows print their heights; counts of a thousand and more are grouped.
+std::string divisionsLine(std::string_view chartName, int divisions, double height, int decimals,
+                          std::string_view heightUnit);
 
 // The report: title, three header lines, the column captions, the rows in
 // "0.000" with their units, three footer lines and "Page: n of m".
@@ -146,7 +150,7 @@ struct ChartReport {
   std::array<std::string, 3> footers;
   ChartRecordset recordset;
 };
-// The line under the footer of every page.
+// Footer3: what the volumes are, and what they are not.
 extern const char* const kNominalDimensionsLine;
 extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...

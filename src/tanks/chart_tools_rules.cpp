@@ -95,6 +95,19 @@ std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t
   return out;
 }
 
+std::vector<ChartRow> fillCurve(const TankChartProfile& profile, const ChartStart& start, std::size_t points) {
+  std::vector<ChartRow> curve;
+  if (points < 2) return curve;
+  curve.reserve(points);
+  for (std::size_t i = 0; i < points; ++i) {
+    // The last point at exactly the full height, as the chart's last row.
+    const double h = i + 1 == points ? start.height : start.height * static_cast<double>(i) / (points - 1);
+    const Lookup at = volumeAt(profile, start, h);
+    if (at.found) curve.push_back({h, at.value});
+  }
+  return curve;
+}
+
 Lookup lookupVolume(const TankChartProfile& profile, const ChartStart& start, double height) {
   const double H = start.height;
   if (height < std::min(0.0, H) || height > std::max(0.0, H))

@@ -41,6 +41,14 @@ AxisScale axisScale(double low, double high, int lines);
 // few, otherwise rows at even steps, the first and last always included.
 std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t points);
 
+// The fill curve of the chart's page: the tab's own calculation at `points`
+// heights evenly from empty to full (not only through the chart's rows, so a
+// chart of few rows still draws a cone's bottom as a curve). Heights the
+// calculation refuses are left out.
+constexpr std::size_t kFillCurvePoints = 241;
+std::vector<ChartRow> fillCurve(const TankChartProfile& profile, const ChartStart& start,
+                                std::size_t points = kFillCurvePoints);
+
 // A lookup: the number found, or the one message why there is none.
 struct Lookup {
   bool found = false;

@@ -138,8 +138,11 @@ void TankWindow::PrintTankChart(int page) {
   ChartReport report;
   report.name = chartName(page);
   report.headers = start.headers;
-  report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
   report.recordset = std::move(build.recordset);
+  report.footers = {printedOnLine(localNow()),
+                    divisionsLine(report.name, count.count, start.height, report.recordset.heightDecimals,
+                                  report.recordset.heightUnit),
+                    kNominalDimensionsLine};
   const QPointer<ChartPreview> preview = new ChartPreview(report, ChartSource{profile, start}, seam, this);
   seam.runModal(*preview);
   delete preview.data();  // already gone with this window, if it was closed

@@ -13,6 +13,7 @@
 #include "core/gradient.h"
 #include "ui/controls.h"
 #include "ui/registry.h"
+#include "ui/screen_fit.h"
 #include "ui/seam.h"
 
 namespace calvexa {
@@ -162,6 +163,7 @@ void FormWindow::setControlToolTip(const QString& name, const QString& tip) {
 }
 
 void FormWindow::showEvent(QShowEvent* event) {
+  fitInsideScreen(*this);
   buildCurrentPages();
   QMainWindow::showEvent(event);
   if (!shownBefore_) {

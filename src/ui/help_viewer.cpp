@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -47,6 +48,11 @@ HelpViewer::HelpViewer() : browser_(new QTextBrowser(this)), find_(new QLineEdit
     find_->selectAll();
   });
 
+  connect(browser_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { section_.clear(); });
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+    if (url.fragment() != section_) section_.clear();
+  });
+
   auto* bar = new QHBoxLayout;
   bar->addWidget(back);
   bar->addWidget(forward);
@@ -64,11 +70,22 @@ void HelpViewer::open(const QString& path, const QString& section) {
   contents_ = QUrl::fromLocalFile(path);
   QUrl target = contents_;
   if (!section.isEmpty()) target.setFragment(section);
+  section_ = section;
   browser_->setSource(target);
   if (!section.isEmpty()) browser_->scrollToAnchor(section);
 }
 
+// A viewer resized by the window system after it turned to its section
+// (made to fit the screen) lays its text out again: the section stays on top.
+void HelpViewer::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (section_.isEmpty()) return;
+  layout()->activate();
+  browser_->scrollToAnchor(section_);
+}
+
 void HelpViewer::showContents() {
+  section_.clear();
   QUrl top = contents_;
   top.setFragment(QStringLiteral("contents"));
   browser_->setSource(top);

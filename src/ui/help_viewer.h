@@ -23,6 +23,7 @@ class HelpViewer : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void showContents();
@@ -30,6 +31,9 @@ class HelpViewer : public QWidget {
   QTextBrowser* browser_;
   QLineEdit* find_;
   QUrl contents_;
+  // The section opened, kept at the top while the window system sizes the
+  // viewer, until the user scrolls or goes elsewhere.
+  QString section_;
 };
 
 }  // namespace calvexa

@@ -13,8 +13,11 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
+#include <QWindow>
 
+#include "ui/file_folders.h"
 #include "ui/save_file.h"
+#include "ui/screen_fit.h"
 
 namespace calvexa {
 namespace {
@@ -82,6 +85,7 @@ class HideWatch : public QObject {
 }  // namespace
 
 void QtSeam::runModal(QWidget& window) {
+  fitInsideScreen(window);
   if (auto* dialog = qobject_cast<QDialog*>(&window)) {
     dialog->exec();
     return;
@@ -92,6 +96,7 @@ void QtSeam::runModal(QWidget& window) {
   HideWatch watch(window, loop);
   QObject::connect(&window, &QObject::destroyed, &loop, &QEventLoop::quit);
   window.show();
+  fitInsideScreen(window);  // again, with the frame the window system gave it
   window.raise();
   window.activateWindow();
   loop.exec(QEventLoop::DialogExec);
@@ -100,14 +105,21 @@ void QtSeam::runModal(QWidget& window) {
 
 QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                                 const QString& filter) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QFileDialog::getSaveFileName(owner, caption, folder + QLatin1Char('/') + suggested, filter);
+  const QString chosen = QFileDialog::getSaveFileName(owner, caption, suggestedPath(suggested), filter);
+  rememberFolder(chosen);
+  return chosen;
 }
 
 QString QtSeam::saveFile(const QString& path, const QByteArray& contents) { return saveWhole(path, contents); }
 
-bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
-  return execOwned(new QPrintDialog(&printer, owner)) == QDialog::Accepted;
+// The file name is offered for printing to a file; a printer, where there is
+// one, stays the dialog's first choice.
+bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) {
+  printer.setOutputFileName(suggestedPath(suggested));
+  printer.setOutputFormat(QPrinter::NativeFormat);
+  if (execOwned(new QPrintDialog(&printer, owner)) != QDialog::Accepted) return false;
+  rememberFolder(printer.outputFileName());
+  return true;
 }
 
 namespace {
@@ -168,12 +180,21 @@ bool QtSeam::startDetached(const QString& program, const QStringList& arguments)
 }
 
 // The viewer has no parent window: it stays open when the window it was
-// opened from is closed.
+// opened from is closed. Opened from a modal window (the divisions dialog),
+// it belongs to that window for the window system, so the modal does not
+// block it and it stands in front. It is shown, at its size on the screen,
+// before it turns to the section, which then comes to the top.
 void QtSeam::openHelp(QWidget*, const QString& path, const QString& section) {
   if (!QFile::exists(path)) return;  // a missing help file is the viewer's concern
   if (!helpViewer_) helpViewer_ = new HelpViewer;
-  helpViewer_->open(path, section);
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == helpViewer_) modal = nullptr;
+  helpViewer_->winId();  // its window exists before it is shown
+  if (modal) modal->winId();
+  helpViewer_->windowHandle()->setTransientParent(modal ? modal->windowHandle() : nullptr);
   helpViewer_->show();
+  fitInsideScreen(*helpViewer_);
+  helpViewer_->open(path, section);
   helpViewer_->raise();
   helpViewer_->activateWindow();
 }

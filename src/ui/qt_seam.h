@@ -18,7 +18,7 @@ class QtSeam : public Seam {
   void showMessage(QWidget* owner, const Message& message) override;
   void runModal(QWidget& window) override;
   QString saveFile(const QString& path, const QByteArray& contents) override;
-  bool askPrinter(QWidget* owner, QPrinter& printer) override;
+  bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) override;
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;
   std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;

@@ -22,6 +22,12 @@ void WindowRegistry::add(WindowRegistration registration) {
   registrations_.insert_or_assign(key, std::move(registration));
 }
 
+std::vector<WindowKey> WindowRegistry::keys() const {
+  std::vector<WindowKey> out;
+  for (const auto& [key, registration] : registrations_) out.push_back(key);
+  return out;
+}
+
 const WindowRegistration* WindowRegistry::registration(WindowKey key) const {
   auto it = registrations_.find(key);
   return it == registrations_.end() ? nullptr : &it->second;

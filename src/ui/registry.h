@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "core/window_key.h"
 #include "ui/menus.h"
@@ -53,6 +54,8 @@ class WindowRegistry : public QObject {
   // The registration of `key`; nullptr for a window never registered.
   const WindowRegistration* registration(WindowKey key) const;
   bool isAvailable(WindowKey key) const;
+  // The keys of every window registered.
+  std::vector<WindowKey> keys() const;
 
   QWidget* find(WindowKey key) const;  // the loaded window or nullptr
   QWidget* load(WindowKey key);

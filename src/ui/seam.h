@@ -37,7 +37,8 @@ class Seam {
   virtual void runModal(QWidget& window) = 0;
 
   // The desktop's save dialog: the file the user chose, or empty when the
-  // user cancelled. `suggested` is the file name offered.
+  // user cancelled. `suggested` is the file name offered, in the folder a
+  // file was saved in last (else Documents, else home).
   virtual QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                                   const QString& filter) = 0;
 
@@ -47,7 +48,8 @@ class Seam {
   virtual QString saveFile(const QString& path, const QByteArray& contents) = 0;
 
   // The platform's print dialog for `printer`; false when the user cancels.
-  virtual bool askPrinter(QWidget* owner, QPrinter& printer) = 0;
+  // Printing to a file offers `suggested` as the save dialog does.
+  virtual bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) = 0;
 
   // Progress of a task of `total` steps over `owner`, with Cancel.
   virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) = 0;

@@ -63,8 +63,10 @@ QString RecorderSeam::saveFile(const QString& path, const QByteArray& contents) 
   });
 }
 
-bool RecorderSeam::askPrinter(QWidget*, QPrinter& printer) {
+bool RecorderSeam::askPrinter(QWidget*, QPrinter& printer, const QString& suggested) {
   ++printersAsked;
+  suggestedNames.push_back(suggested);
+  if (choosePrinter) choosePrinter(printer);
   if (printerAccepted && !printTo.isEmpty()) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printTo);

@@ -23,7 +23,8 @@ class RecorderSeam : public Seam {
   // Saves as the program does; with `failSaveAt` set, through a device that
   // fails as a full disk does once that many bytes are written.
   QString saveFile(const QString& path, const QByteArray& contents) override;
-  bool askPrinter(QWidget* owner, QPrinter& printer) override;
+  // Records the suggested name.
+  bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) override;
   // Records the suggested name; answers with `saveAs` (empty: cancelled).
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;
@@ -45,15 +46,16 @@ class RecorderSeam : public Seam {
   QStringList modals;                         // objectNames of the modal windows run, in order
   std::function<void(QWidget&)> answerModal;  // what the test does in a modal window
   int printersAsked = 0;
-  QStringList suggestedNames;  // file names the save dialog offered
+  QStringList suggestedNames;  // file names the save and print dialogs offered
   QString saveAs;              // the file the user chooses
   qint64 failSaveAt = -1;      // the byte at which saving fails; -1: never
   QString failSaveReason = QStringLiteral("No space left on device");
   bool printerAccepted = false;
-  QString printTo;                         // when printing is accepted: the PDF file the user prints to
-  QStringList progressLabels;              // tasks that reported progress
-  int cancelProgressAt = -1;               // cancel once this step is reached; -1: never
-  std::function<void(int)> whileProgress;  // what the test does at each step reported
+  QString printTo;                               // when printing is accepted: the PDF file the user prints to
+  std::function<void(QPrinter&)> choosePrinter;  // what else the user chooses in the print dialog
+  QStringList progressLabels;                    // tasks that reported progress
+  int cancelProgressAt = -1;                     // cancel once this step is reached; -1: never
+  std::function<void(int)> whileProgress;        // what the test does at each step reported
   std::vector<std::string> messageTexts() const;
   int busyDepth = 0;     // nesting of busy-pointer calls now
   int busyBrackets = 0;  // how many times the pointer was set busy

@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -242,6 +245,157 @@ TEST_F(FullDisk, AChartTooLargeForTheDiskLeavesTheOldFileAndSaysWhy) {
     EXPECT_NE(readAll(path).toUtf8(), kOldChart);
     QFile::remove(path);
   }
+}
+
+// A page of a PDF file rendered by the poppler tools of the test packages,
+// at `dpi` dots per inch.
+QImage pdfPage(const QString& file, int page, int dpi) {
+  QTemporaryDir out;
+  QProcess pdftoppm;
+  const QString n = QString::number(page);
+  pdftoppm.start(QStringLiteral("pdftoppm"),
+                 {"-r", QString::number(dpi), "-f", n, "-l", n, "-singlefile", "-png", file, out.filePath("page")});
+  EXPECT_TRUE(pdftoppm.waitForFinished(20000)) << "pdftoppm is part of the test packages";
+  return QImage(out.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The text of one page of a PDF file.
+QString pdfPageText(const QString& file, int page) {
+  QProcess pdftotext;
+  const QString n = QString::number(page);
+  pdftotext.start(QStringLiteral("pdftotext"), {"-layout", "-f", n, "-l", n, file, "-"});
+  EXPECT_TRUE(pdftotext.waitForFinished(20000));
+  return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+bool inked(QRgb pixel) { return qGray(pixel) < 200; }
+bool coloured(QRgb pixel) { return std::abs(qRed(pixel) - qBlue(pixel)) > 40; }
+
+// The paper of the print dialog: A4 is 210 × 297 mm, Letter 8.5 × 11 in;
+// margins of 12.7 mm are half an inch. At 72 dots per inch one dot is a
+// point: A4 is 595 × 842 dots, Letter 612 × 792, and the margin 36 dots.
+struct Paper {
+  const char* name;
+  QPageSize::PageSizeId size;
+  int width, height;  // points, rounded
+};
+const Paper kPapers[] = {{"A4", QPageSize::A4, 595, 842}, {"Letter", QPageSize::Letter, 612, 792}};
+
+// Printed and then exported on the paper chosen for printing, every page
+// keeps at least half an inch clear on every side, even where the print
+// dialog left narrower margins.
+TEST_F(ChartTools, PagesFollowThePrintersPaperWithHalfInchMargins) {
+  for (const Paper& paper : kPapers) {
+    SCOPED_TRACE(paper.name);
+    app.seam.printerAccepted = true;
+    app.seam.printTo = folder.filePath("printed.pdf");
+    app.seam.saveAs = folder.filePath("exported.pdf");
+    app.seam.choosePrinter = [&paper](QPrinter& printer) {
+      printer.setPageSize(QPageSize(paper.size));
+      printer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+    };
+    chartWith(
+        [&](ChartPreview& preview) {
+          preview.printReport();
+          EXPECT_TRUE(preview.exportPdf());
+        },
+        "100");
+    for (const QString& file : {app.seam.printTo, app.seam.saveAs}) {
+      SCOPED_TRACE(file.toStdString());
+      for (int page = 1; page <= 3; ++page) {
+        const QImage image = pdfPage(file, page, 72);
+        ASSERT_EQ(image.size(), QSize(paper.width, paper.height)) << "page " << page;
+        // Inside the margins there is ink; outside (less a dot for antialiasing) none.
+        int outside = 0, inside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+          for (int x = 0; x < image.width(); ++x) {
+            const bool margin = x < 35 || y < 35 || x >= image.width() - 35 || y >= image.height() - 35;
+            (margin ? outside : inside) += inked(image.pixel(x, y)) ? 1 : 0;
+          }
+        }
+        EXPECT_EQ(outside, 0) << "page " << page;
+        EXPECT_GT(inside, 1000) << "page " << page;
+      }
+    }
+  }
+}
+
+// The last page carries its own caption line, not the table's columns, its
+// curve in colour and its footer in black as on every page; the footers say
+// what a reader of the filed chart needs, and no telephone or e-mail.
+TEST_F(ChartTools, TheFillCurvePageHasItsCaptionAndAFooterLikeTheOthers) {
+  app.seam.saveAs = folder.filePath("chart.pdf");
+  chartWith([&](ChartPreview& preview) { EXPECT_TRUE(preview.exportPdf()); });
+  const QString table = pdfPageText(app.seam.saveAs, 1), curve = pdfPageText(app.seam.saveAs, 2);
+  EXPECT_TRUE(table.contains("Height Unit"));
+  EXPECT_FALSE(curve.contains("Height Unit"));
+  EXPECT_TRUE(curve.contains("Fill Curve: Volume Quantity (Litres) against Liquid Height (Meters)"))
+      << curve.toStdString();
+  for (const QString& page : {table, curve}) {
+    EXPECT_TRUE(page.contains("Vertical Tank (C): 30 divisions of 0.100 Meters."));
+    EXPECT_TRUE(page.contains("Volumes calculated from nominal dimensions; not a calibrated capacity table."));
+    EXPECT_FALSE(page.contains("telephone"));
+    EXPECT_FALSE(page.contains("@"));
+  }
+  // The footer lies below the plot's axis titles: the bottom 80 points above
+  // the margin on A4 (three footer lines of 8 points and the rule).
+  const QImage image = pdfPage(app.seam.saveAs, 2, 72);
+  int footerInk = 0, footerColour = 0, curveColour = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      const bool footer = y >= image.height() - 36 - 45 && y < image.height() - 36;
+      if (footer) {
+        footerInk += inked(pixel) ? 1 : 0;
+        footerColour += coloured(pixel) ? 1 : 0;
+      } else {
+        curveColour += coloured(pixel) ? 1 : 0;
+      }
+    }
+  }
+  EXPECT_GT(curveColour, 100) << "the curve is drawn in colour";
+  EXPECT_GT(footerInk, 100);
+  EXPECT_EQ(footerColour, 0) << "the footer is black, as on the table's pages";
+}
+
+// The three ways to a file suggest the chart's name; writing a PDF shows
+// progress with Cancel, and a cancelled one writes nothing and leaves an
+// old file as it was, with no message.
+TEST_F(ChartTools, FilesAreSuggestedByTheChartsNameAndACancelledPdfLeavesTheOldFile) {
+  chartWith([&](ChartPreview& preview) {
+    for (const FileWay& way : kFileWays) writeChart(app.seam, way, folder.filePath(way.file), preview);
+  });
+  EXPECT_EQ(app.seam.suggestedNames,
+            QStringList({"Vertical Tank (C) chart.csv", "Vertical Tank (C) chart.pdf", "Vertical Tank (C) chart.pdf"}));
+  for (const FileWay& way : kFileWays) {
+    if (std::string_view(way.name) == "CSV") continue;
+    SCOPED_TRACE(way.name);
+    const QString path = folder.filePath(way.file);
+    writeOld(path);
+    app.seam.progressLabels.clear();
+    app.seam.messages.clear();
+    app.seam.cancelProgressAt = 3;
+    int lastStep = 0;
+    app.seam.whileProgress = [&lastStep](int done) { lastStep = done; };
+    chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "2000");
+    EXPECT_EQ(app.seam.progressLabels.size(), 1);
+    EXPECT_EQ(lastStep, 3) << "the pages stop at the Cancel";
+    EXPECT_TRUE(app.seam.messages.empty());
+    EXPECT_EQ(readAll(path).toUtf8(), kOldChart);
+    // Not cancelled, the progress runs through every page.
+    app.seam.cancelProgressAt = -1;
+    int pages = 0;
+    chartWith(
+        [&](ChartPreview& preview) {
+          pages = preview.pageCount();
+          writeChart(app.seam, way, path, preview);
+        },
+        "2000");
+    EXPECT_GT(pages, 3);
+    EXPECT_EQ(lastStep, pages);
+    EXPECT_NE(readAll(path).toUtf8(), kOldChart);
+  }
+  EXPECT_EQ(filesIn(folder.path()), QStringList({"chart.csv", "chart.pdf", "printed.pdf"}));
 }
 
 TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {

@@ -347,6 +347,31 @@ TEST(ChartTexts, FooterPageNumbersAndColumns) {
   EXPECT_EQ(captions, (std::vector<std::string>{"Liquid Height", "Height Unit", "Volume Quantity", "Volume Unit"}));
 }
 
+// Footer2 names the chart, its divisions and their step (H ÷ N printed as the
+// rows print heights); Footer3 says what the volumes are.
+TEST(ChartTexts, FooterLinesSayWhatTheChartDivides) {
+  struct Case {
+    const char* name;
+    int divisions;
+    double height;
+    int decimals;
+    const char* unit;
+    const char* line;
+  };
+  const Case cases[] = {
+      // 12 ÷ 30 = 0.4
+      {"Vertical Tank (C)", 30, 12, 3, "Meters", "Vertical Tank (C): 30 divisions of 0.400 Meters."},
+      // 7 ÷ 30 = 0.2333...
+      {"Spherical Tank", 30, 7, 3, "Feet", "Spherical Tank: 30 divisions of 0.233 Feet."},
+      // 2.5 ÷ 1,000 = 0.0025, four decimals
+      {"Rectangular Tank", 1000, 2.5, 4, "Meters", "Rectangular Tank: 1,000 divisions of 0.0025 Meters."},
+      {"Vertical Tank (Flat)", 1, 3, 3, "Inches", "Vertical Tank (Flat): 1 division of 3.000 Inches."},
+      {"Vertical Tank (Flat)", 100000, 20, 4, "Feet", "Vertical Tank (Flat): 100,000 divisions of 0.0002 Feet."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(divisionsLine(c.name, c.divisions, c.height, c.decimals, c.unit), c.line);
+  EXPECT_STREQ(kNominalDimensionsLine, "Volumes calculated from nominal dimensions; not a calibrated capacity table.");
+}
+
 }  // namespace
 }  // namespace calvexa
 

@@ -3,6 +3,7 @@
 // conical-bottom tank.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -107,6 +108,28 @@ ChartStart conicalTank() {
 }
 
 constexpr double kPi = 3.141592654;
+
+// The curve follows the tab's calculation between the chart's rows: at
+// 0.05 m, half way between the rows of a 30-row chart, the cone holds
+// pi/4 (2h)² h/3 = pi h³/3, not the straight line's half of the 0.1 m row.
+TEST(FillCurve, DrawnFromTheTabsCalculationAtEvenHeights) {
+  const ChartStart start = conicalTank();
+  const std::vector<ChartRow> curve = fillCurve(verticalChartProfile(1), start);
+  ASSERT_GE(curve.size(), 200u);
+  EXPECT_EQ(curve.front().height, 0);
+  EXPECT_EQ(curve.front().volume, 0);
+  EXPECT_EQ(curve.back().height, 3);
+  EXPECT_NEAR(curve.back().volume, kPi * (3 - 2.0 / 3), 1e-9);
+  const double step = 3.0 / static_cast<double>(curve.size() - 1);
+  for (std::size_t i = 1; i < curve.size(); ++i) {
+    EXPECT_NEAR(curve[i].height - curve[i - 1].height, step, 1e-12);
+    EXPECT_GT(curve[i].volume, curve[i - 1].volume);
+  }
+  const auto at = std::find_if(curve.begin(), curve.end(),
+                               [](const ChartRow& row) { return std::fabs(row.height - 0.05) < 1e-12; });
+  ASSERT_NE(at, curve.end()) << "0.05 m is a whole number of steps of 3 m ÷ 240";
+  EXPECT_NEAR(at->volume, kPi * 0.05 * 0.05 * 0.05 / 3, 1e-12);
+}
 
 TEST(ChartLookup, VolumeForAHeightAndHeightForAVolumeBothWays) {
   const ChartStart start = conicalTank();

@@ -8,12 +8,19 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
 
 #include "support/window_test.h"
+#include "tanks/horizontal_tank_rules.h"
+#include "tanks/rectangular_tank_rules.h"
+#include "tanks/spherical_tank_rules.h"
+#include "tanks/tank_windows.h"
+#include "tanks/vertical_tank_rules.h"
 #include "ui/controls.h"
 #include "ui/help_viewer.h"
 #include "ui/qt_seam.h"
@@ -368,6 +375,68 @@ TEST(HelpViewerLifetime, StaysOpenAfterItsWindowClosesAndHasItsControls) {
   EXPECT_EQ(viewer->browser()->textCursor().selectedText(), "Find me");
   QTest::keyClick(viewer, Qt::Key_Escape);
   EXPECT_FALSE(viewer->isVisible());
+}
+
+// F1 and the Help items open the help at the window's own section, at the
+// top of the viewer whatever size the viewer opens at.
+TEST(HelpSections, EachTankWindowsSectionOpensAtTheTopOfTheViewer) {
+  TestApp app;
+  struct Case {
+    WindowKey window;
+    const char* section;
+    const char* heading;  // the section's heading in the help file
+  };
+  const Case cases[] = {
+      {kVerticalTankWindow, "vertical", "Vertical (upright) tanks"},
+      {kHorizontalTanksWindow, "horizontal", "Horizontal tanks"},
+      {kRectangularTankWindow, "rectangular", "Rectangular tanks"},
+      {kSphericalTankWindow, "spherical", "Spherical tanks"},
+      {kDivisionsWindow, "charts", "Strapping charts"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.section);
+    QtSeam seam;  // a viewer of its own, as on the first F1 of a run
+    auto* window = app.window<FormWindow>(c.window);
+    if (!window) window = qobject_cast<FormWindow*>(app.registry->load(c.window));
+    ASSERT_NE(window, nullptr);
+    // F1 asks for the window's section.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    app.seam.helpSections.clear();
+    QTest::keyClick(window, Qt::Key_F1);
+    EXPECT_EQ(app.seam.helpSections, QStringList{c.section});
+    window->hide();
+    // The viewer shows that section's heading at its top.
+    seam.openHelp(nullptr, app.registry->helpPath(), c.section);
+    QTextBrowser* browser = seam.helpViewer()->browser();
+    EXPECT_TRUE(browser->cursorForPosition(QPoint(8, 8)).block().text().startsWith(c.heading))
+        << browser->cursorForPosition(QPoint(8, 8)).block().text().toStdString();
+    // The window system may size the viewer again once it shows (to fit a
+    // small screen): the section stays on top.
+    seam.helpViewer()->resize(420, 560);
+    EXPECT_TRUE(browser->cursorForPosition(QPoint(8, 8)).block().text().startsWith(c.heading))
+        << "resized: " << browser->cursorForPosition(QPoint(8, 8)).block().text().toStdString();
+  }
+}
+
+// Help asked for from a modal window (the divisions dialog) can be read and
+// scrolled while that window stays open: the modal does not block it.
+TEST(HelpSections, TheViewerTakesKeysWhileAModalWindowIsOpen) {
+  TestApp app;
+  QWidget dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QtSeam seam;
+  seam.openHelp(&dialog, app.registry->helpPath(), "charts");
+  HelpViewer* viewer = seam.helpViewer();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+  viewer->browser()->setFocus();
+  QScrollBar* bar = viewer->browser()->verticalScrollBar();
+  const int before = bar->value();
+  QTest::keyClick(viewer->windowHandle(), Qt::Key_PageDown);
+  EXPECT_GT(bar->value(), before) << "a Page Down reaches the viewer";
+  dialog.hide();
 }
 
 // The program may close a window while one of its modals is open (a logout

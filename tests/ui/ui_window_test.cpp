@@ -1,16 +1,28 @@
 // Shared window behaviour on real windows: the numeric key filter, the
-// painted gradient and proportional resizing.
+// painted gradient and proportional resizing, where file dialogs start, and
+// windows that open inside a small screen at a large scale.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/startup.h"
 #include "oilfield/oilfield_windows.h"
 #include "support/recorder_seam.h"
 #include "ui/controls.h"
+#include "ui/file_folders.h"
 #include "ui/form_window.h"
+#include "ui/qt_seam.h"
+#include "ui/registry.h"
 
 namespace calvexa {
 namespace {
@@ -168,6 +180,96 @@ TEST(Resizer, ControlsOnHiddenTabPagesStayHiddenWhileScaling) {
   window.control<TabControl>("Tabs")->setCurrentIndex(1);
   EXPECT_TRUE(hidden->isVisible());
   EXPECT_EQ(window.control<QLineEdit>("OnFirst")->text(), "1") << "switching tabs changes no value";
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// The save and print-to-file dialogs start in the folder a file was saved
+// in last, kept between runs; else in Documents when it exists; else home.
+TEST(FileDialogs, StartInTheFolderUsedLastElseDocumentsElseHome) {
+  QTemporaryDir home;
+  const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", QFile::encodeName(home.path()));
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.filePath(".config"));
+  const QString name = QStringLiteral("Spherical Tank chart.pdf");
+  EXPECT_EQ(suggestedPath(name), home.filePath(name)) << "no Documents folder: home";
+  ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+  EXPECT_EQ(suggestedPath(name), home.filePath("Documents/" + name));
+  ASSERT_TRUE(QDir(home.path()).mkpath("charts/2026"));
+  rememberFolder(home.filePath("charts/2026/Vertical Tank (C) chart.csv"));
+  EXPECT_EQ(suggestedPath(name), home.filePath("charts/2026/" + name));
+  // Kept in the settings file for the next run.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.filePath(".config"));
+  EXPECT_EQ(suggestedPath(name), home.filePath("charts/2026/" + name));
+  // A folder since removed is passed over.
+  ASSERT_TRUE(QDir(home.filePath("charts")).removeRecursively());
+  EXPECT_EQ(suggestedPath(name), home.filePath("Documents/" + name));
+  qputenv("HOME", oldHome);
+  if (oldConfig.isNull()) {
+    qunsetenv("XDG_CONFIG_HOME");
+  } else {
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+  }
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// Run by the test below in a process of its own, on one 1600 × 1200 screen at
+// QT_SCALE_FACTOR=2: 800 × 600 units of room. Every window of the program,
+// the chart preview and the help viewer open inside it.
+TEST(ScreenFit, DISABLED_EveryWindowOpensInsideTheScreen) {
+  const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+  ASSERT_EQ(room.size(), QSize(800, 600)) << "1600 × 1200 at twice the scale";
+  TestApp app;
+  for (WindowKey key : app.registry->keys()) {
+    if (!app.registry->isAvailable(key)) continue;
+    QWidget* window = app.registry->load(key);
+    ASSERT_NE(window, nullptr) << key.name();
+    window->show();
+    EXPECT_TRUE(room.contains(window->frameGeometry()))
+        << key.name() << " opens at " << window->frameGeometry().width() << " × " << window->frameGeometry().height();
+    window->hide();
+  }
+  QtSeam seam;
+  seam.openHelp(nullptr, app.registry->helpPath(), "charts");
+  EXPECT_TRUE(room.contains(seam.helpViewer()->frameGeometry())) << "the help viewer";
+  QWidget wide;
+  wide.resize(1200, 900);
+  QTimer::singleShot(0, &wide, [&] {
+    EXPECT_TRUE(room.contains(wide.frameGeometry())) << "a modal window of the seam";
+    wide.hide();
+  });
+  seam.runModal(wide);
+}
+
+TEST(ScreenFit, EveryWindowOpensInsideAScreenAtTwiceTheScale) {
+  QTemporaryDir folder;
+  QFile config(folder.filePath("screen.json"));
+  ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+  config.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1600, "height": 1200,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  config.close();
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+  environment.insert("QT_SCALE_FACTOR", "2");
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QCoreApplication::applicationFilePath(),
+              {"--gtest_also_run_disabled_tests", "--gtest_filter=ScreenFit.DISABLED_EveryWindowOpensInsideTheScreen"});
+  ASSERT_TRUE(child.waitForFinished(50000));
+  const QString output = QString::fromUtf8(child.readAll());
+  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
 }
 
 }  // namespace
