@@ -7,7 +7,10 @@
 //
 //   chart_report_bench              measure every size (offscreen)
 //   chart_report_bench child N      one chart of N divisions, for the measurement
+//   chart_report_bench page FILE    the README's printed page, as a PDF file
 #include <QApplication>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -109,10 +112,40 @@ int child(int divisions) {
   std::_Exit(0);
 }
 
+// The README's printed page: 30 divisions of a 12 m tank with a 1.5 m
+// conical bottom, on A4, as a PDF file.
+int page(const char* file) {
+  const calvexa::Fields fields = {{"TbVerticalTankDiameterC", "4"},      {"CboVerticalTankDiameterC", "Meters"},
+                                  {"TbVerticalTankHeightC", "12"},       {"CboVerticalTankHeightC", "Meters"},
+                                  {"TbVerticalFluidHeightC", "1"},       {"CboVerticalFluidHeightC", "Meters"},
+                                  {"TbVerticalConicalHeightC", "1.5"},   {"CboVerticalConicalHeightC", "Meters"},
+                                  {"CboVerticalLiquidVolumeC", "Litres"}};
+  int argc = 1;
+  char name[] = "chart_report_bench";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  const calvexa::TankChartProfile& profile = calvexa::verticalChartProfile(1);
+  const calvexa::ChartStart chart = calvexa::startChart(profile, fields);
+  calvexa::ChartReport report;
+  report.name = "Vertical Tank (C)";
+  report.headers = chart.headers;
+  report.recordset = calvexa::buildChartRows(profile, chart, 30).recordset;
+  report.footers = {"Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa.",
+                    calvexa::divisionsLine(report.name, 30, chart.height, report.recordset.heightDecimals,
+                                           report.recordset.heightUnit),
+                    calvexa::kNominalDimensionsLine};
+  calvexa::ChartReportPainter painter(report);
+  painter.setCurve(calvexa::fillCurve(profile, chart));
+  const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+  calvexa::QtSeam seam;
+  return seam.saveFile(QString::fromLocal8Bit(file), painter.pdf(a4, 1200)).isEmpty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "child") == 0) return child(std::atoi(argv[2]));
+  if (argc >= 3 && std::strcmp(argv[1], "page") == 0) return page(argv[2]);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   std::printf("%10s %9s %12s %7s %10s %8s %8s %11s %12s\n", "divisions", "rows (s)", "preview (s)", "pages",
               "peak +MiB", "CSV (s)", "PDF (s)", "lookup (s)", "redraw (s)");
