@@ -171,9 +171,11 @@ TankDrawing drawUpright(TankShape shape, const TankDimensions& dimensions) {
   if (elliptical(shape)) {
     const double oval = std::max(0.0, dimensions.depth) / 2 * 0.3;  // the oval top, seen from a little above
     d.outline.push_back(ellipse(0, H, r, oval));
-    d.marks.push_back(
-        {{-r, top + oval + gap}, {r, top + oval + gap}, "Internal Tank Width", DimensionMark::Side::Above});
-    d.marks.push_back({{0, H - oval}, {0, H + oval}, "Internal Tank Depth", DimensionMark::Side::Below});
+    // The depth across the oval, its label over the oval and under the width
+    // line, which stands high enough to leave it a line of room.
+    const double widthLine = top + oval + 2.5 * gap;
+    d.marks.push_back({{-r, widthLine}, {r, widthLine}, "Internal Tank Width", DimensionMark::Side::Above});
+    d.marks.push_back({{0, H - oval}, {0, H + oval}, "Internal Tank Depth", DimensionMark::Side::Above});
   } else {
     d.marks.push_back({{-r, top + gap}, {r, top + gap}, "Internal Tank Diameter", DimensionMark::Side::Above});
   }
@@ -288,18 +290,23 @@ TankDrawing drawHorizontal(TankShape shape, const TankDimensions& dimensions) {
   if (!elliptical)
     d.marks.push_back({{L + a + gap, 0}, {L + a + gap, D}, "Internal Tank Diameter", DimensionMark::Side::Right});
   if (h > 0) d.marks.push_back({{-a - gap, 0}, {-a - gap, h}, "Liquid Height", DimensionMark::Side::Left});
-  if (a > 0)
-    d.marks.push_back({{L, std::max(D, h) + gap}, {L + a, std::max(D, h) + gap}, "a", DimensionMark::Side::Above});
+  // The head's length: under the right-hand head, in line with the shell's
+  // length, with the end view's width in that line too over the left-hand
+  // head; above the tank's right-hand end stays free for the label of the
+  // diameter or the end view's height.
+  if (a > 0 && elliptical) {
+    const double over = std::max(D, h) + gap;
+    d.marks.push_back({{-a, over}, {0, over}, "a", DimensionMark::Side::Above});
+  } else if (a > 0) {
+    d.marks.push_back({{L, -gap}, {L + a, -gap}, "a", DimensionMark::Side::Below});
+  }
   if (elliptical && dimensions.width > 0) {
     // The end view: the elliptical cross-section, its width across.
     const double rx = dimensions.width / 2, ry = D / 2;
     const double cx = L + a + 2 * gap + rx;
     d.outline.push_back(ellipse(cx, ry, rx, ry));
     if (h > 0) d.liquid.push_back(ellipseRegion(cx, rx, ry, std::min(h, D)));
-    d.marks.push_back({{cx - rx, std::max(D, h) + gap},
-                       {cx + rx, std::max(D, h) + gap},
-                       "Internal Tank Width",
-                       DimensionMark::Side::Above});
+    d.marks.push_back({{cx - rx, -gap}, {cx + rx, -gap}, "Internal Tank Width", DimensionMark::Side::Below});
     d.marks.push_back({{cx + rx + gap, 0}, {cx + rx + gap, D}, "Internal Tank Height", DimensionMark::Side::Right});
   }
   return d;
@@ -324,11 +331,13 @@ TankDrawing drawRectangular(const TankDimensions& dimensions) {
   if (h > H) d.faults.push_back({{0, H}, {0, h}, {L, h}, {L, H}});
   const double gap = std::max({L, W, H}) * 0.08;
   d.marks.push_back({{0, -gap}, {L, -gap}, "Rectangular Length", DimensionMark::Side::Below});
-  // The width beside the top's right-hand edge: its label stands above the
-  // tank there, where at the left-hand edge it ran past the picture.
-  d.marks.push_back({{L, H + 2 * gap}, {L + dx, H + dy + 2 * gap}, "Rectangular Width", DimensionMark::Side::Above});
+  // The width along the bottom edge that runs back from the front's right
+  // corner, set off from it square to the edge, so the arrow matches the box.
+  const double edge = std::hypot(dx, dy);
+  const DrawPoint off{dy / edge * gap, -dx / edge * gap};
   d.marks.push_back(
-      {{L + dx + 2 * gap, dy}, {L + dx + 2 * gap, H + dy}, "Rectangular Height", DimensionMark::Side::Right});
+      {{L + off.x, off.y}, {L + dx + off.x, dy + off.y}, "Rectangular Width", DimensionMark::Side::Below});
+  d.marks.push_back({{L + dx + gap, dy}, {L + dx + gap, H + dy}, "Rectangular Height", DimensionMark::Side::Right});
   if (h > 0) d.marks.push_back({{-gap, 0}, {-gap, h}, "Liquid Height", DimensionMark::Side::Left});
   return d;
 }
@@ -404,6 +413,230 @@ TankDrawing drawTank(TankShape shape, const TankDimensions& dimensions) {
   }
   measure(d);
   return d;
+}
+
+// ---- The drawing on a picture ------------------------------------------------
+
+namespace {
+
+constexpr double kLabelGap = 4;      // pixels between a label and its line, clear of its arrow heads
+constexpr double kLabelClear = 1;    // pixels kept clear around a label
+constexpr int kLayoutAttempts = 24;  // each with wider margins round a smaller drawing
+
+PictureBox grown(const PictureBox& b, double by) {
+  return {b.left - by, b.top - by, b.width + 2 * by, b.height + 2 * by};
+}
+
+bool overlaps(const PictureBox& a, const PictureBox& b) {
+  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+bool inside(const PictureBox& outer, const PictureBox& b) {
+  return b.left >= outer.left && b.top >= outer.top && b.right() <= outer.right() && b.bottom() <= outer.bottom();
+}
+
+// Whether the segment passes through the box (Liang-Barsky clipping).
+bool crosses(const PictureSegment& s, const PictureBox& b) {
+  const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {s.from.x - b.left, b.right() - s.from.x, s.from.y - b.top, b.bottom() - s.from.y};
+  double t0 = 0, t1 = 1;
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+  }
+  return true;
+}
+
+// The places a mark's label may stand, best first: beside the line on its
+// side (written up the page beside an upright line it is no longer than),
+// then level beside, above or below the line.
+std::vector<LabelBox> labelPlaces(const DimensionMark& mark, DrawPoint a, DrawPoint b, double w, double h) {
+  const DrawPoint mid{(a.x + b.x) / 2, (a.y + b.y) / 2};
+  const double top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
+  const double length = std::hypot(b.x - a.x, b.y - a.y);
+  const bool upright = std::fabs(a.x - b.x) < 0.5;
+  const auto beside = [&](double side) -> LabelBox {  // written up the page
+    return {{side < 0 ? mid.x - kLabelGap - h : mid.x + kLabelGap, mid.y - w / 2, h, w}, true};
+  };
+  const auto levelLeft = [&]() -> LabelBox { return {{std::min(a.x, b.x) - kLabelGap - w, mid.y - h / 2, w, h}}; };
+  const auto levelRight = [&]() -> LabelBox { return {{std::max(a.x, b.x) + kLabelGap, mid.y - h / 2, w, h}}; };
+  const auto above = [&]() -> LabelBox { return {{mid.x - w / 2, top - kLabelGap - h, w, h}}; };
+  const auto below = [&]() -> LabelBox { return {{mid.x - w / 2, bottom + kLabelGap, w, h}}; };
+  // Level with either end of a level line, above or under it, where the
+  // middle is taken.
+  const double leftEnd = std::min(a.x, b.x), rightEnd = std::max(a.x, b.x);
+  const auto atEnds = [&](double y) -> std::vector<LabelBox> {
+    return {{{leftEnd, y, w, h}}, {{rightEnd - w, y, w, h}}};
+  };
+  // Under the line's lower end, running away from the side the label belongs
+  // to: under the tank, where a short line has no room beside it.
+  const auto underEnd = [&](double side) -> LabelBox {
+    const double x = side < 0 ? std::min(a.x, b.x) - kLabelGap : std::max(a.x, b.x) + kLabelGap - w;
+    return {{x, bottom + kLabelGap, w, h}};
+  };
+  // Over the line's upper end, running the same way.
+  const auto overEnd = [&](double side) -> LabelBox {
+    const double x = side < 0 ? std::min(a.x, b.x) - kLabelGap : std::max(a.x, b.x) + kLabelGap - w;
+    return {{x, top - kLabelGap - h, w, h}};
+  };
+  std::vector<LabelBox> places;
+  switch (mark.side) {
+    case DimensionMark::Side::Left:
+    case DimensionMark::Side::Right: {
+      const double side = mark.side == DimensionMark::Side::Left ? -1 : 1;
+      if (upright && w <= length) places = {beside(side), beside(-side)};
+      places.push_back(side < 0 ? levelLeft() : levelRight());
+      places.push_back(underEnd(side));
+      places.push_back(overEnd(side));
+      places.push_back(above());
+      places.push_back(below());
+      places.push_back(side < 0 ? levelRight() : levelLeft());
+      break;
+    }
+    case DimensionMark::Side::Above:
+    case DimensionMark::Side::Below: {
+      const bool over = mark.side == DimensionMark::Side::Above;
+      const LabelBox first = over ? above() : below(), second = over ? below() : above();
+      places = {first};
+      for (const LabelBox& end : atEnds(first.box.top)) places.push_back(end);
+      places.push_back(second);
+      for (const LabelBox& end : atEnds(second.box.top)) places.push_back(end);
+      places.push_back(levelRight());
+      places.push_back(levelLeft());
+      break;
+    }
+    case DimensionMark::Side::Inside:
+      places = {levelRight(), levelLeft(), above(), below()};
+      break;
+  }
+  return places;
+}
+
+}  // namespace
+
+std::vector<PictureSegment> pictureSegments(const TankDrawing& drawing, const PictureLayout& layout) {
+  std::vector<PictureSegment> segments;
+  const auto addLine = [&](const Polyline& line) {
+    for (std::size_t i = 1; i < line.size(); ++i)
+      segments.push_back({layout.toPixels(line[i - 1]), layout.toPixels(line[i])});
+  };
+  for (const Polyline& line : drawing.outline) addLine(line);
+  for (const Polyline& line : drawing.faults) addLine(line);
+  for (const DimensionMark& mark : drawing.marks) {
+    const DrawPoint a = layout.toPixels(mark.from), b = layout.toPixels(mark.to);
+    segments.push_back({a, b});
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    if (length <= 6) continue;  // too short for arrow heads
+    const double ux = (b.x - a.x) / length, uy = (b.y - a.y) / length;
+    for (const auto& [tip, sign] : {std::pair{a, 1.0}, std::pair{b, -1.0}}) {
+      const DrawPoint back{tip.x + ux * kArrowLength * sign, tip.y + uy * kArrowLength * sign};
+      segments.push_back({tip, {back.x - uy * kArrowHalfWidth, back.y + ux * kArrowHalfWidth}});
+      segments.push_back({tip, {back.x + uy * kArrowHalfWidth, back.y - ux * kArrowHalfWidth}});
+    }
+  }
+  return segments;
+}
+
+// The drawing is fitted inside margins, and each label takes the first of
+// its places that is clear of the lines, the labels placed before it and the
+// picture's edge. A label with no such place takes the first place clear of
+// lines and labels, and the margin on the side it runs out of the picture
+// grows by as much; a label with none at all grows every margin. Then the
+// drawing is fitted again, until every label has a place (or the attempts run
+// out: the first layout stands).
+PictureLayout layoutPicture(const TankDrawing& drawing, double width, double height, const TextWidth& textWidth,
+                            double lineHeight) {
+  const PictureBox picture{0, 0, width, height};
+  const double w = std::max(drawing.right - drawing.left, 1e-9), h = std::max(drawing.top - drawing.bottom, 1e-9);
+  const double least = lineHeight / 2 + kLabelGap;
+  double marginLeft = least, marginTop = least, marginRight = least, marginBottom = least;
+  PictureLayout first;
+  for (int attempt = 0; attempt < kLayoutAttempts; ++attempt) {
+    const double roomW = width - marginLeft - marginRight, roomH = height - marginTop - marginBottom;
+    if (roomW <= 0 || roomH <= 0) break;
+    PictureLayout layout;
+    layout.factor = std::min(roomW / w, roomH / h);
+    layout.x0 = marginLeft + (roomW - w * layout.factor) / 2;
+    layout.y0 = marginTop + (roomH - h * layout.factor) / 2;
+    layout.left = drawing.left;
+    layout.top = drawing.top;
+    const std::vector<PictureSegment> segments = pictureSegments(drawing, layout);
+    const auto clearOfLines = [&](const LabelBox& place) {
+      const PictureBox kept = grown(place.box, kLabelClear);
+      for (const LabelBox& other : layout.labels)
+        if (overlaps(kept, other.box)) return false;
+      for (const PictureSegment& segment : segments)
+        if (crosses(segment, kept)) return false;
+      return true;
+    };
+    double outLeft = 0, outTop = 0, outRight = 0, outBottom = 0;
+    bool placedAll = true;
+    // The longest labels choose first: they have the fewest places.
+    std::vector<std::size_t> order(drawing.marks.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t x, std::size_t y) {
+      return textWidth(drawing.marks[x].label) > textWidth(drawing.marks[y].label);
+    });
+    std::vector<LabelBox> placed(drawing.marks.size());
+    for (std::size_t index : order) {
+      const DimensionMark& mark = drawing.marks[index];
+      const std::vector<LabelBox> places =
+          labelPlaces(mark, layout.toPixels(mark.from), layout.toPixels(mark.to), textWidth(mark.label), lineHeight);
+      auto found = std::find_if(places.begin(), places.end(), [&](const LabelBox& place) {
+        return inside(picture, place.box) && clearOfLines(place);
+      });
+      // The best place, a little out of the picture, is worth a margin
+      // rather than a place further from the line.
+      const PictureBox& best = places.front().box;
+      const double over = std::max({-best.left, -best.top, best.right() - width, best.bottom() - height});
+      if (found != places.begin() && over > 0 && over <= 2 * lineHeight && clearOfLines(places.front()))
+        found = places.end();
+      if (found != places.end()) {
+        layout.labels.push_back(*found);
+        placed[index] = *found;
+        continue;
+      }
+      placedAll = false;
+      const auto outside = std::find_if(places.begin(), places.end(), clearOfLines);
+      const LabelBox& place = outside != places.end() ? *outside : places.front();
+      layout.labels.push_back(place);
+      placed[index] = place;
+      if (outside == places.end()) {  // caught among lines: a smaller drawing all round
+        outLeft = std::max(outLeft, least);
+        outTop = std::max(outTop, least);
+        outRight = std::max(outRight, least);
+        outBottom = std::max(outBottom, least);
+        continue;
+      }
+      outLeft = std::max(outLeft, -place.box.left);
+      outTop = std::max(outTop, -place.box.top);
+      outRight = std::max(outRight, place.box.right() - width);
+      outBottom = std::max(outBottom, place.box.bottom() - height);
+    }
+    layout.labels = placed;  // in the order of the marks
+    if (placedAll) return layout;
+    if (attempt == 0) first = layout;
+    // Room where labels ran out, and a little more: a centred drawing moves
+    // by only half of what a margin grows.
+    const auto grow = [&](double& margin, double out) {
+      if (out > 0) margin += out + lineHeight / 2;
+    };
+    grow(marginLeft, outLeft);
+    grow(marginTop, outTop);
+    grow(marginRight, outRight);
+    grow(marginBottom, outBottom);
+  }
+  return first;
 }
 
 }  // namespace calvexa

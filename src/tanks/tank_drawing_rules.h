@@ -5,6 +5,7 @@
 // from the centre line and y up from the lowest point of the tank.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -105,5 +106,46 @@ TankDimensions typicalDimensions(TankShape shape);
 // lengths or heights, or any size that is not a number) give an empty
 // drawing.
 TankDrawing drawTank(TankShape shape, const TankDimensions& dimensions);
+
+// ---- The drawing on a picture ---------------------------------------------
+
+// A box on the picture, in pixels from its top left corner, y down.
+struct PictureBox {
+  double left = 0, top = 0, width = 0, height = 0;
+  double right() const { return left + width; }
+  double bottom() const { return top + height; }
+};
+
+// A mark's label on the picture: its box, and whether it is written up the
+// page (read from below) beside an upright dimension line.
+struct LabelBox {
+  PictureBox box;
+  bool upright = false;
+};
+
+// Where a drawing stands on a picture: pixel = (x0 + (x - left) × factor,
+// y0 + (top - y) × factor), and where each mark's label stands, in the
+// order of the marks. No label overlaps another label, a line of the
+// drawing (the outline, the faults, the dimension lines and their arrow
+// heads) or the picture's edge; an upright label is no longer than its line.
+struct PictureLayout {
+  double factor = 1, x0 = 0, y0 = 0, left = 0, top = 0;
+  std::vector<LabelBox> labels;
+  DrawPoint toPixels(DrawPoint p) const { return {x0 + (p.x - left) * factor, y0 + (top - p.y) * factor}; }
+};
+
+// The width in pixels a label's text takes in the picture's font.
+using TextWidth = std::function<double(const std::string& text)>;
+constexpr double kArrowLength = 4;       // pixels along the line
+constexpr double kArrowHalfWidth = 2.5;  // pixels across it
+PictureLayout layoutPicture(const TankDrawing& drawing, double width, double height, const TextWidth& textWidth,
+                            double lineHeight);
+
+// Every straight piece of line the picture draws, in pixels: the outline,
+// the faults, the dimension lines and their arrow heads.
+struct PictureSegment {
+  DrawPoint from, to;
+};
+std::vector<PictureSegment> pictureSegments(const TankDrawing& drawing, const PictureLayout& layout);
 
 }  // namespace calvexa

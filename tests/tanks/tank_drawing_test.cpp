@@ -1,7 +1,8 @@
 // The tank drawings as geometry: the liquid up to the fluid height (empty,
 // half, full), its area where it is plain to work out, the parts drawn red
 // for an impossible tank, the dimensions read from a tab's texts, and
-// every tank tab's picture reading the rows that hold those dimensions.
+// every tank tab's picture reading the rows that hold those dimensions, and
+// the labels of every picture clear of each other, the lines and the edge.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -165,6 +166,111 @@ TEST(TankDrawing, EveryTankTabsPictureReadsTheRowsNamingItsDimensions) {
                                          inputs->shape != TankShape::Rectangular &&
                                          inputs->shape != TankShape::Spherical)
           << page.tab << ": heads or a bottom of their own, except on flat tanks";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// Points every quarter pixel along a line from a to b.
+std::vector<DrawPoint> along(DrawPoint a, DrawPoint b) {
+  const int steps = std::max(1, static_cast<int>(std::hypot(b.x - a.x, b.y - a.y) * 4));
+  std::vector<DrawPoint> points;
+  for (int i = 0; i <= steps; ++i) points.push_back({a.x + (b.x - a.x) * i / steps, a.y + (b.y - a.y) * i / steps});
+  return points;
+}
+
+bool within(const PictureBox& box, DrawPoint p) {
+  return p.x > box.left && p.x < box.right() && p.y > box.top && p.y < box.bottom();
+}
+
+bool meet(const PictureBox& a, const PictureBox& b) {
+  return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+// Every tab's picture at its size in the window, empty to full, with text
+// of a small and of a large font: each label stands clear of the other
+// labels, of every line drawn (walls, faults, dimension lines and the arrow
+// heads at their ends) and of the picture's edge, close beside its own line;
+// a label written up the page is no longer than its line.
+TEST(TankDrawing, LabelsCollideWithNothingAtAnyFill) {
+  struct Picture {
+    TankShape first, last;
+    double width, height;  // pixels, as the windows place them
+  };
+  const Picture pictures[] = {
+      {TankShape::VerticalFlat, TankShape::EllipticalSpherical, 183, 290},
+      {TankShape::HorizontalFlat, TankShape::HorizontalEllipticalGuppy, 300, 180},
+      {TankShape::Rectangular, TankShape::Rectangular, 240, 210},
+      {TankShape::Spherical, TankShape::Spherical, 200, 200},
+  };
+  struct Font {
+    double charWidth, lineHeight;  // pixels
+  };
+  // The pictures write in 85 % of the windows' 9-point font: about 5.0 to
+  // 5.2 pixels a character ("Internal Tank Diameter" is 114 pixels) and
+  // lines 11.6 pixels high; a little narrower, and a little wider.
+  const Font fonts[] = {{5.0, 11}, {5.25, 11.6}};
+  for (const Picture& picture : pictures) {
+    for (int s = static_cast<int>(picture.first); s <= static_cast<int>(picture.last); ++s) {
+      const auto shape = static_cast<TankShape>(s);
+      for (double fill : {0.04, 0.5, 1.0}) {
+        for (const Font& font : fonts) {
+          SCOPED_TRACE(::testing::Message()
+                       << "shape " << s << ", filled to " << fill << ", " << font.charWidth << " px a character");
+          TankDimensions dimensions = typicalDimensions(shape);
+          dimensions.fluid = dimensions.height * fill;
+          const TankDrawing drawing = drawTank(shape, dimensions);
+          const PictureLayout layout = layoutPicture(
+              drawing, picture.width, picture.height,
+              [&font](const std::string& text) { return font.charWidth * static_cast<double>(text.size()); },
+              font.lineHeight);
+          ASSERT_EQ(layout.labels.size(), drawing.marks.size());
+          std::vector<std::pair<DrawPoint, DrawPoint>> lines;
+          for (const auto* polylines : {&drawing.outline, &drawing.faults})
+            for (const Polyline& line : *polylines)
+              for (std::size_t i = 1; i < line.size(); ++i)
+                lines.emplace_back(layout.toPixels(line[i - 1]), layout.toPixels(line[i]));
+          // Each dimension line with the two strokes of an arrow head at each
+          // end: 4 pixels back along the line and 2.5 across it.
+          for (const DimensionMark& mark : drawing.marks) {
+            const DrawPoint a = layout.toPixels(mark.from), b = layout.toPixels(mark.to);
+            lines.emplace_back(a, b);
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            if (length <= 6) continue;
+            const double ux = (b.x - a.x) / length, uy = (b.y - a.y) / length;
+            for (const auto& [tip, back] : {std::pair{a, 4.0}, std::pair{b, -4.0}})
+              for (double across : {-2.5, 2.5})
+                lines.emplace_back(tip, DrawPoint{tip.x + ux * back - uy * across, tip.y + uy * back + ux * across});
+          }
+          for (std::size_t i = 0; i < layout.labels.size(); ++i) {
+            const DimensionMark& mark = drawing.marks[i];
+            const PictureBox& box = layout.labels[i].box;
+            SCOPED_TRACE(mark.label);
+            EXPECT_GE(box.left, 0);
+            EXPECT_GE(box.top, 0);
+            EXPECT_LE(box.right(), picture.width);
+            EXPECT_LE(box.bottom(), picture.height);
+            for (std::size_t j = 0; j < i; ++j)
+              EXPECT_FALSE(meet(box, layout.labels[j].box)) << "over " << drawing.marks[j].label;
+            for (const auto& [a, b] : lines)
+              for (DrawPoint p : along(a, b)) ASSERT_FALSE(within(box, p)) << "a line at " << p.x << ", " << p.y;
+            // Beside its own line: within 6 pixels of it.
+            const DrawPoint from = layout.toPixels(mark.from), to = layout.toPixels(mark.to);
+            const PictureBox near{box.left - 6, box.top - 6, box.width + 12, box.height + 12};
+            const auto points = along(from, to);
+            EXPECT_TRUE(std::any_of(points.begin(), points.end(), [&](DrawPoint p) { return within(near, p); }));
+            if (layout.labels[i].upright) {
+              EXPECT_GE(box.top, std::min(from.y, to.y)) << "runs past its arrow";
+              EXPECT_LE(box.bottom(), std::max(from.y, to.y)) << "runs past its arrow";
+            }
+          }
+        }
+      }
     }
   }
 }
