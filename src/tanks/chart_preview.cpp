@@ -147,6 +147,7 @@ void ChartPreview::showPageNumber() {
 void ChartPreview::printReport() {
   const QPointer<ChartPreview> self(this);  // the print dialog's loop may close the preview
   if (!seam_.askPrinter(this, *printer_, text(chartFileName(report_.name, "pdf"))) || !self) return;
+  showReport();  // on the paper and margins chosen for printing, and counting its pages
   const QString file = printer_->outputFileName();
   if (!file.isEmpty()) {
     bool cancelled = false;
@@ -165,7 +166,6 @@ void ChartPreview::printReport() {
           this, Message{"The chart could not be sent to the printer " + printer_->printerName().toStdString() + ".", "",
                         Icon::Exclamation});
   }
-  showReport();  // the paper or its margins chosen for printing
 }
 
 QString ChartPreview::askFile(const char* extension, const QString& filter) {
