@@ -209,13 +209,15 @@ QWidget* ChartPreview::buildPageBox() {
   box->setObjectName(QStringLiteral("PreviewPage"));
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(4, 0, 4, 0);
+  row->setSpacing(4);
+  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* label = new QLabel(QStringLiteral("Pa&ge"), box);
   pageBox_ = new QLineEdit(box);
   pageBox_->setObjectName(QStringLiteral("PreviewPageBox"));
   pageBox_->setAlignment(Qt::AlignRight);
   pageBox_->setToolTip(QStringLiteral("Type a page and press Enter (Ctrl+G, Alt+G)"));
   pageBox_->setAccessibleName(QStringLiteral("Page"));
-  pageBox_->setFixedWidth(pageBox_->fontMetrics().horizontalAdvance(QStringLiteral("888,888")) + 12);
+  pageBox_->setFixedWidth(pageBox_->fontMetrics().horizontalAdvance(QStringLiteral("88,888")) + 12);
   label->setBuddy(pageBox_);
   pageCount_ = new QLabel(box);
   pageCount_->setObjectName(QStringLiteral("PreviewPageCount"));
