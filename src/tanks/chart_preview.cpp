@@ -245,7 +245,8 @@ QLayout* ChartPreview::buildLookupBar() {
   auto* lookup = new QPushButton(QStringLiteral("&Look Up"), this);
   lookup->setObjectName(QStringLiteral("CmdLookup"));
   lookup->setAutoDefault(false);
-  lookup->setToolTip(QStringLiteral("The volume at the height typed, or the height at the volume typed"));
+  lookup->setToolTip(
+      QStringLiteral("The volume at the height typed, or the height at the volume typed (Enter, Alt+L)"));
   connect(lookupHeight_, &QLineEdit::textEdited, this, [this] { typedLast_ = lookupHeight_; });
   connect(lookupVolume_, &QLineEdit::textEdited, this, [this] { typedLast_ = lookupVolume_; });
   connect(lookupHeight_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
