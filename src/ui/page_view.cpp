@@ -47,24 +47,34 @@ void PageView::setCurrentPage(int page, Edge from) {
 }
 
 void PageView::zoomBy(double by) {
-  factor_ = std::clamp(scale() * document_.dpi / logicalDpiX() * by, kLeastZoom, kMostZoom);
-  fit_ = Fit::Factor;
+  const double factor = std::clamp(scale() * document_.dpi / logicalDpiX() * by, kLeastZoom, kMostZoom);
+  rescale(Fit::Factor, factor);
+}
+
+// The point of the page in the middle of the view stays there as the
+// scale changes, so zooming does not lose the reader's place.
+void PageView::rescale(Fit fit, double factor) {
+  const QSizeF before = pageSize();
+  const QPointF middle = QPointF(viewport()->rect().center() - pageOrigin());
+  const QPointF share(middle.x() / before.width(), middle.y() / before.height());
+  fit_ = fit;
+  factor_ = factor;
   relayout();
+  const QSizeF after = pageSize();
+  const QPoint centre = viewport()->rect().center();
+  horizontalScrollBar()->setValue(clampToBar(
+      horizontalScrollBar(), static_cast<int>(std::lround(share.x() * after.width())) + kBorder - centre.x()));
+  verticalScrollBar()->setValue(clampToBar(
+      verticalScrollBar(), static_cast<int>(std::lround(share.y() * after.height())) + kBorder - centre.y()));
 }
 
 void PageView::zoomIn() { zoomBy(kZoomStep); }
 
 void PageView::zoomOut() { zoomBy(1 / kZoomStep); }
 
-void PageView::fitToWidth() {
-  fit_ = Fit::Width;
-  relayout();
-}
+void PageView::fitToWidth() { rescale(Fit::Width, factor_); }
 
-void PageView::fitInView() {
-  fit_ = Fit::Page;
-  relayout();
-}
+void PageView::fitInView() { rescale(Fit::Page, factor_); }
 
 double PageView::scale() const {
   const QRectF& paper = document_.paper;

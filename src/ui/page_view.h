@@ -79,6 +79,7 @@ class PageView : public QAbstractScrollArea {
   // Scrolls by `pixels` (down when positive); at the edge the page turns.
   void scrollOrTurn(int pixels);
   void zoomBy(double factor);
+  void rescale(Fit fit, double factor);
 
   Document document_;
   int current_ = 1;

@@ -46,8 +46,9 @@ class PageViewTest : public ::testing::Test {
   }
   int scrolled() const { return view.verticalScrollBar()->value(); }
   int bottom() const { return view.verticalScrollBar()->maximum(); }
-  // The height on screen of the black band: the page's scale.
+  // The height on screen of the black band, from the page's top: the page's scale.
   int bandHeight() {
+    view.verticalScrollBar()->setValue(0);
     const QImage image = shown();
     const int x = image.width() / 2;
     int rows = 0;
@@ -169,7 +170,8 @@ TEST_F(PageViewTest, AFrameShowsTheFocus) {
 }
 
 // A marked area of a page: that page shown, the area in sight on screen
-// and tinted; cleared, nothing is marked.
+// and tinted, and kept there as the zoom changes; cleared, nothing is
+// marked.
 TEST_F(PageViewTest, AMarkedAreaIsBroughtIntoSight) {
   view.zoomIn();
   view.zoomIn();
@@ -183,6 +185,11 @@ TEST_F(PageViewTest, AMarkedAreaIsBroughtIntoSight) {
   EXPECT_TRUE(view.viewport()->rect().contains(mark.center()));
   EXPECT_NEAR(mark.center().y(), view.viewport()->height() / 2, 2) << "in the middle of the view";
   EXPECT_NE(QColor(shown().pixel(mark.center())), QColor(Qt::white)) << "tinted";
+  // Zooming keeps the place: the mark stays in the middle of the view.
+  for (auto zoom : {&PageView::zoomIn, &PageView::zoomIn, &PageView::zoomOut, &PageView::fitToWidth}) {
+    (view.*zoom)();
+    EXPECT_NEAR(view.markOnScreen().center().y(), view.viewport()->height() / 2, 2);
+  }
   view.setCurrentPage(1);
   EXPECT_TRUE(view.markOnScreen().isEmpty()) << "only on its page";
   view.setCurrentPage(4321);
@@ -196,6 +203,7 @@ TEST_F(PageViewTest, AMarkedAreaIsBroughtIntoSight) {
 // down the sheet of 4961 by 7016: on screen, both at the page's scale.
 TEST_F(PageViewTest, DrawsThePaintAreaWithinThePaperAtTheZoomChosen) {
   auto band = [this] {
+    view.verticalScrollBar()->setValue(0);  // the page's top in sight
     const QImage image = shown();
     const int x = image.width() / 2;
     int first = -1, last = -1;
