@@ -262,12 +262,23 @@ void PageView::wheelEvent(QWheelEvent* event) {
     event->accept();
     return;
   }
-  const int pixels = !event->pixelDelta().isNull()
-                         ? -event->pixelDelta().y()
-                         : -turned * QApplication::wheelScrollLines() * verticalScrollBar()->singleStep() / kWheelNotch;
+  const bool touchPad = !event->pixelDelta().isNull();
+  const int notch = QApplication::wheelScrollLines() * verticalScrollBar()->singleStep();
+  const int pixels = touchPad ? -event->pixelDelta().y() : -turned * notch / kWheelNotch;
   if (pixels == 0) return QAbstractScrollArea::wheelEvent(event);  // sideways only
-  scrollOrTurn(pixels);
   event->accept();
+  // A touch pad's small pushes against the edge add up to a notch before
+  // the page turns, so that a twitch does not turn it.
+  const QScrollBar* bar = verticalScrollBar();
+  const bool atEdge = pixels > 0 ? bar->value() >= bar->maximum() : bar->value() <= bar->minimum();
+  if (!touchPad || !atEdge) {
+    edgePush_ = 0;
+    return scrollOrTurn(pixels);
+  }
+  edgePush_ += pixels;
+  if (std::abs(edgePush_) < notch) return;
+  edgePush_ = 0;
+  scrollOrTurn(pixels);
 }
 
 }  // namespace calvexa

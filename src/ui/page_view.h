@@ -90,6 +90,7 @@ class PageView : public QAbstractScrollArea {
   int markPage_ = 0;  // 0: no mark
   QRectF mark_;
   int wheelZoom_ = 0;  // wheel turns towards the next zoom step, in eighths of a degree
+  int edgePush_ = 0;   // touch pad pixels pushed against the page's edge
 };
 
 }  // namespace calvexa

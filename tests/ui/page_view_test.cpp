@@ -44,6 +44,13 @@ class PageViewTest : public ::testing::Test {
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(view.viewport(), &event);
   }
+  // A touch pad's move of `pixels` (towards the reader when negative).
+  void swipe(int pixels) {
+    const QPointF at = view.viewport()->rect().center();
+    QWheelEvent event(at, view.viewport()->mapToGlobal(at), QPoint(0, pixels), QPoint(0, pixels), Qt::NoButton,
+                      Qt::NoModifier, Qt::ScrollUpdate, false);
+    QApplication::sendEvent(view.viewport(), &event);
+  }
   int scrolled() const { return view.verticalScrollBar()->value(); }
   int bottom() const { return view.verticalScrollBar()->maximum(); }
   // The height on screen of the black band, from the page's top: the page's scale.
@@ -127,6 +134,7 @@ TEST_F(PageViewTest, LeftAndRightTurnAPageThatFitsTheWidth) {
 }
 
 TEST_F(PageViewTest, TheWheelScrollsTurnsAtTheEdgesAndZoomsWithCtrl) {
+  QApplication::setWheelScrollLines(3);
   wheel(-1);
   EXPECT_EQ(view.currentPage(), 2) << "the whole page in view: the wheel turns it";
   wheel(1);
@@ -142,12 +150,26 @@ TEST_F(PageViewTest, TheWheelScrollsTurnsAtTheEdgesAndZoomsWithCtrl) {
   wheel(1);
   EXPECT_EQ(view.currentPage(), 1) << "and back";
   EXPECT_EQ(scrolled(), bottom());
+  // A touch pad scrolls by its pixels and turns the page only after a
+  // push against the edge as long as a wheel's notch (3 lines of 20 pixels).
+  swipe(-30);
+  swipe(-20);
+  EXPECT_EQ(view.currentPage(), 1) << "50 pixels against the bottom";
+  swipe(-10);
+  EXPECT_EQ(view.currentPage(), 2) << "60 pixels: a notch";
+  EXPECT_EQ(scrolled(), 0);
+  swipe(-25);
+  EXPECT_EQ(scrolled(), 25) << "down the new page by the pixels moved";
+  swipe(25);
+  swipe(10);
+  EXPECT_EQ(scrolled(), 0);
+  EXPECT_EQ(view.currentPage(), 2) << "10 pixels against the top";
   // Ctrl and a notch: a step of zoom, a quarter larger or smaller.
   view.fitInView();
   const int before = bandHeight();
   wheel(1, Qt::ControlModifier);
   EXPECT_NEAR(bandHeight(), before * 1.25, 2);
-  EXPECT_EQ(view.currentPage(), 1) << "zooming turns no page";
+  EXPECT_EQ(view.currentPage(), 2) << "zooming turns no page";
   wheel(-1, Qt::ControlModifier);
   EXPECT_NEAR(bandHeight(), before, 2);
 }
