@@ -162,6 +162,8 @@ TankChartProfile makeRectangularProfile() {
 
 }  // namespace
 
+const TankRows& rectangularTankRows(int /*page*/) { return rectangularRows(); }
+
 const TankChartProfile& rectangularChartProfile(int /*page*/) {
   static const TankChartProfile profile = makeRectangularProfile();
   return profile;

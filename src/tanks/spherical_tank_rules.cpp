@@ -140,6 +140,8 @@ TankChartProfile makeSphericalProfile() {
 
 }  // namespace
 
+const TankRows& sphericalTankRows(int /*page*/) { return sphereRows(); }
+
 const TankChartProfile& sphericalChartProfile(int /*page*/) {
   static const TankChartProfile profile = makeSphericalProfile();
   return profile;
