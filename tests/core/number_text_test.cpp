@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "support/calculation_checks.h"
+
 namespace calvexa {
 namespace {
 
@@ -394,6 +396,39 @@ TEST(NumberTextRounded, RoundedDecimalsAgreeWithTheMasks) {
     if (shown == "." || shown == "-.") shown = "0";
     EXPECT_EQ(roundedDecimals(value, 3), *parseNumber(shown)) << value;
   }
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// The tests' own mask texts, against worked literals: the oracle the other
+// tests compare the program's texts with.
+TEST(MaskOracle, WorkedTexts) {
+  struct Case {
+    std::string got;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {grouped4(12000), "12,000.0000"},
+      {grouped4(0.25), ".2500"},
+      {grouped4(1234567.891), "1,234,567.8910"},
+      {grouped4(-0.00001), ".0000"},      // no minus on a zero
+      {grouped3(0.0625), ".063"},         // 0.0625 is exact: a tie, away from zero
+      {grouped3(999.9996), "1,000.000"},  // the carry reaches a new group
+      {hash3(12), "12."},
+      {hash3(0.25), ".25"},
+      {hash3(2.5), "2.5"},
+      {hash3(0), "."},
+      {hash3(-1.0015), "-1.002"},  // stored as 1.00150000000000005684…
+      {hash3(-1.0005), "-1."},     // stored as 1.00049999999999994493…
+      {fixed3(0.0625), "0.063"},
+      {fixed3(7068.5835), "7068.583"},  // stored just below …35: its exact value rounds down
+      {general(1.0 / 3), "0.333333333333333"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
 }
 
 }  // namespace

@@ -20,8 +20,7 @@ namespace {
 constexpr double kPi9 = 3.141592654;
 const double kHalfPi = 2 * std::atan(1.0);  // ArcCos(0): a half-full shell is r² × this × L
 
-std::string four(double value) { return maskText(value, Mask::Grouped4); }
-std::string hash3(double value) { return maskText(value, Mask::Hash3); }
+std::string four(double value) { return grouped4(value); }
 
 struct Control {
   const char* box = nullptr;
@@ -675,7 +674,11 @@ TEST(HorizontalCharts, EllipticalChartsStepTheInternalHeight) {
   // Half full: 1.5 × (half of pi × b² × L + heads at half height), in litres.
   const double b = 0.3048, a = 6 * 0.3048 / 12;
   const double half = b * b * kHalfPi * (10 * 0.3048) + b * b * (a * kPi9) * (1 - b / (b * 3));
-  EXPECT_EQ(built.recordset.rows[1].volume, roundedDecimals(*answerValue(four(1.5 * half * 1000)), 3));
+  // The answer as its label shows it, four decimals, then rounded to three on
+  // those digits.
+  const DecimalDigits shown = decimalDigits(1.5 * half * 1000, 4);
+  const DecimalDigits read = roundedDigits(shown.integer + "." + shown.fraction, 3);
+  EXPECT_EQ(built.recordset.rows[1].volume, std::stod(read.integer + "." + read.fraction));
 }
 
 TEST(HorizontalCharts, AnUnknownAnswerUnitOnTheFlatTabStopsTheChartWithOneMessage) {

@@ -102,7 +102,7 @@ TEST(RectangularTank, WorkedValues) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string answer = onlyAnswer(CalcRectangularTank(tank(c.sizes)), kAnswer);
-    EXPECT_EQ(answer, generalText(c.expected));
+    EXPECT_EQ(answer, general(c.expected));
     if (c.text) {
       EXPECT_EQ(answer, c.text);
     }

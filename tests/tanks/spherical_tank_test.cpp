@@ -40,7 +40,7 @@ Fields sphere(const Sizes& s) {
 // The cap of a sphere of diameter D filled to h, in cubic metres.
 double cap(double D, double h) { return h * h * (kPi / 3) * (D * 1.5 - h); }
 
-std::string fourDecimals(double value) { return maskText(value, Mask::Grouped4); }
+std::string fourDecimals(double value) { return grouped4(value); }
 
 // The one message of a refused calculation; every message of this window is plain.
 std::string onlyPlainMessage(const Outcome& outcome) {
