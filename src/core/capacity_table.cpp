@@ -6,7 +6,6 @@
 #include <span>
 #include <utility>
 
-#include "core/decimal_text.h"
 #include "core/field_units.h"
 #include "core/number_text.h"
 
@@ -839,9 +838,9 @@ std::string capacityTableCsv(const CapacityTable& table, const CapacityCsvOption
   csv += feetInches ? "height,volume,height ft-in\r\n" : "height,volume\r\n";
   csv.reserve(csv.size() + table.rows().size() * (feetInches ? 40 : 24));
   for (const CapacityRow& row : table.rows()) {
-    csv += decimalText(row.height, options.heightDecimals);
+    csv += fixedText(row.height, options.heightDecimals);
     csv += ',';
-    csv += decimalText(row.volume, options.volumeDecimals);
+    csv += fixedText(row.volume, options.volumeDecimals);
     if (feetInches) {
       csv += ',';
       csv += csvText(feetInchesText(row.height, *feetInches, options.fraction));

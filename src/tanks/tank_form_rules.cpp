@@ -127,34 +127,22 @@ std::vector<PageRow> tankPageRows(const TankRows& rows) {
   return page;
 }
 
+// The picture's dimension of each role, in TankRole's order; the answer is
+// not drawn.
+constexpr int TankPictureInputs::*kPictureDimensions[] = {&TankPictureInputs::width,
+                                                          &TankPictureInputs::depth,
+                                                          &TankPictureInputs::height,
+                                                          &TankPictureInputs::bottom,
+                                                          &TankPictureInputs::fluid,
+                                                          &TankPictureInputs::length,
+                                                          nullptr};
+
 TankPictureInputs tankPictureInputs(TankShape shape, const TankRows& rows) {
   TankPictureInputs picture = {.shape = shape};
   int size = 0;
-  for (const TankInputRow& row : rows) {
-    switch (row.role) {
-      case TankRole::Width:
-        picture.width = size;
-        break;
-      case TankRole::Depth:
-        picture.depth = size;
-        break;
-      case TankRole::Height:
-        picture.height = size;
-        break;
-      case TankRole::Bottom:
-        picture.bottom = size;
-        break;
-      case TankRole::Fluid:
-        picture.fluid = size;
-        break;
-      case TankRole::Length:
-        picture.length = size;
-        break;
-      case TankRole::Answer:
-        continue;
-    }
-    ++size;
-  }
+  for (const TankInputRow& row : rows)
+    if (int TankPictureInputs::*dimension = kPictureDimensions[static_cast<std::size_t>(row.role)])
+      picture.*dimension = size++;
   return picture;
 }
 

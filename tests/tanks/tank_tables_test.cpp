@@ -10,30 +10,10 @@
 
 #include "core/outcome.h"
 #include "core/page_table.h"
-#include "tanks/chart_rules.h"
-#include "tanks/horizontal_tank_rules.h"
-#include "tanks/rectangular_tank_rules.h"
-#include "tanks/spherical_tank_rules.h"
-#include "tanks/tank_form_rules.h"
-#include "tanks/vertical_tank_rules.h"
+#include "support/tank_windows.h"
 
 namespace calvexa {
 namespace {
-
-struct TankWindow {
-  const char* name;
-  const PageForm& form;
-  const TankRows& (*rows)(int page);
-  const TankChartProfile& (*chart)(int page);
-  const TankPictureInputs* (*picture)(int page);
-};
-
-const TankWindow kWindows[] = {
-    {"upright", verticalTankForm(), verticalTankRows, verticalChartProfile, verticalPictureInputs},
-    {"horizontal", horizontalTankForm(), horizontalTankRows, horizontalChartProfile, horizontalPictureInputs},
-    {"rectangular", rectangularTankForm(), rectangularTankRows, rectangularChartProfile, rectangularPictureInputs},
-    {"spherical", sphericalTankForm(), sphericalTankRows, sphericalChartProfile, sphericalPictureInputs},
-};
 
 std::string where(const TankWindow& window, std::size_t page) {
   const char* tab = window.form.pages[page].tab;
@@ -52,7 +32,7 @@ struct PageControls {
 };
 
 TEST(TankTables, AWindowNamesEachControlOnce) {
-  for (const TankWindow& window : kWindows) {
+  for (const TankWindow& window : kTankWindows) {
     std::map<std::string, int> uses;
     if (window.form.tabs) ++uses[window.form.tabs];
     for (const Page& page : window.form.pages) {
@@ -66,7 +46,7 @@ TEST(TankTables, AWindowNamesEachControlOnce) {
 }
 
 TEST(TankTables, ATabHasOneRowOfEachRoleItUsesAndItsAnswerLast) {
-  for (const TankWindow& window : kWindows) {
+  for (const TankWindow& window : kTankWindows) {
     for (std::size_t p = 0; p < window.form.pages.size(); ++p) {
       SCOPED_TRACE(where(window, p));
       const TankRows& rows = window.rows(static_cast<int>(p));
@@ -95,7 +75,7 @@ TEST(TankTables, ATabHasOneRowOfEachRoleItUsesAndItsAnswerLast) {
 }
 
 TEST(TankTables, EveryControlAChartNamesIsOnItsOwnPage) {
-  for (const TankWindow& window : kWindows) {
+  for (const TankWindow& window : kTankWindows) {
     for (std::size_t p = 0; p < window.form.pages.size(); ++p) {
       SCOPED_TRACE(where(window, p));
       const Page& page = window.form.pages[p];
@@ -141,7 +121,7 @@ TEST(TankTables, EveryControlAChartNamesIsOnItsOwnPage) {
 }
 
 TEST(TankTables, APictureReadsEachSizeOnceAndNeverTheAnswer) {
-  for (const TankWindow& window : kWindows) {
+  for (const TankWindow& window : kTankWindows) {
     for (std::size_t p = 0; p < window.form.pages.size(); ++p) {
       SCOPED_TRACE(where(window, p));
       const TankPictureInputs* picture = window.picture(static_cast<int>(p));
@@ -164,7 +144,7 @@ TEST(TankTables, APictureReadsEachSizeOnceAndNeverTheAnswer) {
 // Sizes of 2 m, the fluid at 1 m and a bottom or head 0.5 m deep give every
 // tab an answer; in litres, so that no tab reports in a box of its own.
 TEST(TankTables, ATabsCalculationReadsOnlyItsOwnPageAndWritesOnlyItsAnswer) {
-  for (const TankWindow& window : kWindows) {
+  for (const TankWindow& window : kTankWindows) {
     for (std::size_t p = 0; p < window.form.pages.size(); ++p) {
       SCOPED_TRACE(where(window, p));
       Fields own;
