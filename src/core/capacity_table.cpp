@@ -717,16 +717,19 @@ std::string csvText(std::string_view text) {
       field.begin(), field.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   const bool quote = field.find_first_of(",;\"") != std::string::npos ||
                      (!field.empty() && (isBlank(field.front()) || isBlank(field.back())));
-  if (!quote) return field;
+  return quote ? quotedCsvField(field) : field;
+}
+
+}  // namespace
+
+std::string quotedCsvField(std::string_view text) {
   std::string quoted = "\"";
-  for (char c : field) {
+  for (char c : text) {
     if (c == '"') quoted += '"';
     quoted += c;
   }
   return quoted + "\"";
 }
-
-}  // namespace
 
 CapacityTable::CapacityTable(CapacityTableInfo info, std::vector<CapacityRow> rows, const UnitFactor* height,
                              const UnitFactor* volume)
