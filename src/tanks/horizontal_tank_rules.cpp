@@ -448,12 +448,22 @@ Outcome elliptical(const EllipticalTab& tab, const Fields& fields) {
   return outcome;
 }
 
+// Each tab's inputs, read from its rows once, before any calculation runs.
+const CircularTab kHorizontalFlatInputs = circularTab(kFlat);
+const CircularTab kHorizontalEllipsoidalInputs = circularTab(kEllipsoidal, EllipsoidalHeadsVolume, hash3Answer);
+const CircularTab kHorizontalConicalInputs = circularTab(kConical, ConicalHeadsVolume);
+const CircularTab kHorizontalGuppyInputs = circularTab(kGuppy, GuppyHeadsVolume);
+const EllipticalTab kEllipticalFlatInputs = ellipticalTab(kEllipticalFlat);
+const EllipticalTab kEllipticalConicalInputs = ellipticalTab(kEllipticalConical, ConicalHeadsVolume);
+const EllipticalTab kEllipticalEllipsoidalInputs = ellipticalTab(kEllipticalEllipsoidal, EllipsoidalHeadsVolume);
+const EllipticalTab kEllipticalGuppyInputs = ellipticalTab(kEllipticalGuppy, GuppyHeadsVolume);
+
 }  // namespace
 
 // The flat tab shows the volume in cubic metres first; a refused answer unit
 // then leaves that text in the label.
 Outcome CalcHorizontalFlat(const Fields& fields) {
-  static const CircularTab tab = circularTab(kFlat);
+  const CircularTab& tab = kHorizontalFlatInputs;
   Outcome outcome;
   const std::optional<Shell> shell = readCircularShell(tab, fields, outcome);
   if (!shell) return outcome;
@@ -467,34 +477,15 @@ Outcome CalcHorizontalFlat(const Fields& fields) {
 }
 
 Outcome CalcHorizontalEllipsoidal(const Fields& fields) {
-  static const CircularTab tab = circularTab(kEllipsoidal, EllipsoidalHeadsVolume, hash3Answer);
-  return circularWithHeads(tab, fields);
+  return circularWithHeads(kHorizontalEllipsoidalInputs, fields);
 }
-Outcome CalcHorizontalConical(const Fields& fields) {
-  static const CircularTab tab = circularTab(kConical, ConicalHeadsVolume);
-  return circularWithHeads(tab, fields);
-}
-Outcome CalcHorizontalGuppy(const Fields& fields) {
-  static const CircularTab tab = circularTab(kGuppy, GuppyHeadsVolume);
-  return circularWithHeads(tab, fields);
-}
+Outcome CalcHorizontalConical(const Fields& fields) { return circularWithHeads(kHorizontalConicalInputs, fields); }
+Outcome CalcHorizontalGuppy(const Fields& fields) { return circularWithHeads(kHorizontalGuppyInputs, fields); }
 
-Outcome CalcEllipticalFlat(const Fields& fields) {
-  static const EllipticalTab tab = ellipticalTab(kEllipticalFlat);
-  return elliptical(tab, fields);
-}
-Outcome CalcEllipticalConical(const Fields& fields) {
-  static const EllipticalTab tab = ellipticalTab(kEllipticalConical, ConicalHeadsVolume);
-  return elliptical(tab, fields);
-}
-Outcome CalcEllipticalEllipsoidal(const Fields& fields) {
-  static const EllipticalTab tab = ellipticalTab(kEllipticalEllipsoidal, EllipsoidalHeadsVolume);
-  return elliptical(tab, fields);
-}
-Outcome CalcEllipticalGuppy(const Fields& fields) {
-  static const EllipticalTab tab = ellipticalTab(kEllipticalGuppy, GuppyHeadsVolume);
-  return elliptical(tab, fields);
-}
+Outcome CalcEllipticalFlat(const Fields& fields) { return elliptical(kEllipticalFlatInputs, fields); }
+Outcome CalcEllipticalConical(const Fields& fields) { return elliptical(kEllipticalConicalInputs, fields); }
+Outcome CalcEllipticalEllipsoidal(const Fields& fields) { return elliptical(kEllipticalEllipsoidalInputs, fields); }
+Outcome CalcEllipticalGuppy(const Fields& fields) { return elliptical(kEllipticalGuppyInputs, fields); }
 
 // The drawings of tanks on their side are wide.
 const PageForm& horizontalTankForm() {

@@ -342,11 +342,30 @@ Outcome ellipticalBottom(const EllipticalBottomTab& tab, const Fields& fields) {
   return outcome;
 }
 
+// Each tab's inputs, read from its rows once, before any calculation runs.
+const TabInputs<3> kVerticalFlatInputs = tabInputs(kFlat, std::array{R::Width, R::Height, R::Fluid});
+const CircularBottomTab kVerticalConicalInputs = {
+    .in = tabInputs(kConical, kCircularOrder), .volume = ConicalBottomVolume, .reportsCubicMetres = true};
+const CircularBottomTab kVerticalEllipsoidalInputs = {.in = tabInputs(kEllipsoidal, kCircularOrder),
+                                                      .volume = EllipsoidalBottomVolume};
+const CircularBottomTab kVerticalSphericalInputs = {.in = tabInputs(kSpherical, kCircularOrder),
+                                                    .volume = SphericalBottomVolume,
+                                                    .tooDeep = kSphericalBottomTooDeepText};
+const TabInputs<4> kVerticalEllipticalFlat =
+    tabInputs(kEllipticalFlat, std::array{R::Width, R::Depth, R::Height, R::Fluid});
+const EllipticalBottomTab kVerticalEllipticalConicalInputs = {.in = tabInputs(kEllipticalConical, kEllipticalOrder),
+                                                              .volume = ConicalBottomVolume};
+const EllipticalBottomTab kVerticalEllipticalEllipsoidalInputs = {
+    .in = tabInputs(kEllipticalEllipsoidal, kEllipticalOrder), .volume = EllipsoidalBottomVolume};
+const EllipticalBottomTab kVerticalEllipticalSphericalInputs = {.in = tabInputs(kEllipticalSpherical, kEllipticalOrder),
+                                                                .volume = SphericalBottomVolume,
+                                                                .tooDeep = kEllipticalSphericalBottomTooDeepText};
+
 }  // namespace
 
 Outcome CalcVerticalFlat(const Fields& fields) {
   // The diameter is read as half of it.
-  static const TabInputs<3> tab = tabInputs(kFlat, std::array{R::Width, R::Height, R::Fluid});
+  const TabInputs<3>& tab = kVerticalFlatInputs;
   Outcome outcome;
   const auto in = readInputs(fields, tab.inputs, outcome);
   if (!in) return outcome;
@@ -359,27 +378,14 @@ Outcome CalcVerticalFlat(const Fields& fields) {
   return outcome;
 }
 
-Outcome CalcVerticalConical(const Fields& fields) {
-  static const CircularBottomTab tab = {
-      .in = tabInputs(kConical, kCircularOrder), .volume = ConicalBottomVolume, .reportsCubicMetres = true};
-  return circularBottom(tab, fields);
-}
+Outcome CalcVerticalConical(const Fields& fields) { return circularBottom(kVerticalConicalInputs, fields); }
 
-Outcome CalcVerticalEllipsoidal(const Fields& fields) {
-  static const CircularBottomTab tab = {.in = tabInputs(kEllipsoidal, kCircularOrder),
-                                        .volume = EllipsoidalBottomVolume};
-  return circularBottom(tab, fields);
-}
+Outcome CalcVerticalEllipsoidal(const Fields& fields) { return circularBottom(kVerticalEllipsoidalInputs, fields); }
 
-Outcome CalcVerticalSpherical(const Fields& fields) {
-  static const CircularBottomTab tab = {.in = tabInputs(kSpherical, kCircularOrder),
-                                        .volume = SphericalBottomVolume,
-                                        .tooDeep = kSphericalBottomTooDeepText};
-  return circularBottom(tab, fields);
-}
+Outcome CalcVerticalSpherical(const Fields& fields) { return circularBottom(kVerticalSphericalInputs, fields); }
 
 Outcome CalcVerticalEllipticalFlat(const Fields& fields) {
-  static const TabInputs<4> tab = tabInputs(kEllipticalFlat, std::array{R::Width, R::Depth, R::Height, R::Fluid});
+  const TabInputs<4>& tab = kVerticalEllipticalFlat;
   Outcome outcome;
   const auto in = readInputs(fields, tab.inputs, outcome);
   if (!in) return outcome;
@@ -393,22 +399,15 @@ Outcome CalcVerticalEllipticalFlat(const Fields& fields) {
 }
 
 Outcome CalcVerticalEllipticalConical(const Fields& fields) {
-  static const EllipticalBottomTab tab = {.in = tabInputs(kEllipticalConical, kEllipticalOrder),
-                                          .volume = ConicalBottomVolume};
-  return ellipticalBottom(tab, fields);
+  return ellipticalBottom(kVerticalEllipticalConicalInputs, fields);
 }
 
 Outcome CalcVerticalEllipticalEllipsoidal(const Fields& fields) {
-  static const EllipticalBottomTab tab = {.in = tabInputs(kEllipticalEllipsoidal, kEllipticalOrder),
-                                          .volume = EllipsoidalBottomVolume};
-  return ellipticalBottom(tab, fields);
+  return ellipticalBottom(kVerticalEllipticalEllipsoidalInputs, fields);
 }
 
 Outcome CalcVerticalEllipticalSpherical(const Fields& fields) {
-  static const EllipticalBottomTab tab = {.in = tabInputs(kEllipticalSpherical, kEllipticalOrder),
-                                          .volume = SphericalBottomVolume,
-                                          .tooDeep = kEllipticalSphericalBottomTooDeepText};
-  return ellipticalBottom(tab, fields);
+  return ellipticalBottom(kVerticalEllipticalSphericalInputs, fields);
 }
 
 const PageForm& verticalTankForm() {
