@@ -88,9 +88,20 @@ set(CPACK_PACKAGE_CONTACT "${CALVEXA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "engineering calculator for field and oilfield work")
 set(CPACK_PACKAGE_DESCRIPTION
     "Calvexa is a desktop engineering calculator. Its main menu opens a unit\n\
-converter with 18 groups of units, annular and pipeline volume calculators,\n\
-coating volumes for pipelines, wells and tubes, fuel use, and a scientific\n\
-pocket calculator. Each window has its own help in the program's viewer.")
+converter with 18 groups of units, tank volume windows, annular and pipeline\n\
+volume calculators, coating volumes for pipelines, wells and tubes, fuel use,\n\
+and a scientific pocket calculator.\n\
+\n\
+The tank windows give the liquid volume in upright tanks (circular or\n\
+elliptical, with a flat, conical, ellipsoidal or spherical bottom), horizontal\n\
+tanks (circular or elliptical, with flat, ellipsoidal, conical or guppy ends),\n\
+rectangular and spherical tanks, and draw each tank to the sizes typed. Every\n\
+tank prints a strapping chart of liquid height against volume in up to\n\
+100,000 divisions: its preview pages through the chart and looks up the volume\n\
+at any height or the height of any volume, and the chart prints and exports as\n\
+CSV or PDF.\n\
+\n\
+Each window has its own help in the program's viewer.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

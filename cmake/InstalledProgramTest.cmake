@@ -1,7 +1,7 @@
 # Installs the build into a staging prefix and runs the installed
-# bin/calvexa: --version without a display, then --startup-check offscreen,
-# which must show the main menu, find the help file installed beside the
-# program, and exit by itself.
+# bin/calvexa: --version, --help and a wrong option without a display, then
+# --startup-check offscreen, which must show the main menu, find the help file
+# installed beside the program, and exit by itself.
 #
 # cmake -DBUILD_DIR=... -DSTAGE=... -DHELP_SOURCE=... -DVERSION=... -P InstalledProgramTest.cmake
 
@@ -32,6 +32,35 @@ if(NOT rc EQUAL 0 OR NOT out STREQUAL "Calvexa ${VERSION}\n")
   message(FATAL_ERROR "calvexa --version: exit ${rc}, printed '${out}', errors '${err}'; "
                       "expected 'Calvexa ${VERSION}'")
 endif()
+
+# --help and -h: the usage on standard output, nothing else, status 0.
+foreach(option --help -h)
+  execute_process(COMMAND ${program} ${option} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 30)
+  if(NOT rc EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^Usage: calvexa \\[OPTION\\]\\.\\.\\.\n"
+     OR NOT out MATCHES "\n      --startup-check ")
+    message(FATAL_ERROR "calvexa ${option}: exit ${rc}, printed '${out}', errors '${err}'; "
+                        "expected the usage on standard output and exit 0")
+  endif()
+  set(usage_${option} "${out}")
+endforeach()
+if(NOT usage_--help STREQUAL usage_-h)
+  message(FATAL_ERROR "calvexa -h and --help print different texts")
+endif()
+
+# A wrong option or an operand: one line naming it, then the usage, both on
+# standard error, status 2, as GNU programs do.
+foreach(case "--foo|calvexa: unrecognized option '--foo'" "-x|calvexa: invalid option -- 'x'"
+             "chart.csv|calvexa: extra operand 'chart.csv'")
+  string(REPLACE "|" ";" case "${case}")
+  list(GET case 0 argument)
+  list(GET case 1 line)
+  execute_process(COMMAND ${program} --startup-check ${argument}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 30)
+  if(NOT rc EQUAL 2 OR NOT out STREQUAL "" OR NOT err STREQUAL "${line}\n${usage_--help}")
+    message(FATAL_ERROR "calvexa --startup-check ${argument}: exit ${rc}, printed '${out}', errors '${err}'; "
+                        "expected exit 2 and, on standard error only, '${line}' and the usage")
+  endif()
+endforeach()
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
 execute_process(COMMAND ${program} --startup-check

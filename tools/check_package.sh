@@ -86,6 +86,17 @@ gzip -t "$usr/share/man/man1/calvexa.1.gz" || fail "no manual page"
 cmp -s "$usr/share/doc/calvexa/examples/example-capacity-table.csv" resources/examples/example-capacity-table.csv ||
   fail "no example capacity table"
 
+# The package description, the metainfo and the manual page each describe the
+# tank windows and their strapping charts, not only the other calculators.
+describes_tanks() {
+  for words in upright horizontal rectangular spherical "strapping chart" preview "looks up" CSV PDF; do
+    tr -s ' \n' '  ' <<<"$2" | grep -qiF "$words" || fail "the $1 does not mention '$words'"
+  done
+}
+describes_tanks "package description" "$(field Description)"
+describes_tanks metainfo "$(sed -n '/<description>/,/<\/description>/p' "$metainfo")"
+describes_tanks "manual page" "$(zcat "$usr/share/man/man1/calvexa.1.gz" | sed -n '/^\.SH DESCRIPTION/,/^\.SH OPTIONS/p')"
+
 lintian --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
 
 # The packaged (stripped) program starts from the unpacked tree and finds its help there.

@@ -3,8 +3,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/configured_help.h"
 #include "app/program_windows.h"
 #include "app/shell_windows.h"
@@ -15,30 +17,34 @@
 namespace {
 
 // Without a display Qt would stop with an obscure platform-plugin error.
-bool displayAvailable() {
-  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-bool hasOption(int argc, char** argv, const char* option) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], option) == 0) return true;
-  return false;
+bool displayAvailable(const calvexa::CommandLine& command) {
+  return command.platformNamed || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // --version answers without a display.
-  if (hasOption(argc, argv, "--version")) {
-    std::printf("Calvexa %d.%d.%d\n", CALVEXA_VERSION_MAJOR, CALVEXA_VERSION_MINOR, CALVEXA_VERSION_REVISION);
-    return 0;
+  // The command line is answered before anything needs a display.
+  const calvexa::CommandLine command = calvexa::readCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  switch (command.action) {
+    case calvexa::CommandAction::Help:
+      std::fputs(calvexa::usageText().c_str(), stdout);
+      return 0;
+    case calvexa::CommandAction::Version:
+      std::printf("%s\n", calvexa::versionLine().c_str());
+      return 0;
+    case calvexa::CommandAction::Refuse:
+      std::fprintf(stderr, "%s\n%s", command.error.c_str(), calvexa::usageText().c_str());
+      return calvexa::kExitRefused;
+    case calvexa::CommandAction::Run:
+      break;
   }
   // --startup-check starts as usual, says whether the main menu is shown and
   // where the help file is, then leaves through the main menu's Exit path.
   // Used to check an installed copy; exits with 1 if something is missing.
-  const bool startupCheck = hasOption(argc, argv, "--startup-check");
-  if (!displayAvailable()) {
+  const bool startupCheck = command.startupCheck;
+  if (!displayAvailable(command)) {
     std::fprintf(stderr,
                  "Calvexa is a desktop program and needs a graphical display, but none was found "
                  "(DISPLAY is not set).\n"
@@ -48,9 +54,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Calvexa"));
-  QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/calvexa.svg")));
+  calvexa::setUpApplication();
   calvexa::QtSeam seam;
   const calvexa::ConfiguredHelp configuredHelp;
   calvexa::WindowRegistry registry(seam, [] { QCoreApplication::exit(0); });

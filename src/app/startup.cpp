@@ -1,7 +1,8 @@
 #include "app/startup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QWidget>
 #include <QWindow>
 
@@ -24,6 +25,12 @@ void drawNow(QWidget* window) {
 }
 
 }  // namespace
+
+void setUpApplication() {
+  QApplication::setApplicationName(QStringLiteral("Calvexa"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/calvexa.svg")));
+}
 
 void startUp(WindowRegistry& registry) {
   QWidget* splash = registry.show(kSplashWindow);

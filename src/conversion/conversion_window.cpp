@@ -140,8 +140,11 @@ void ConversionWindow::onLoad() {
   tabs->setAutoFillBackground(true);
   tabs->setCurrentIndex(kConversionInitialTab);
   for (const Category& cat : conversionCategories()) {
-    setListItems(cat.fromList, displayOrder(cat, ListSide::From), ListOrder::AsAdded);
-    setListItems(cat.toList, displayOrder(cat, ListSide::To), ListOrder::AsAdded);
+    const Category* tab = &cat;
+    setListItems(
+        cat.fromList, [tab] { return displayOrder(*tab, ListSide::From); }, ListOrder::AsAdded);
+    setListItems(
+        cat.toList, [tab] { return displayOrder(*tab, ListSide::To); }, ListOrder::AsAdded);
     if (cat.tips == Tips::None) continue;
     setControlToolTip(cat.calculate, kCalculateTip);
     setControlToolTip(cat.fromList, kFromListTip);

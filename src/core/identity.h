@@ -7,7 +7,10 @@ namespace calvexa {
 
 extern const char* const kApplicationTitle;  // "Calvexa"
 
-// "Version 3.6.13": major, minor and revision of the build.
+// "3.6.13": major, minor and revision of the build.
+std::string versionNumber();
+
+// "Version 3.6.13".
 std::string versionText();
 
 }  // namespace calvexa

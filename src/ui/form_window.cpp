@@ -22,28 +22,32 @@ FormSurface::FormSurface(FormWindow* window) : QWidget(window), window_(window) 
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// Paints the bands once per size into a cached picture; paint events only copy it.
+// Works out the bands once per size. Paint events fill the bands that cross
+// the part exposed straight onto the window: no picture of the whole window
+// is kept, so a window costs no background memory and its first paint no
+// extra copy.
 void FormSurface::PaintGradient() {
   const QSize size = this->size();
+  bandsSize_ = size;
+  bands_.clear();
   if (size.isEmpty()) return;
-  QPixmap picture(size);
   const GradientParams params;
-  picture.fill(QColor(params.endLevel, params.endLevel, params.endLevel));
-  QPainter painter(&picture);
-  painter.setPen(Qt::NoPen);
-  const auto bands = gradientBands(params, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel);
-  for (const GradientBand& band : bands) {
+  for (const GradientBand& band :
+       gradientBands(params, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel)) {
     const int top = band.top >= 0 ? band.top / kTwipsPerPixel : -1;
     const int bottom = (band.bottom + kTwipsPerPixel - 1) / kTwipsPerPixel;
-    painter.fillRect(QRect(QPoint(-1, top), QPoint(size.width(), bottom)), QColor(band.red, band.green, band.blue));
+    bands_.push_back({QRect(QPoint(-1, top), QPoint(size.width(), bottom)), QColor(band.red, band.green, band.blue)});
   }
-  background_ = picture;
 }
 
 void FormSurface::paintEvent(QPaintEvent* event) {
+  if (bandsSize_ != size()) PaintGradient();
+  const QRect exposed = event->rect();
+  const GradientParams params;
   QPainter painter(this);
-  if (background_.size() != size()) PaintGradient();
-  painter.drawPixmap(event->rect(), background_, event->rect());
+  painter.fillRect(exposed, QColor(params.endLevel, params.endLevel, params.endLevel));
+  for (const Band& band : bands_)
+    if (band.area.intersects(exposed)) painter.fillRect(band.area & exposed, band.colour);
 }
 
 void FormSurface::resizeEvent(QResizeEvent* event) {
@@ -67,7 +71,10 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
   for (const auto& built : controls_) {
     if (auto* tabs = qobject_cast<TabControl*>(built)) {
       const QString name = tabs->objectName();
-      connect(tabs, &TabControl::currentChanged, this, [this, name](int index) { buildPage(name, index); });
+      // A hidden window builds its current page when it is shown (showEvent).
+      connect(tabs, &TabControl::currentChanged, this, [this, name](int index) {
+        if (isVisible()) buildPage(name, index);
+      });
     }
   }
   buildMenus(menus());
@@ -124,7 +131,7 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
     const QString name = control->objectName();
     auto list = pendingLists_.find(name);
     if (list != pendingLists_.end()) {
-      fillList(control, list->second.items, list->second.order);
+      fillList(control, list->second.items(), list->second.order);
       pendingLists_.erase(list);
     }
     auto tip = pendingTips_.find(name);
@@ -138,9 +145,9 @@ void FormWindow::adopt(const QList<QPointer<QWidget>>& built) {
   onControlsCreated(built);
 }
 
-void FormWindow::setListItems(const QString& list, std::vector<std::string> items, ListOrder order) {
+void FormWindow::setListItems(const QString& list, ListItems items, ListOrder order) {
   if (QWidget* built = findControl(controls_, list)) {
-    fillList(built, items, order);
+    fillList(built, items(), order);
   } else {
     pendingLists_[list] = {std::move(items), order};
   }

@@ -4,10 +4,11 @@
 // its parent).
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QMainWindow>
-#include <QPixmap>
 #include <QPointer>
+#include <QRect>
 #include <functional>
 #include <map>
 #include <string>
@@ -42,13 +43,12 @@ struct FormSpec {
   PageCreation pages = PageCreation::AtOnce;
 };
 
-// The window's inner area: paints the gradient (cached per size) and hands
-// resizes to its window.
+// The window's inner area: paints the gradient (its bands worked out once per
+// size) and hands resizes to its window.
 class FormSurface : public QWidget {
   Q_OBJECT
  public:
   explicit FormSurface(FormWindow* window);
-  const QPixmap& background() const { return background_; }
   void PaintGradient();
 
  protected:
@@ -56,8 +56,13 @@ class FormSurface : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  struct Band {
+    QRect area;  // pixels
+    QColor colour;
+  };
   FormWindow* window_;
-  QPixmap background_;
+  QSize bandsSize_;
+  std::vector<Band> bands_;  // in drawing order
 };
 
 class FormWindow : public QMainWindow {
@@ -97,8 +102,11 @@ class FormWindow : public QMainWindow {
   // The section of the help file about this window, as its registration gives it.
   QString helpSection() const;
 
-  // Fill a list, or set a tooltip, now or as soon as its page is created.
-  void setListItems(const QString& list, std::vector<std::string> items, ListOrder order);
+  // Fill a list, or set a tooltip, now or as soon as its page is created;
+  // `items` is asked for the list's items only then, so a list never shown
+  // costs nothing.
+  using ListItems = std::function<std::vector<std::string>()>;
+  void setListItems(const QString& list, ListItems items, ListOrder order);
   void setControlToolTip(const QString& name, const QString& tip);
 
  protected:
@@ -117,7 +125,7 @@ class FormWindow : public QMainWindow {
 
  private:
   struct PendingList {
-    std::vector<std::string> items;
+    ListItems items;
     ListOrder order;
   };
   void buildPage(const QString& tabs, int page);

@@ -200,7 +200,9 @@ void PageWindow::bindButtons(const QList<QPointer<QWidget>>& controls) {
 void PageWindow::onLoad() {
   for (const Page& page : form_.pages)
     for (const PageRow& row : page.rows)
-      if (row.items) setListItems(QString::fromUtf8(row.list), *row.items, row.order);
+      if (const auto* items = row.items)
+        setListItems(
+            QString::fromUtf8(row.list), [items] { return *items; }, row.order);
 }
 
 }  // namespace calvexa

@@ -76,6 +76,30 @@ void resizeInner(FormWindow* window, QSize inner) {
   ASSERT_EQ(window->surface()->size(), inner);
 }
 
+// The background is painted where it is exposed, band by band: any part
+// repainted on its own shows what the whole shows there, before and after the
+// window changes size.
+TEST_F(WindowFixture, GradientPartsRepaintAsTheWhole) {
+  auto* window = openAnnular();
+  // The background alone: controls clipped at a part's edge draw their
+  // smoothed borders a shade differently.
+  for (QWidget* control : window->surface()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->hide();
+  for (const QSize inner : {window->surface()->size(), QSize(700, 530)}) {
+    resizeInner(window, inner);
+    const QImage whole = window->surface()->grab().toImage();
+    ASSERT_EQ(whole.size(), inner);
+    EXPECT_EQ(whole.pixelColor(inner.width() - 1, 0), QColor(223, 228, 215));
+    const QRect parts[] = {{0, 17, 40, 23},
+                           {inner.width() / 2, inner.height() / 3, 33, 1},
+                           {5, inner.height() - 30, 60, 30},
+                           {inner.width() - 9, 0, 9, inner.height()}};
+    for (const QRect& part : parts)
+      EXPECT_EQ(window->surface()->grab(part).toImage(), whole.copy(part))
+          << part.x() << "," << part.y() << " " << part.width() << "x" << part.height() << " at " << inner.width()
+          << "x" << inner.height();
+  }
+}
+
 TEST_F(WindowFixture, DoublingTheWindowDoublesGeometryAndFonts) {
   auto* window = openAnnular();
   auto* box = window->control("TbCasingDiameter");
