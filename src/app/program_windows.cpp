@@ -55,39 +55,39 @@ Factory tanks(const PageForm& (*form)(), TankWindow::Profiles profiles, TankWind
 // ---- Menu items ------------------------------------------------------------
 
 // A File item naming a window switches to it.
-MenuItemSpec go(const char* caption, const char* name, WindowKey target, Pointer pointer = Pointer::Busy) {
+MenuItem go(const char* caption, const char* name, WindowKey target, Pointer pointer = Pointer::Busy) {
   return {.caption = caption, .name = name, .action = MenuAction::SwitchTo, .target = target, .pointer = pointer};
 }
-MenuItemSpec separator(const char* name = "") { return {.name = name}; }
-MenuItemSpec closeItem(Pointer pointer, const char* name = "MnuFileExit") {
+MenuItem separator(const char* name = "") { return {.name = name}; }
+MenuItem closeItem(Pointer pointer, const char* name = "MnuFileExit") {
   return {.caption = "E&xit", .name = name, .action = MenuAction::Close, .pointer = pointer};
 }
-MenuItemSpec exitApp() { return {.caption = "E&xit", .name = "MnuFileExit", .action = MenuAction::ExitApp}; }
+MenuItem exitApp() { return {.caption = "E&xit", .name = "MnuFileExit", .action = MenuAction::ExitApp}; }
 // The About box, a window of its own over this one.
-MenuItemSpec about(const char* caption, Pointer pointer = Pointer::Busy, const char* name = "MnuHelpAbout") {
+MenuItem about(const char* caption, Pointer pointer = Pointer::Busy, const char* name = "MnuHelpAbout") {
   return {.caption = caption, .name = name, .action = MenuAction::ShowBox, .target = kAboutWindow, .pointer = pointer};
 }
 // The About box, modal over this window.
-MenuItemSpec modalAbout(const char* caption) {
+MenuItem modalAbout(const char* caption) {
   return {.caption = caption, .name = "MnuHelpAbout", .action = MenuAction::ShowModal, .target = kAboutWindow};
 }
-MenuItemSpec help(const char* caption, const char* name = "MnuHelpHelp") {
+MenuItem help(const char* caption, const char* name = "MnuHelpHelp") {
   return {.caption = caption, .name = name, .action = MenuAction::Help};
 }
 // A Help item that opens the configured help file, the pointer left as it is.
-MenuItemSpec configuredHelpItem(const char* caption, const ConfiguredHelp& configuredHelp) {
+MenuItem configuredHelpItem(const char* caption, const ConfiguredHelp& configuredHelp) {
   return {.caption = caption,
           .name = "MnuHelpHelp",
           .action = MenuAction::Run,
           .pointer = Pointer::Unchanged,
           .run = [&configuredHelp](FormWindow& window) { configuredHelp.open(window); }};
 }
-MenuItemSpec custom(const char* caption, const char* name) {
+MenuItem custom(const char* caption, const char* name) {
   return {.caption = caption, .name = name, .action = MenuAction::Custom};
 }
 
-MenuSpec file(std::vector<MenuItemSpec> items) { return {"&File", "MnuFile", std::move(items)}; }
-MenuSpec helpMenu(std::vector<MenuItemSpec> items) { return {"&Help", "MnuHelp", std::move(items)}; }
+Menu file(std::vector<MenuItem> items) { return {"&File", "MnuFile", std::move(items)}; }
+Menu helpMenu(std::vector<MenuItem> items) { return {"&Help", "MnuHelp", std::move(items)}; }
 
 // ---- Menus of each window --------------------------------------------------
 

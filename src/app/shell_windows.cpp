@@ -22,7 +22,7 @@ using K = ControlKind;
 
 // ---- Splash ------------------------------------------------------------
 
-std::vector<ControlSpec> splashControls() {
+std::vector<ControlRow> splashControls() {
   const Parent frame = {.container = "Frame1"};
   return {
       {.kind = K::Frame, .name = "Frame1", .geometry = QRect(10, 6, 460, 268)},
@@ -92,8 +92,8 @@ const MenuButton kMenuButtons[] = {
      kCalculatorWindow},
 };
 
-std::vector<ControlSpec> mainMenuControls() {
-  std::vector<ControlSpec> controls = {
+std::vector<ControlRow> mainMenuControls() {
+  std::vector<ControlRow> controls = {
       {.kind = K::Label, .name = "Label1", .caption = kWelcomeText, .geometry = QRect(20, 10, 540, 44)},
       {.kind = K::Picture,
        .name = "Image1",
@@ -130,7 +130,7 @@ std::vector<ControlSpec> mainMenuControls() {
 
 // ---- About box -----------------------------------------------------------
 
-std::vector<ControlSpec> aboutControls() {
+std::vector<ControlRow> aboutControls() {
   return {
       {.kind = K::Picture,
        .name = "Image1",

@@ -1,8 +1,8 @@
 // The shell's own windows: splash, main menu and About box.
 #pragma once
 
+#include "core/window_key.h"
 #include "ui/form_window.h"
-#include "ui/window_key.h"
 
 namespace calvexa {
 

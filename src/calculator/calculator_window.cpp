@@ -86,8 +86,8 @@ std::string buttonName(const KeyGroup& group, const Key& key) {
   return key.index < 0 ? std::string(group.name) : std::string(group.name) + "_" + std::to_string(key.index);
 }
 
-std::vector<ControlSpec> calculatorControls() {
-  std::vector<ControlSpec> c = {
+std::vector<ControlRow> calculatorControls() {
+  std::vector<ControlRow> c = {
       {.kind = K::TextBox, .name = "Text1", .geometry = QRect(12, 10, 556, 40), .fontSize = 18},
       {.kind = K::Label, .name = "Label2", .caption = "0.", .geometry = QRect(12, 58, 340, 28), .fontSize = 12},
       {.kind = K::Frame, .name = "Frame3", .caption = "angle", .geometry = QRect(368, 52, 200, 48)},

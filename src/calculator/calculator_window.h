@@ -5,8 +5,8 @@
 #pragma once
 
 #include "calculator/engine.h"
+#include "core/window_key.h"
 #include "ui/form_window.h"
-#include "ui/window_key.h"
 
 class QLabel;
 class QLineEdit;

@@ -34,7 +34,7 @@ struct RowLayout {
 constexpr RowLayout kRows[] = {
     {RowControl::FromList, 0}, {RowControl::ValueBox, 2}, {RowControl::ToList, 1}, {RowControl::Answer, 3}};
 
-ControlSpec rowControl(const Category& c, RowControl control, QRect geometry, const Parent& page) {
+ControlRow rowControl(const Category& c, RowControl control, QRect geometry, const Parent& page) {
   const ControlKind list = c.lists == ListKind::Editable ? K::EditList : K::PickList;
   switch (control) {
     case RowControl::FromList:
@@ -53,14 +53,14 @@ ControlSpec rowControl(const Category& c, RowControl control, QRect geometry, co
   return {};
 }
 
-std::vector<ControlSpec> conversionControls() {
+std::vector<ControlRow> conversionControls() {
   const auto& categories = conversionCategories();
   QStringList captions;
   for (const Category& c : categories) captions << QString::fromUtf8(c.tabCaption);
-  std::vector<ControlSpec> c = {{.kind = K::Tabs,
-                                 .name = kConversionTabsName,
-                                 .geometry = QRect(8, 8, kPageWidth, kPageHeight + kTabRows * kTabRowHeight),
-                                 .tabs = captions}};
+  std::vector<ControlRow> c = {{.kind = K::Tabs,
+                                .name = kConversionTabsName,
+                                .geometry = QRect(8, 8, kPageWidth, kPageHeight + kTabRows * kTabRowHeight),
+                                .tabs = captions}};
   for (int i = 0; i < static_cast<int>(categories.size()); ++i) {
     const Category& cat = categories[static_cast<std::size_t>(i)];
     const Parent page = {.container = kConversionTabsName, .page = i};
@@ -73,7 +73,7 @@ std::vector<ControlSpec> conversionControls() {
     int top = kFirstRowTop;
     for (const RowLayout& row : kRows) {
       const auto label = static_cast<std::size_t>(row.label);
-      const ControlSpec control =
+      const ControlRow control =
           rowControl(cat, row.control, QRect(kControlLeft, top, kControlWidth, kRowHeight), page);
       c.push_back({.kind = K::Label,
                    .name = cat.rowLabels[label],

@@ -1,8 +1,8 @@
 // The unit converter: one tab per category, generated from the catalogue.
 #pragma once
 
+#include "core/window_key.h"
 #include "ui/form_window.h"
-#include "ui/window_key.h"
 
 namespace calvexa {
 

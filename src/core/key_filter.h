@@ -1,5 +1,10 @@
-// The numeric key filter: which typed character codes a number box accepts.
+// The numeric key filter: which typed character codes a number box accepts,
+// and which pasted or dropped texts it takes.
 #pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "core/outcome.h"
 
@@ -12,5 +17,13 @@ namespace calvexa {
 bool NumericKeyFilter(int& key);
 
 Message improperNumberMessage();
+
+// What a paste or a drop puts into a number box: the text without the spaces,
+// tabs and line ends at either end (a copied spreadsheet cell ends in a line
+// end), when that is a number as a box is read, or the start of one being
+// typed ("1.45E+", "-", "."). Nothing else is a number here: not "1,000",
+// "1 000", "12abc" or "E5"; those give nullopt and the caller refuses them
+// with improperNumberMessage(). A text of only spaces gives "": nothing to insert.
+std::optional<std::string> pastedNumber(std::string_view text);
 
 }  // namespace calvexa

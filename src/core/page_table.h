@@ -8,6 +8,7 @@
 
 #include "core/outcome.h"
 #include "core/units.h"
+#include "core/window_key.h"
 
 namespace calvexa {
 
@@ -87,7 +88,7 @@ struct Page {
 };
 
 struct PageForm {
-  const char* name;            // window objectName
+  WindowKey key;               // the window: its objectName
   const char* caption;         // window title
   const char* tabs = nullptr;  // objectName of the tab control; none: one page, no tabs
   int tabsPerRow = 4;

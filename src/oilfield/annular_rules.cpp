@@ -61,7 +61,7 @@ const UnitItems& annularLengthUnits() {
 
 const PageForm& annularForm() {
   static const PageForm form = {
-      .name = "FrmAnnVolume",
+      .key = kAnnularWindow,
       .caption = "Annular Calculations",
       .tabs = "SSTab1",
       .pages = {{

@@ -17,7 +17,8 @@ Outcome annularCalculate(const Fields& fields);
 // The items of the three length lists, as shown.
 const UnitItems& annularLengthUnits();
 
-// FrmAnnVolume: one tab, three value rows and the answer row.
+// The annular volume window: one tab, three value rows and the answer row.
+inline constexpr WindowKey kAnnularWindow{"FrmAnnVolume"};
 const PageForm& annularForm();
 
 }  // namespace calvexa

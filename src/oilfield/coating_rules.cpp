@@ -208,7 +208,7 @@ const UnitItems& tubeLengthUnits() {
 
 const PageForm& coatingForm() {
   static const PageForm form = {
-      .name = "frmCoating",
+      .key = kCoatingWindow,
       .caption = "Coating Calculations",
       .tabs = "SSTab1",
       .pages =

@@ -32,7 +32,8 @@ Outcome TubeCoating(const Fields& fields);
 // calculation accepts.
 const UnitItems& tubeLengthUnits();
 
-// frmCoating: three tabs, one calculation each.
+// The coating window: three tabs, one calculation each.
+inline constexpr WindowKey kCoatingWindow{"frmCoating"};
 const PageForm& coatingForm();
 
 }  // namespace calvexa

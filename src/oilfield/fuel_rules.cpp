@@ -110,7 +110,7 @@ const PageForm& fuelForm() {
   static const UnitItems fuelItems = {"Gallons (Canada)", "Gallons (U.S.)", "Litres"};
   static const UnitItems mileageItems = {"L/100 Km", "MPG (Canada)", "MPG (U.S.)"};
   static const PageForm form = {
-      .name = "frmFuelUse",
+      .key = kFuelUseWindow,
       .caption = "Fuel Use",
       .pages = {{
           .heading = "Calculate Fuel Mileage",

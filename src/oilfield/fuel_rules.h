@@ -14,7 +14,9 @@ extern const char* const kZeroFuelText;
 // and CboMilageTo; writes TbFuelAns (general number text) or shows one message.
 Outcome fuelUseCalculate(const Fields& fields);
 
-// frmFuelUse: two value rows and the answer row, each with a "Units:" label.
+// The fuel use window: two value rows and the answer row, each with a
+// "Units:" label.
+inline constexpr WindowKey kFuelUseWindow{"frmFuelUse"};
 const PageForm& fuelForm();
 
 }  // namespace calvexa

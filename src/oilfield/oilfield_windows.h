@@ -1,14 +1,8 @@
 // The windows of the oilfield calculations, by the keys the registry knows
-// them by (each the name of its page table).
+// them by; each key is defined with its window's page table.
 #pragma once
 
-#include "ui/window_key.h"
-
-namespace calvexa {
-
-inline constexpr WindowKey kAnnularWindow{"FrmAnnVolume"};
-inline constexpr WindowKey kPipelineWindow{"FrmPipelineVolume"};
-inline constexpr WindowKey kCoatingWindow{"frmCoating"};
-inline constexpr WindowKey kFuelUseWindow{"frmFuelUse"};
-
-}  // namespace calvexa
+#include "oilfield/annular_rules.h"
+#include "oilfield/coating_rules.h"
+#include "oilfield/fuel_rules.h"
+#include "oilfield/pipeline_rules.h"

@@ -48,7 +48,7 @@ Outcome PipelineVolume(const Fields& fields) {
 
 const PageForm& pipelineForm() {
   static const PageForm form = {
-      .name = "FrmPipelineVolume",
+      .key = kPipelineWindow,
       .caption = "Pipeline Volume",
       .pages = {{
           .heading = "Total Pipeline Volume Calculation",

@@ -12,7 +12,9 @@ namespace calvexa {
 // CboPipeVolAnswer; writes TbPipeVolAnswer ("#,###.000") or shows one message.
 Outcome PipelineVolume(const Fields& fields);
 
-// FrmPipelineVolume: three value rows and the answer row, no tab control.
+// The pipeline volume window: three value rows and the answer row, no tab
+// control.
+inline constexpr WindowKey kPipelineWindow{"FrmPipelineVolume"};
 const PageForm& pipelineForm();
 
 }  // namespace calvexa

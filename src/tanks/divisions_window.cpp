@@ -17,7 +17,7 @@ namespace {
 
 using K = ControlKind;
 
-std::vector<ControlSpec> divisionsControls() {
+std::vector<ControlRow> divisionsControls() {
   return {
       {.kind = K::Label,
        .name = "Label1",

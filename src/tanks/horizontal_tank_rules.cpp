@@ -338,7 +338,7 @@ PagePicture drawing(const char* name, const char* shape) {
 const PageForm& horizontalTankForm() {
   static const PageForm form =
       {
-          .name = "FrmHorizontalTanks",
+          .key = kHorizontalTanksWindow,
           .caption = "Tank Calculations",
           .tabs = "SSTab1",
           .tabsPerRow = 4,

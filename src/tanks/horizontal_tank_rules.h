@@ -29,7 +29,9 @@ Outcome CalcEllipticalGuppy(const Fields& fields);        // "Elliptical Tank Vo
 extern const char* const kZeroDiameterText;
 extern const char* const kZeroInternalHeightText;
 
-// FrmHorizontalTanks: eight tabs, four to a row, opening on the flat tab.
+// The horizontal tank window: eight tabs, four to a row, opening on the flat
+// tab.
+inline constexpr WindowKey kHorizontalTanksWindow{"FrmHorizontalTanks"};
 const PageForm& horizontalTankForm();
 
 // The chart of each tab, in the order of the tabs.

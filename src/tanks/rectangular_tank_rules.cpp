@@ -77,7 +77,7 @@ namespace {
 
 const PageForm& rectangularTankForm() {
   static const PageForm form = {
-      .name = "FrmRectangularTank",
+      .key = kRectangularTankWindow,
       .caption = "Rectangular Tank Calculation",
       .lists = ListKind::Editable,
       .pages = {{

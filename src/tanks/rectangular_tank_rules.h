@@ -20,7 +20,8 @@ Outcome CalcRectangularTank(const Fields& fields);
 // other refusals.
 extern const char* const kRectangularNoVolumeText;
 
-// FrmRectangularTank: one page, editable unit lists.
+// The rectangular tank window: one page, editable unit lists.
+inline constexpr WindowKey kRectangularTankWindow{"FrmRectangularTank"};
 const PageForm& rectangularTankForm();
 
 // The window's chart (it has one page; `page` is 0).

@@ -60,7 +60,7 @@ namespace {
 
 const PageForm& sphericalTankForm() {
   static const PageForm form = {
-      .name = "FrmSphericalTank",
+      .key = kSphericalTankWindow,
       .caption = "Spherical Tank Volume",
       .lists = ListKind::Editable,
       .pages = {{

@@ -19,7 +19,8 @@ Outcome CalcSphericalTank(const Fields& fields);
 // sphere.
 extern const char* const kFluidOutsideSphereText;
 
-// FrmSphericalTank: one page, editable unit lists.
+// The spherical tank window: one page, editable unit lists.
+inline constexpr WindowKey kSphericalTankWindow{"FrmSphericalTank"};
 const PageForm& sphericalTankForm();
 
 // The window's chart (it has one page; `page` is 0).

@@ -35,8 +35,8 @@ const TankButton kButtons[] = {
 const char* const kTooltipOrder[] = {"CmdHorizontalTanks", "CmdRectangularTanks", "CmdSphericalTank",
                                      "CmdVerticalTanks"};
 
-std::vector<ControlSpec> selectionControls() {
-  std::vector<ControlSpec> controls;
+std::vector<ControlRow> selectionControls() {
+  std::vector<ControlRow> controls;
   for (const TankButton& b : kButtons)
     controls.push_back({.kind = ControlKind::PictureButton,
                         .name = b.name,

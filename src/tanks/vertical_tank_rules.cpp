@@ -258,7 +258,7 @@ PagePicture drawing(const char* name, const char* shape) {
 const PageForm& verticalTankForm() {
   static const PageForm form =
       {
-          .name = "FrmVerticalTank",
+          .key = kVerticalTankWindow,
           .caption = "Vertical Tank Calculations",
           .tabs = "SSTab1",
           .tabsPerRow = 2,

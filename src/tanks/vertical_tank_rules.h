@@ -25,7 +25,8 @@ Outcome CalcVerticalEllipticalSpherical(const Fields& fields);    // tab 7
 extern const char* const kSphericalBottomTooDeepText;
 extern const char* const kEllipticalSphericalBottomTooDeepText;
 
-// FrmVerticalTank: eight tabs, two to a row, opening on tab 7.
+// The upright tank window: eight tabs, two to a row, opening on tab 7.
+inline constexpr WindowKey kVerticalTankWindow{"FrmVerticalTank"};
 const PageForm& verticalTankForm();
 
 // The chart of each tab, by tab.

@@ -17,7 +17,7 @@
 namespace calvexa {
 namespace {
 
-QWidget* makeLabel(const ControlSpec& design, QWidget* parent) {
+QWidget* makeLabel(const ControlRow& design, QWidget* parent) {
   auto* label = new QLabel(design.caption, parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -25,19 +25,19 @@ QWidget* makeLabel(const ControlSpec& design, QWidget* parent) {
   return label;
 }
 
-QWidget* makeBox(const ControlSpec& design, QWidget* parent) {
+QWidget* makeBox(const ControlRow& design, QWidget* parent) {
   auto* box = new QLineEdit(design.caption, parent);
   return box;
 }
 
-QWidget* makeList(const ControlSpec&, QWidget* parent, bool editable) {
+QWidget* makeList(const ControlRow&, QWidget* parent, bool editable) {
   auto* list = new QComboBox(parent);
   list->setEditable(editable);
   if (editable) list->setInsertPolicy(QComboBox::NoInsert);
   return list;
 }
 
-QWidget* makeAnswer(const ControlSpec& design, QWidget* parent, Seam& seam) {
+QWidget* makeAnswer(const ControlRow& design, QWidget* parent, Seam& seam) {
   auto* answer = new AnswerLabel(design.caption, seam, parent);
   answer->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   answer->setAutoFillBackground(true);
@@ -47,7 +47,7 @@ QWidget* makeAnswer(const ControlSpec& design, QWidget* parent, Seam& seam) {
 }
 
 // A frame without caption is a plain box; a captioned one is a group box.
-QWidget* makeFrame(const ControlSpec& design, QWidget* parent) {
+QWidget* makeFrame(const ControlRow& design, QWidget* parent) {
   if (!design.caption.isEmpty()) return new QGroupBox(design.caption, parent);
   auto* frame = new QFrame(parent);
   frame->setFrameShape(QFrame::Box);
@@ -55,20 +55,20 @@ QWidget* makeFrame(const ControlSpec& design, QWidget* parent) {
   return frame;
 }
 
-QWidget* makeLine(const ControlSpec& design, QWidget* parent) {
+QWidget* makeLine(const ControlRow& design, QWidget* parent) {
   auto* line = new QFrame(parent);
   line->setFrameShape(design.geometry.height() > design.geometry.width() ? QFrame::VLine : QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
   return line;
 }
 
-QWidget* makeTabs(const ControlSpec& design, QWidget* parent) {
+QWidget* makeTabs(const ControlRow& design, QWidget* parent) {
   return new TabControl(design.tabs, design.tabsPerRow, parent);
 }
 
-QWidget* makePicture(const ControlSpec& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
+QWidget* makePicture(const ControlRow& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
 
-QWidget* makeControl(const ControlSpec& design, QWidget* parent, Seam& seam, const DrawingFactory& drawings) {
+QWidget* makeControl(const ControlRow& design, QWidget* parent, Seam& seam, const DrawingFactory& drawings) {
   switch (design.kind) {
     case ControlKind::Drawing:
       return drawings ? drawings(design.picture, parent) : new QWidget(parent);
@@ -116,12 +116,12 @@ QWidget* containerFor(const Parent& parent, QWidget* surface, const std::map<QSt
 
 }  // namespace
 
-QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam,
+QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlRow>& table, Seam& seam,
                                        const DrawingFactory& drawings) {
   QList<QPointer<QWidget>> controls;
   std::map<QString, QWidget*> built;
   NumericKeyFilterBinding* filter = nullptr;
-  for (const ControlSpec& design : table) {
+  for (const ControlRow& design : table) {
     QWidget* control = makeControl(design, containerFor(design.parent, surface, built), seam, drawings);
     control->setObjectName(design.name);
     control->setGeometry(design.geometry);
@@ -142,7 +142,7 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
   }
   // Captions name the boxes and lists beside them, for the keyboard and for
   // screen readers; no visible text changes.
-  for (const ControlSpec& design : table) {
+  for (const ControlRow& design : table) {
     auto* label = qobject_cast<QLabel*>(built.count(design.name) ? built[design.name] : nullptr);
     if (!label || design.captionOf.isEmpty()) continue;
     for (const QString& name : design.captionOf) {

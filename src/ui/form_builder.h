@@ -47,7 +47,7 @@ struct Parent {
 
 // One control of a window's table. Names and texts are owned by the row, so
 // tables made up at run time need no store of their own.
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind = ControlKind::Label;
   QString name = {};
   QString caption = {};  // text of labels, boxes, buttons and captioned frames
@@ -69,7 +69,7 @@ struct ControlSpec {
 // Makes the control of a Drawing row: what to draw, and its parent.
 using DrawingFactory = std::function<QWidget*(const QString& drawing, QWidget* parent)>;
 
-QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlSpec>& table, Seam& seam,
+QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<ControlRow>& table, Seam& seam,
                                        const DrawingFactory& drawings = {});
 
 // The control named `name` among `controls`, or nullptr.

@@ -55,7 +55,7 @@ void FormSurface::resizeEvent(QResizeEvent* event) {
   window_->surfaceResized();
 }
 
-FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
+FormWindow::FormWindow(WindowRegistry& registry, const FormDesign& design, const std::vector<ControlRow>& controls,
                        DrawingFactory drawings)
     : registry_(registry), design_(design), drawings_(std::move(drawings)), surface_(new FormSurface(this)) {
   setObjectName(QString::fromUtf8(design.key.name()));
@@ -64,8 +64,8 @@ FormWindow::FormWindow(WindowRegistry& registry, const FormSpec& design, const s
   QFont font = surface_->font();
   font.setPointSize(kDesignFontSize);
   surface_->setFont(font);
-  std::vector<ControlSpec> now;
-  for (const ControlSpec& row : controls)
+  std::vector<ControlRow> now;
+  for (const ControlRow& row : controls)
     (design.pages == PageCreation::OnDemand && row.parent.onPage() ? notBuilt_ : now).push_back(row);
   controls_ = buildControls(surface_, now, registry.seam(), drawings_);
   for (const auto& built : controls_) {
@@ -102,17 +102,17 @@ QWidget* FormWindow::control(const QString& name) const {
 }
 
 void FormWindow::buildPage(const QString& tabs, int page) {
-  buildWhere([&](const ControlSpec& row) { return row.parent.container == tabs && row.parent.page == page; });
+  buildWhere([&](const ControlRow& row) { return row.parent.container == tabs && row.parent.page == page; });
 }
 
 void FormWindow::buildAllPages() {
-  buildWhere([](const ControlSpec&) { return true; });
+  buildWhere([](const ControlRow&) { return true; });
 }
 
-void FormWindow::buildWhere(const std::function<bool(const ControlSpec&)>& wanted) {
-  std::vector<ControlSpec> rows;
-  std::vector<ControlSpec> rest;
-  for (const ControlSpec& row : notBuilt_) (wanted(row) ? rows : rest).push_back(row);
+void FormWindow::buildWhere(const std::function<bool(const ControlRow&)>& wanted) {
+  std::vector<ControlRow> rows;
+  std::vector<ControlRow> rest;
+  for (const ControlRow& row : notBuilt_) (wanted(row) ? rows : rest).push_back(row);
   if (rows.empty()) return;
   notBuilt_ = std::move(rest);
   adopt(buildControls(surface_, rows, registry_.seam(), drawings_));
@@ -265,10 +265,10 @@ const MenuTable& FormWindow::menus() const {
 }
 
 void FormWindow::buildMenus(const MenuTable& table) {
-  for (const MenuSpec& menuSpec : table) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menuSpec.caption));
-    menu->setObjectName(QString::fromUtf8(menuSpec.name));
-    for (const MenuItemSpec& item : menuSpec.items) {
+  for (const Menu& design : table) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(design.caption));
+    menu->setObjectName(QString::fromUtf8(design.name));
+    for (const MenuItem& item : design.items) {
       if (item.action == MenuAction::Separator) {
         menu->addSeparator()->setObjectName(QString::fromUtf8(item.name));
         continue;
@@ -287,7 +287,7 @@ void FormWindow::bindSwitchButton(const char* name, WindowKey target) {
   connect(button, &QAbstractButton::clicked, this, [this, target] { registry_.switchTo(this, target); });
 }
 
-void FormWindow::runMenuItem(const MenuItemSpec& item) {
+void FormWindow::runMenuItem(const MenuItem& item) {
   std::optional<BusyPointer> pointer;
   if (item.pointer == Pointer::Busy) pointer.emplace(registry_.seam());
   switch (item.action) {

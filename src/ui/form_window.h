@@ -16,9 +16,9 @@
 
 #include "core/outcome.h"
 #include "core/page_table.h"
+#include "core/window_key.h"
 #include "ui/form_builder.h"
 #include "ui/menus.h"
-#include "ui/window_key.h"
 
 namespace calvexa {
 
@@ -34,7 +34,7 @@ enum class ResizeOrder { PaintFirst, ScaleFirst };
 // control of it is asked for: a window of many tabs then opens quickly.
 enum class PageCreation { AtOnce, OnDemand };
 
-struct FormSpec {
+struct FormDesign {
   WindowKey key = {};     // the window's name, its objectName
   QString caption = {};   // window title
   QSize designSize = {};  // inner area, pixels
@@ -69,7 +69,7 @@ class FormWindow : public QMainWindow {
   Q_OBJECT
  public:
   // `drawings` makes the controls of Drawing rows (none: an empty widget).
-  FormWindow(WindowRegistry& registry, const FormSpec& design, const std::vector<ControlSpec>& controls,
+  FormWindow(WindowRegistry& registry, const FormDesign& design, const std::vector<ControlRow>& controls,
              DrawingFactory drawings = {});
 
   WindowKey key() const { return design_.key; }
@@ -130,7 +130,7 @@ class FormWindow : public QMainWindow {
   };
   void buildPage(const QString& tabs, int page);
   void buildAllPages();
-  void buildWhere(const std::function<bool(const ControlSpec&)>& wanted);
+  void buildWhere(const std::function<bool(const ControlRow&)>& wanted);
   void buildCurrentPages();
   void adopt(const QList<QPointer<QWidget>>& built);
   void focusFirstInput();
@@ -138,15 +138,15 @@ class FormWindow : public QMainWindow {
   void showBox(WindowKey box, Modality modality);
   const MenuTable& menus() const;
   void buildMenus(const MenuTable& table);
-  void runMenuItem(const MenuItemSpec& item);
+  void runMenuItem(const MenuItem& item);
 
   WindowRegistry& registry_;
-  FormSpec design_;
+  FormDesign design_;
   DrawingFactory drawings_;
   FormSurface* surface_;
   StatusPanels* status_ = nullptr;
   QList<QPointer<QWidget>> controls_;
-  std::vector<ControlSpec> notBuilt_;  // rows of pages not shown yet
+  std::vector<ControlRow> notBuilt_;  // rows of pages not shown yet
   std::map<QString, PendingList> pendingLists_;
   std::map<QString, QString> pendingTips_;
   bool shownBefore_ = false;

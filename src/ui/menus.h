@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/window_key.h"
+#include "core/window_key.h"
 
 namespace calvexa {
 
@@ -25,7 +25,7 @@ enum class MenuAction {
 // Whether an item runs inside the busy-pointer bracket.
 enum class Pointer { Busy, Unchanged };
 
-struct MenuItemSpec {
+struct MenuItem {
   const char* caption = nullptr;  // with & access key; none for a separator
   const char* name = "";          // objectName
   MenuAction action = MenuAction::Separator;
@@ -34,12 +34,12 @@ struct MenuItemSpec {
   std::function<void(FormWindow&)> run = {};  // the command of a Run item, given the window of its menu
 };
 
-struct MenuSpec {
+struct Menu {
   const char* caption;  // "&File", "&Help"
   const char* name;
-  std::vector<MenuItemSpec> items;
+  std::vector<MenuItem> items;
 };
 
-using MenuTable = std::vector<MenuSpec>;
+using MenuTable = std::vector<Menu>;
 
 }  // namespace calvexa

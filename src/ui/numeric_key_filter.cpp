@@ -1,7 +1,13 @@
 #include "ui/numeric_key_filter.h"
 
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
-#include <QWidget>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <optional>
 
 #include "core/key_filter.h"
 #include "ui/seam.h"
@@ -31,6 +37,65 @@ bool isNavigationKey(int key) {
   }
 }
 
+// The editing keys of a number box, the same on every desktop; the
+// desktop's own keys for the same commands (Ctrl+Y for Redo on some) count too.
+struct EditKey {
+  QKeyCombination keys;
+  NumberEdit command;
+};
+
+constexpr EditKey kEditKeys[] = {
+    {Qt::CTRL | Qt::Key_A, NumberEdit::SelectAll},        {Qt::CTRL | Qt::Key_C, NumberEdit::Copy},
+    {Qt::CTRL | Qt::Key_Insert, NumberEdit::Copy},        {Qt::CTRL | Qt::Key_X, NumberEdit::Cut},
+    {Qt::SHIFT | Qt::Key_Delete, NumberEdit::Cut},        {Qt::CTRL | Qt::Key_V, NumberEdit::Paste},
+    {Qt::SHIFT | Qt::Key_Insert, NumberEdit::Paste},      {Qt::CTRL | Qt::Key_Z, NumberEdit::Undo},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, NumberEdit::Redo},
+};
+
+constexpr std::pair<QKeySequence::StandardKey, NumberEdit> kDesktopKeys[] = {
+    {QKeySequence::SelectAll, NumberEdit::SelectAll},
+    {QKeySequence::Copy, NumberEdit::Copy},
+    {QKeySequence::Cut, NumberEdit::Cut},
+    {QKeySequence::Paste, NumberEdit::Paste},
+    {QKeySequence::Undo, NumberEdit::Undo},
+    {QKeySequence::Redo, NumberEdit::Redo},
+};
+
+std::optional<NumberEdit> editCommand(const QKeyEvent* event) {
+  const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+  for (const EditKey& edit : kEditKeys)
+    if (edit.keys == pressed) return edit.command;
+  for (const auto& [key, command] : kDesktopKeys)
+    if (event->matches(key)) return command;
+  return std::nullopt;
+}
+
+// The context menu's items, top to bottom; a null name is a separator.
+struct MenuItem {
+  const char* name;
+  const char* caption;
+  NumberEdit command;
+};
+
+constexpr MenuItem kMenuItems[] = {
+    {"NumberUndo", "&Undo", NumberEdit::Undo},
+    {"NumberRedo", "&Redo", NumberEdit::Redo},
+    {nullptr, nullptr, NumberEdit::Undo},
+    {"NumberCut", "Cu&t", NumberEdit::Cut},
+    {"NumberCopy", "&Copy", NumberEdit::Copy},
+    {"NumberPaste", "&Paste", NumberEdit::Paste},
+    {"NumberDelete", "Delete", NumberEdit::Delete},
+    {nullptr, nullptr, NumberEdit::Undo},
+    {"NumberSelectAll", "Select All", NumberEdit::SelectAll},
+};
+
+// The key a menu item shows beside its caption: the first of its editing keys.
+QString shortcutText(NumberEdit command) {
+  for (const EditKey& edit : kEditKeys)
+    if (edit.command == command) return QKeySequence(edit.keys).toString(QKeySequence::NativeText);
+  return QString();
+}
+
 // The character code a key press types, or -1 for keys that type nothing
 // (navigation keys, modifiers, function keys): those are not typed keys.
 int typedCode(const QKeyEvent* event) {
@@ -52,22 +117,159 @@ bool dialogKey(const QObject* box, int code) {
 NumericKeyFilterBinding::NumericKeyFilterBinding(Seam& seam, QObject* parent) : QObject(parent), seam_(seam) {}
 
 bool NumericKeyFilterBinding::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride) {
-    // Editing shortcuts (copy, paste, cut...) reach the filter as typed codes.
-    const int code = typedCode(static_cast<QKeyEvent*>(event));
-    if (code > 0 && code < 32 && code != 8 && code != 13 && !dialogKey(watched, code)) {
-      event->accept();
+  auto* box = qobject_cast<QLineEdit*>(watched);
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // The box takes its editing keys before any window shortcut; the other
+      // control characters reach the filter as typed codes and are refused.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const int code = typedCode(key);
+      if ((box && editCommand(key)) ||
+          (code > 0 && code < 32 && code != 8 && code != 13 && !dialogKey(watched, code))) {
+        event->accept();
+        return true;
+      }
+      return false;
+    }
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (box) {
+        if (const std::optional<NumberEdit> command = editCommand(key)) {
+          edit(box, *command);
+          return true;
+        }
+      }
+      int code = typedCode(key);
+      if (code < 0 || dialogKey(watched, code)) return false;
+      if (!NumericKeyFilter(code)) return false;
+      seam_.showMessage(qobject_cast<QWidget*>(watched) ? qobject_cast<QWidget*>(watched)->window() : nullptr,
+                        improperNumberMessage());
+      return true;  // the key is dropped
+    }
+    case QEvent::ContextMenu: {
+      if (!box) return false;
+      QMenu* menu = createContextMenu(box);
+      menu->setAttribute(Qt::WA_DeleteOnClose);
+      menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
       return true;
     }
-    return false;
+    case QEvent::MouseButtonRelease: {
+      // A middle click pastes the desktop's selection where the desktop has one.
+      if (!box || static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton) return false;
+      const QString selection = seam_.selectionText();
+      if (!selection.isNull() && !box->isReadOnly()) {
+        box->deselect();
+        paste(box, selection);
+      }
+      return true;
+    }
+    case QEvent::Drop:
+      return box && takeDrop(box, event);
+    default:
+      return false;
   }
-  if (event->type() != QEvent::KeyPress) return false;
-  int code = typedCode(static_cast<QKeyEvent*>(event));
-  if (code < 0 || dialogKey(watched, code)) return false;
-  if (!NumericKeyFilter(code)) return false;
-  seam_.showMessage(qobject_cast<QWidget*>(watched) ? qobject_cast<QWidget*>(watched)->window() : nullptr,
-                    improperNumberMessage());
-  return true;  // the key is dropped
+}
+
+QMenu* NumericKeyFilterBinding::createContextMenu(QLineEdit* box) {
+  auto* menu = new QMenu(box);
+  menu->setObjectName(QStringLiteral("NumberMenu"));
+  const bool editable = !box->isReadOnly();
+  const bool selected = box->hasSelectedText();
+  for (const MenuItem& item : kMenuItems) {
+    if (!item.name) {
+      menu->addSeparator();
+      continue;
+    }
+    const QString keys = shortcutText(item.command);
+    QAction* action = menu->addAction(QString::fromUtf8(item.caption) + (keys.isEmpty() ? QString() : '\t' + keys));
+    action->setObjectName(QString::fromUtf8(item.name));
+    const NumberEdit command = item.command;
+    connect(action, &QAction::triggered, box, [this, box, command] { edit(box, command); });
+    switch (command) {
+      case NumberEdit::Undo:
+        action->setEnabled(editable && box->isUndoAvailable());
+        break;
+      case NumberEdit::Redo:
+        action->setEnabled(editable && box->isRedoAvailable());
+        break;
+      case NumberEdit::Cut:
+      case NumberEdit::Delete:
+        action->setEnabled(editable && selected);
+        break;
+      case NumberEdit::Copy:
+        action->setEnabled(selected);
+        break;
+      case NumberEdit::Paste:
+        action->setEnabled(editable && !seam_.clipboardText().isEmpty());
+        break;
+      case NumberEdit::SelectAll:
+        action->setEnabled(!box->text().isEmpty() && box->selectedText() != box->text());
+        break;
+    }
+  }
+  return menu;
+}
+
+void NumericKeyFilterBinding::edit(QLineEdit* box, NumberEdit command) {
+  const bool editable = !box->isReadOnly();
+  switch (command) {
+    case NumberEdit::Undo:
+      if (editable) box->undo();
+      break;
+    case NumberEdit::Redo:
+      if (editable) box->redo();
+      break;
+    case NumberEdit::Cut:
+      if (!editable || !box->hasSelectedText()) break;
+      seam_.setClipboardText(box->selectedText());
+      box->del();
+      break;
+    case NumberEdit::Copy:
+      if (box->hasSelectedText()) seam_.setClipboardText(box->selectedText());
+      break;
+    case NumberEdit::Paste:
+      if (editable) paste(box, seam_.clipboardText());
+      break;
+    case NumberEdit::Delete:
+      if (editable && box->hasSelectedText()) box->del();
+      break;
+    case NumberEdit::SelectAll:
+      box->selectAll();
+      break;
+  }
+}
+
+void NumericKeyFilterBinding::paste(QLineEdit* box, const QString& text) {
+  const std::optional<std::string> number = pastedNumber(text.toStdString());
+  if (!number) {
+    seam_.showMessage(box->window(), improperNumberMessage());
+    return;
+  }
+  if (!number->empty()) box->insert(QString::fromStdString(*number));
+}
+
+// A drop of text that is not a number is refused as a paste is; a number
+// with spaces or a line end around it is dropped without them. True when the
+// drop is dealt with here.
+bool NumericKeyFilterBinding::takeDrop(QLineEdit* box, QEvent* event) {
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (box->isReadOnly() || !drop->mimeData()->hasText()) return false;
+  const QString dropped = drop->mimeData()->text();
+  const std::optional<std::string> number = pastedNumber(dropped.toStdString());
+  if (number && QString::fromStdString(*number) == dropped) return false;  // the box drops it itself
+  if (!number) {
+    // Told once the drop is over: a message box inside it would hold up the
+    // program the text came from.
+    drop->ignore();
+    QMetaObject::invokeMethod(
+        box, [this, box] { seam_.showMessage(box->window(), improperNumberMessage()); }, Qt::QueuedConnection);
+    return true;
+  }
+  box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+  box->insert(QString::fromStdString(*number));
+  drop->setDropAction(Qt::CopyAction);
+  drop->accept();
+  return true;
 }
 
 }  // namespace calvexa

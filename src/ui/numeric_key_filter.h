@@ -1,8 +1,12 @@
 // Binds the numeric key filter to a text box: every typed character passes
-// through NumericKeyFilter before the box sees it.
+// through NumericKeyFilter before the box sees it, and text pasted or dropped
+// into it must be a number.
 #pragma once
 
 #include <QObject>
+
+class QLineEdit;
+class QMenu;
 
 namespace calvexa {
 
@@ -12,15 +16,28 @@ class Seam;
 // default and Cancel buttons).
 inline constexpr const char* kDialogKeys = "calvexaDialogKeys";
 
+// The editing commands of a number box. They type no character, so they pass
+// the filter as the navigation keys do; the clipboard is the seam's.
+enum class NumberEdit { Undo, Redo, Cut, Copy, Paste, Delete, SelectAll };
+
 class NumericKeyFilterBinding : public QObject {
   Q_OBJECT
  public:
   NumericKeyFilterBinding(Seam& seam, QObject* parent);
 
+  // The box's context menu: Undo, Redo, Cut, Copy, Paste, Delete and Select
+  // All, each enabled as the box's state allows.
+  QMenu* createContextMenu(QLineEdit* box);
+  void edit(QLineEdit* box, NumberEdit command);
+  // Inserts `text` at the cursor when it is a number or the start of one;
+  // otherwise shows the filter's message and the box keeps its text.
+  void paste(QLineEdit* box, const QString& text);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool takeDrop(QLineEdit* box, QEvent* event);
   Seam& seam_;
 };
 

@@ -56,7 +56,7 @@ K boxKind(const Page& page, const PageRow& row) {
 }
 
 // The controls of one page; `parent` is its tab page or the surface.
-void addPage(std::vector<ControlSpec>& c, const PageForm& form, const Page& page, int index, const Parent& parent) {
+void addPage(std::vector<ControlRow>& c, const PageForm& form, const Page& page, int index, const Parent& parent) {
   const auto text = [](const char* s) { return s ? QString::fromUtf8(s) : QString(); };
   if (page.heading)
     c.push_back({.kind = K::Label,
@@ -118,7 +118,7 @@ void addPage(std::vector<ControlSpec>& c, const PageForm& form, const Page& page
 }
 
 struct BuiltForm {
-  std::vector<ControlSpec> controls;
+  std::vector<ControlRow> controls;
   QSize size;
 };
 
@@ -150,8 +150,8 @@ BuiltForm buildForm(const PageForm& form) {
   return built;
 }
 
-FormSpec windowSpec(const PageForm& form, const BuiltForm& built) {
-  return {.key = WindowKey(form.name),
+FormDesign windowDesign(const PageForm& form, const BuiltForm& built) {
+  return {.key = form.key,
           .caption = QString::fromUtf8(form.caption),
           .designSize = built.size,
           .pages = form.tabs ? PageCreation::OnDemand : PageCreation::AtOnce};
@@ -168,7 +168,7 @@ const BuiltForm& builtForm(const PageForm& form) {
 }  // namespace
 
 PageWindow::PageWindow(WindowRegistry& registry, const PageForm& form, DrawingFactory drawings, PageAction action)
-    : FormWindow(registry, windowSpec(form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
+    : FormWindow(registry, windowDesign(form, builtForm(form)), builtForm(form).controls, std::move(drawings)),
       form_(form),
       action_(std::move(action)) {
   bindButtons(controls());

@@ -156,6 +156,11 @@ void QtSeam::setClipboardText(const QString& text) { QApplication::clipboard()->
 
 QString QtSeam::clipboardText() { return QApplication::clipboard()->text(); }
 
+QString QtSeam::selectionText() {
+  QClipboard* clipboard = QApplication::clipboard();
+  return clipboard->supportsSelection() ? clipboard->text(QClipboard::Selection) : QString();
+}
+
 QString QtSeam::findProgram(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 bool QtSeam::startDetached(const QString& program, const QStringList& arguments) {

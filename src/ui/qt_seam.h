@@ -26,6 +26,7 @@ class QtSeam : public Seam {
   void clearClipboard() override;
   void setClipboardText(const QString& text) override;
   QString clipboardText() override;
+  QString selectionText() override;
   QString findProgram(const QString& name) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
   void openHelp(QWidget* owner, const QString& path, const QString& section) override;

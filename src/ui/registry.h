@@ -8,9 +8,9 @@
 #include <functional>
 #include <map>
 
+#include "core/window_key.h"
 #include "ui/menus.h"
 #include "ui/resizer.h"
-#include "ui/window_key.h"
 
 class QWidget;
 

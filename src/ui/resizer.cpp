@@ -36,7 +36,7 @@ void Resizer::registerWindow(const QString& window, QWidget* surface, const QLis
 void Resizer::registerControls(const QString& window, const QList<QPointer<QWidget>>& controls, const QFont& design) {
   for (const auto& control : controls) {
     if (!control) continue;
-    ControlRow row;
+    DesignedControl row;
     row.geometry = control->geometry();
     // A control without a font of its own has the window's design font, not
     // the scaled font of a container it may sit in.

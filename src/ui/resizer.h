@@ -29,7 +29,7 @@ class Resizer {
     int width = 0;
     int height = 0;
   };
-  struct ControlRow {
+  struct DesignedControl {
     QRect geometry;
     int fontSize = 0;  // whole points; 0 for controls without a font of their own
   };
@@ -38,7 +38,7 @@ class Resizer {
   void scale(const QString& window, QWidget* surface, const QList<QPointer<QWidget>>& controls);
 
   std::map<QString, WindowRow> windows_;
-  std::map<std::pair<QString, QString>, ControlRow> controls_;
+  std::map<std::pair<QString, QString>, DesignedControl> controls_;
   bool resizing_ = false;
 };
 

@@ -58,6 +58,9 @@ class Seam {
   virtual void clearClipboard() = 0;
   virtual void setClipboardText(const QString& text) = 0;
   virtual QString clipboardText() = 0;
+  // The text of the desktop's selection, which a middle click pastes; a null
+  // text where the platform has no selection.
+  virtual QString selectionText() = 0;
 
   // Full path of a program found on the PATH, or empty.
   virtual QString findProgram(const QString& name) = 0;

@@ -26,9 +26,8 @@ TEST(ProgramWindows, EveryWindowLoadsUnderItsNameAndNamesOnlyProgramWindows) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName().toStdString(), key.name());
     EXPECT_TRUE(registration->parent.empty() || keys.count(registration->parent)) << registration->parent.name();
-    for (const MenuSpec& menu : registration->menus)
-      for (const MenuItemSpec& item : menu.items)
-        EXPECT_TRUE(item.target.empty() || keys.count(item.target)) << item.name;
+    for (const Menu& menu : registration->menus)
+      for (const MenuItem& item : menu.items) EXPECT_TRUE(item.target.empty() || keys.count(item.target)) << item.name;
   }
 }
 

@@ -22,5 +22,53 @@ TEST(NumericKeyFilter, MessageIsThreeLinesWithCarriageReturns) {
   EXPECT_EQ(m.icon, Icon::Information);
 }
 
+// A paste takes a number, or the start of one as it is typed, and refuses
+// any other text whole.
+TEST(PastedNumber, TakesNumbersAndTheirStartsAndRefusesOtherText) {
+  struct Case {
+    const char* name;
+    const char* pasted;
+    const char* inserted;  // nullptr: refused
+  };
+  const Case cases[] = {
+      {"a whole number", "1000", "1000"},
+      {"sign, point and exponent", "-1.45E+09", "-1.45E+09"},
+      {"a lower-case exponent, as a box is read", "2.5e-3", "2.5e-3"},
+      {"a point first", ".5", ".5"},
+      {"an exponent being typed", "1.45E+", "1.45E+"},
+      {"an exponent without its sign yet", "7E", "7E"},
+      {"a lone sign", "-", "-"},
+      {"a lone point", ".", "."},
+      {"a sign and a point", "+.", "+."},
+      {"beyond the range of a double: the calculation says so", "1E999", "1E999"},
+      {"a spreadsheet cell with its line end", "12.5\r\n", "12.5"},
+      {"spaces and a tab around it", "  42\t", "42"},
+      {"only spaces: nothing to insert", "   ", ""},
+      {"nothing", "", ""},
+      {"group separators", "1,767.1459", nullptr},
+      {"a space inside", "1 000", nullptr},
+      {"a word", "abc", nullptr},
+      {"a number and a word", "12abc", nullptr},
+      {"an exponent without digits before it", "E5", nullptr},
+      {"a second point", "1.2.3", nullptr},
+      {"a sign in the middle", "1-2", nullptr},
+      {"two exponents", "1E5E5", nullptr},
+      {"a point in the exponent", "1E5.5", nullptr},
+      {"a sign after the exponent's digits", "1E5+", nullptr},
+      {"two signs", "--1", nullptr},
+      {"not a number", "nan", nullptr},
+      {"a line break inside", "1\n2", nullptr},
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::string> inserted = pastedNumber(c.pasted);
+    if (c.inserted) {
+      ASSERT_TRUE(inserted.has_value()) << c.name;
+      EXPECT_EQ(*inserted, c.inserted) << c.name;
+    } else {
+      EXPECT_FALSE(inserted.has_value()) << c.name << ": " << inserted.value_or("");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace calvexa

@@ -92,7 +92,7 @@ inline void expectListsMatchCalculations(const PageForm& form) {
             << row.list;
       }
     }
-    ASSERT_NE(answerRow, nullptr) << form.name;
+    ASSERT_NE(answerRow, nullptr) << form.key.name();
     for (const PageRow& row : page.rows) {
       for (const std::string& item : *row.items) {
         Fields fields = base;

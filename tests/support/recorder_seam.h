@@ -36,6 +36,7 @@ class RecorderSeam : public Seam {
   }
   void setClipboardText(const QString& text) override { clipboard_ = text; }
   QString clipboardText() override { return clipboard_; }
+  QString selectionText() override { return selection_; }
   QString findProgram(const QString& name) override;
   bool startDetached(const QString& program, const QStringList& arguments) override;
   void openHelp(QWidget* owner, const QString& path, const QString& section) override;
@@ -58,6 +59,7 @@ class RecorderSeam : public Seam {
   int busyBrackets = 0;  // how many times the pointer was set busy
   int clipboardCleared_ = 0;
   QString clipboard_;
+  QString selection_;          // the desktop's selection, for a middle-click paste
   QStringList programsOnPath;  // names findProgram reports as found
   bool startSucceeds = true;
   QStringList started;       // programs started

@@ -480,7 +480,7 @@ TEST(HorizontalTanks, RefusesTextThatIsNotANumberAndTanksWithNoAnswer) {
 
 TEST(HorizontalTankWindow, TableHasEveryTabInOrderOpeningOnTheFlatTab) {
   const PageForm& form = horizontalTankForm();
-  EXPECT_STREQ(form.name, "FrmHorizontalTanks");
+  EXPECT_STREQ(form.key.name(), "FrmHorizontalTanks");
   EXPECT_STREQ(form.caption, "Tank Calculations");
   EXPECT_STREQ(form.tabs, "SSTab1");
   EXPECT_EQ(form.lists, ListKind::Editable);

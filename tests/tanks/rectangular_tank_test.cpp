@@ -279,7 +279,7 @@ TEST(RectangularChart, ATankOfNoHeightEndsTheChartWithOneMessage) {
 
 TEST(RectangularWindow, TableOfTheWindow) {
   const PageForm& form = rectangularTankForm();
-  EXPECT_STREQ(form.name, "FrmRectangularTank");
+  EXPECT_STREQ(form.key.name(), "FrmRectangularTank");
   EXPECT_STREQ(form.caption, "Rectangular Tank Calculation");
   EXPECT_EQ(form.tabs, nullptr) << "one page, no tab control";
   EXPECT_EQ(form.lists, ListKind::Editable);

@@ -245,7 +245,7 @@ TEST(SphericalChart, RowsFromEmptyToTheFullSphere) {
 
 TEST(SphericalWindow, TableOfTheWindow) {
   const PageForm& form = sphericalTankForm();
-  EXPECT_STREQ(form.name, "FrmSphericalTank");
+  EXPECT_STREQ(form.key.name(), "FrmSphericalTank");
   EXPECT_STREQ(form.caption, "Spherical Tank Volume");
   EXPECT_EQ(form.tabs, nullptr);
   EXPECT_EQ(form.lists, ListKind::Editable);

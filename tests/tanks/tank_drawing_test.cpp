@@ -158,7 +158,7 @@ TEST(TankDrawing, EveryTankTabsPictureReadsTheRowsNamingItsDimensions) {
         const std::string& caption = captions[static_cast<std::size_t>(row)];
         EXPECT_TRUE(std::any_of(dimension.captions.begin(), dimension.captions.end(),
                                 [&](const char* part) { return caption.find(part) != std::string::npos; }))
-            << window.form.name << " " << page.tab << ": " << caption;
+            << window.form.key.name() << " " << page.tab << ": " << caption;
       }
       EXPECT_GE(inputs->fluid, 0) << page.tab;
       EXPECT_EQ(inputs->bottom >= 0, std::string_view(page.picture.drawing).find("flat") == std::string_view::npos &&

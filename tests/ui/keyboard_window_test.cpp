@@ -1,14 +1,17 @@
-// The keyboard and legibility of every window: navigation keys pass the
-// number boxes, Enter clicks the focused button, tabs switch from the
+// The keyboard and legibility of every window: navigation and editing keys
+// pass the number boxes, a paste that is not a number is refused, Enter clicks the focused button, tabs switch from the
 // keyboard, answers always show their whole text, help and About outlive the
 // window they were opened from, and captions name their controls.
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
+#include <functional>
 
 #include "support/window_test.h"
 #include "ui/controls.h"
@@ -175,6 +178,167 @@ TEST_F(Keyboard, AnswersCopyAsShownOrAsAPlainNumber) {
   answer->setFocus();
   QTest::keyClick(answer, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(app.seam.clipboard_, ".2500");
+  delete menu;
+}
+
+// Number boxes keep their editing keys: select, copy, cut, paste, undo and
+// redo pass the filter without a message, through the seam's clipboard.
+TEST_F(Keyboard, NumberBoxesTakeTheirEditingKeys) {
+  auto* box = window->control<QLineEdit>("TbCasingDiameter");
+  box->setFocus();
+  box->setText("12.5");
+  const auto press = [box](Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(box, key, modifiers); };
+
+  press(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(box->selectedText(), "12.5") << "Ctrl+A selects the whole number";
+  press(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(app.seam.clipboard_, "12.5") << "Ctrl+C copies it";
+  box->setSelection(0, 2);
+  press(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), ".5") << "Ctrl+X cuts the selection";
+  EXPECT_EQ(app.seam.clipboard_, "12");
+  box->setCursorPosition(2);
+  press(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), ".512") << "Ctrl+V pastes at the cursor";
+  press(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), ".5") << "Ctrl+Z takes the paste back";
+  press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(box->text(), ".512") << "Ctrl+Shift+Z does it again";
+  box->setSelection(0, 1);
+  press(Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(app.seam.clipboard_, ".") << "Ctrl+Insert copies";
+  box->setCursorPosition(4);
+  press(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(box->text(), ".512.") << "Shift+Insert pastes";
+  EXPECT_TRUE(app.seam.messages.empty()) << app.seam.messageTexts().front();
+
+  // Enter and the other control keys are still refused, one message each.
+  press(Qt::Key_Return, Qt::NoModifier);
+  press(Qt::Key_B, Qt::ControlModifier);
+  EXPECT_EQ(app.seam.messages.size(), 2u);
+  EXPECT_EQ(box->text(), ".512.");
+}
+
+// The box's context menu, as a right click opens it.
+QMenu* openNumberMenu(QLineEdit* box) {
+  delete box->findChild<QMenu*>("NumberMenu");
+  const QPoint at = box->rect().center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+  QCoreApplication::sendEvent(box, &event);
+  return box->findChild<QMenu*>("NumberMenu");
+}
+
+QStringList itemsShown(QMenu* menu) {
+  QStringList shown;
+  for (QAction* action : menu->actions())
+    shown << (action->isSeparator() ? "-" : action->text() + (action->isEnabled() ? "" : " (off)"));
+  return shown;
+}
+
+// A paste by any road of text that is not a number is refused at once with
+// the filter's message and the box keeps its text; a number, or the start of
+// one being typed, goes in at the cursor.
+TEST_F(Keyboard, NumberBoxesRefuseAPasteThatIsNotANumber) {
+  auto* box = window->control<QLineEdit>("TbCasingDiameter");
+  // The roads a text can be pasted by, from the seam's clipboard (the
+  // desktop's selection for a middle click) or dragged in.
+  struct Road {
+    const char* name;
+    std::function<void(const QString&)> paste;
+  };
+  const Road roads[] = {
+      {"Ctrl+V",
+       [&](const QString& text) {
+         app.seam.clipboard_ = text;
+         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+       }},
+      {"Shift+Insert",
+       [&](const QString& text) {
+         app.seam.clipboard_ = text;
+         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+       }},
+      {"the context menu's Paste",
+       [&](const QString& text) {
+         app.seam.clipboard_ = text;
+         QMenu* menu = openNumberMenu(box);
+         ASSERT_NE(menu, nullptr);
+         QAction* paste = menu->findChild<QAction*>("NumberPaste");
+         ASSERT_NE(paste, nullptr);
+         EXPECT_TRUE(paste->isEnabled());
+         paste->trigger();
+         delete menu;
+       }},
+      {"a middle click",
+       [&](const QString& text) {
+         app.seam.selection_ = text;
+         QTest::mouseClick(box, Qt::MiddleButton, Qt::NoModifier, QPoint(box->width() - 4, box->height() / 2));
+       }},
+      {"a drop",
+       [&](const QString& text) {
+         // Dragged in as the desktop does: into the window, over the box's end.
+         QMimeData dragged;
+         dragged.setText(text);
+         const QPoint at = box->mapTo(window, QPoint(box->width() - 4, box->height() / 2));
+         QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+         QCoreApplication::sendEvent(window->windowHandle(), &enter);
+         QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+         QCoreApplication::sendEvent(window->windowHandle(), &drop);
+         QCoreApplication::processEvents();
+       }},
+  };
+  struct Case {
+    const char* pasted;
+    const char* after;  // the box's text afterwards, from "12" with the cursor at its end
+    bool refused;
+  };
+  const Case cases[] = {
+      {"abc", "12", true}, {"1,767.1459", "12", true},    {"12abc", "12", true},   {".5", "12.5", false},
+      {"E+", "12", true},  {"1.45E+", "121.45E+", false}, {"7\r\n", "127", false},
+  };
+  for (const Road& road : roads) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(road.name) + " of " + c.pasted);
+      box->setText("12");
+      box->setFocus();
+      box->setCursorPosition(2);
+      app.seam.messages.clear();
+      road.paste(QString::fromUtf8(c.pasted));
+      EXPECT_EQ(box->text(), c.after);
+      if (c.refused) {
+        ASSERT_EQ(app.seam.messages.size(), 1u);
+        EXPECT_EQ(app.seam.messages[0].title, "Improper Number");
+      } else {
+        EXPECT_TRUE(app.seam.messages.empty());
+      }
+    }
+  }
+}
+
+TEST_F(Keyboard, NumberBoxMenuOffersWhatTheBoxCanDo) {
+  auto* box = window->control<QLineEdit>("TbCasingDiameter");
+  box->setText("12.5");
+  app.seam.clipboard_.clear();
+  QMenu* menu = openNumberMenu(box);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(itemsShown(menu),
+            QStringList({"&Undo\tCtrl+Z (off)", "&Redo\tCtrl+Shift+Z (off)", "-", "Cu&t\tCtrl+X (off)",
+                         "&Copy\tCtrl+C (off)", "&Paste\tCtrl+V (off)", "Delete (off)", "-", "Select All\tCtrl+A"}));
+  menu->findChild<QAction*>("NumberSelectAll")->trigger();
+  menu = openNumberMenu(box);
+  EXPECT_EQ(itemsShown(menu),
+            QStringList({"&Undo\tCtrl+Z (off)", "&Redo\tCtrl+Shift+Z (off)", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                         "&Paste\tCtrl+V (off)", "Delete", "-", "Select All\tCtrl+A (off)"}));
+  menu->findChild<QAction*>("NumberCopy")->trigger();
+  EXPECT_EQ(app.seam.clipboard_, "12.5");
+  menu->findChild<QAction*>("NumberDelete")->trigger();
+  EXPECT_EQ(box->text(), "");
+  menu = openNumberMenu(box);
+  EXPECT_EQ(itemsShown(menu),
+            QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z (off)", "-", "Cu&t\tCtrl+X (off)", "&Copy\tCtrl+C (off)",
+                         "&Paste\tCtrl+V", "Delete (off)", "-", "Select All\tCtrl+A (off)"}));
+  menu->findChild<QAction*>("NumberUndo")->trigger();
+  EXPECT_EQ(box->text(), "12.5");
+  EXPECT_TRUE(app.seam.messages.empty());
   delete menu;
 }
 

@@ -139,7 +139,7 @@ TEST_F(WindowFixture, NarrowerWindowKeepsHeightsAndShrinksWidthsAndFonts) {
 TEST(Resizer, ControlsOnHiddenTabPagesStayHiddenWhileScaling) {
   RecorderSeam seam;
   WindowRegistry registry(seam, {});
-  const std::vector<ControlSpec> table = {
+  const std::vector<ControlRow> table = {
       {.kind = ControlKind::Tabs, .name = "Tabs", .geometry = QRect(0, 0, 300, 200), .tabs = {"One", "Two"}},
       {.kind = ControlKind::NumericBox,
        .name = "OnFirst",

@@ -1,10 +1,9 @@
-// How the window layer knows a window: by its name, the window's objectName.
+// How the program knows a window: by its name, the window's objectName.
 // The folder that makes a window defines its key; the window layer compares
 // keys and never spells one. The name is a text that lives as long as the
 // program (a literal or a table's name).
 #pragma once
 
-#include <compare>
 #include <string_view>
 
 namespace calvexa {
@@ -20,8 +19,10 @@ class WindowKey {
   friend constexpr bool operator==(WindowKey a, WindowKey b) {
     return std::string_view(a.name_) == std::string_view(b.name_);
   }
-  friend constexpr std::strong_ordering operator<=>(WindowKey a, WindowKey b) {
-    return std::string_view(a.name_) <=> std::string_view(b.name_);
+  // By name, for ordered containers. (No <=>: moc cannot read <compare>
+  // when it comes before the Qt headers.)
+  friend constexpr bool operator<(WindowKey a, WindowKey b) {
+    return std::string_view(a.name_) < std::string_view(b.name_);
   }
 
  private:
