@@ -27,10 +27,10 @@ using K = ControlKind;
 constexpr int kRowStep = 28;
 constexpr int kFirstRow = 24;
 constexpr int kCaptionX = 10;
-constexpr int kCaptionWidth = 150;
-constexpr int kBoxX = 165;
-constexpr int kBoxWidth = 110;
-constexpr int kListX = 280;
+constexpr int kCaptionWidth = 172;
+constexpr int kBoxX = 187;
+constexpr int kBoxWidth = 90;
+constexpr int kListX = 282;
 constexpr int kListWidth = 150;
 constexpr int kWideWidth = kListX + kListWidth - kBoxX;
 constexpr int kHeight = 22;
@@ -130,7 +130,7 @@ std::vector<ControlRow> gaugingControls() {
               {.caption = "A&mbient temperature:", .box = "TbGaugeAmbientTemp"},
               {.caption = "Tank shell:", .list = "CboGaugeShell", .listWidth = kWideWidth},
               {.caption = "Shell expansion coefficient:", .box = "TbGaugeShellAlpha"},
-              {.caption = "Shell reference temperature:", .box = "TbGaugeShellRefTemp"},
+              {.caption = "Shell reference temp.:", .box = "TbGaugeShellRefTemp"},
               {.caption = "S&&W, perce&nt:", .box = "TbGaugeSW"},
               {.caption = "Roof:", .list = "CboGaugeRoof", .listWidth = kWideWidth},
               {.caption = "Roof weight:", .box = "TbGaugeRoofWeight", .list = "CboGaugeRoofWeightUnit"},
