@@ -32,6 +32,12 @@ std::string printedOn(const std::tm& when) {
          std::to_string(when.tm_year + 1900) + " at " + two(when.tm_hour) + ":" + two(when.tm_min);
 }
 
+std::string textOfRoof(RoofKind kind) {
+  for (const Choice<RoofKind>& choice : kGaugeRoofs)
+    if (choice.value == kind) return choice.text;
+  return {};
+}
+
 }  // namespace
 
 std::vector<TicketLine> gaugingTicket(const Fields& f, const Gauging& g, const std::string& source,
@@ -59,8 +65,17 @@ std::vector<TicketLine> gaugingTicket(const Fields& f, const Gauging& g, const s
       {Kind::Pair, "Shell temperature", generalText(g.shellTemperature) + " " + temperatureUnit},
       {Kind::Pair, "S&W", typed(f, "TbGaugeSW") + (fieldText(f, "TbGaugeSW").empty() ? "" : " %")},
       {Kind::Pair, "Roof", fieldText(f, "CboGaugeRoof")},
-      {Kind::Heading, "Volumes in " + volumeUnit},
   };
+  const std::string& roof = fieldText(f, "CboGaugeRoof");
+  if (roof == textOfRoof(RoofKind::FloatingNotDeducted))
+    lines.push_back({Kind::Pair, "Roof weight", typed(f, "TbGaugeRoofWeight", "CboGaugeRoofWeightUnit")});
+  if (roof == textOfRoof(RoofKind::FloatingDeducted)) {
+    lines.push_back({Kind::Pair, "Roof reference density", typed(f, "TbGaugeRoofRefDensity", "CboGaugeRoofRefUnit")});
+    lines.push_back(
+        {Kind::Pair, "Roof adjustment per unit",
+         typed(f, "TbGaugeRoofAdjustment") + " " + volumeUnit + " per " + fieldText(f, "CboGaugeRoofRefUnit")});
+  }
+  lines.push_back({Kind::Heading, "Volumes in " + volumeUnit});
   for (const GaugeAnswer& answer : kGaugeAnswers) {
     std::string caption = answer.caption;
     if (!caption.empty() && caption.back() == ':') caption.pop_back();

@@ -236,6 +236,7 @@ TEST_F(GaugingWindowTest, GaugesAgainstATableInnageUllageAndFloatingRoof) {
   EXPECT_EQ(ticket["Temperature correction"], "API MPMS 11.1-2004");
   EXPECT_EQ(ticket["Shell temperature"], "79 °F");
   EXPECT_EQ(ticket["Net standard volume (NSV)"], "19,811.45");
+  EXPECT_EQ(ticket["Roof weight"], "50000 Pounds");
   QFile pdf(app.seam.saveAs);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
