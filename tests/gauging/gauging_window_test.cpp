@@ -140,6 +140,34 @@ TEST_F(GaugingWindowTest, OpensFromTheChooserAndEveryTankWindowAfterTheirWindowI
   closeReturnsTo(kTankSelectionWindow);
 }
 
+// Every tank window offers the tab in front (or the window itself when it
+// has no tabs); the last one opened from replaces the one before.
+TEST_F(GaugingWindowTest, EveryTankWindowOffersTheTabInFront) {
+  const struct {
+    const char* button;
+    WindowKey key;
+    int tab;  // -1: no tabs
+    const char* offered;
+  } windows[] = {
+      {"CmdVerticalTanks", kVerticalTankWindow, 3, "Tank window: Vertical Tank (S)"},
+      {"CmdHorizontalTanks", kHorizontalTanksWindow, 0, "Tank window: Horizontal Tank Volume (E)"},
+      {"CmdRectangularTanks", kRectangularTankWindow, -1, "Tank window: Rectangular Tank Calculation"},
+      {"CmdSphericalTank", kSphericalTankWindow, -1, "Tank window: Spherical Tank Volume"},
+  };
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.offered);
+    openTank(w.button, w.key);
+    if (w.tab >= 0) tabs()->setCurrentIndex(w.tab);
+    QAction* item = menuItem(window, "MnuFileTankGauging");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    openGauging();
+    EXPECT_EQ(items("CboGaugeSource"), QStringList({w.offered}));
+    trigger("MnuFileTankSelection");
+    EXPECT_TRUE(chooser()->isVisible());
+  }
+}
+
 // Vertical Tank (Flat), 10 m across: 25 × 3.1415926 = 78.539815 m³ a metre.
 //   TOV  78.539815 × 8.000 = 628.31852 -> 628.32 m³;  FW  × 0.100 = 7.85 m³
 //   GOV  (628.32 - 7.85) × 1.00024 = 620.6189 -> 620.62
