@@ -232,7 +232,7 @@ std::string signedText(double value, int significantDigits) {
 std::string maskText(double value, Mask mask) {
   if (!std::isfinite(value)) return generalText(value);  // callers stop before this
   if (mask == Mask::Fixed3) return fixedText(value, 3);
-  const int decimals = mask == Mask::Grouped4 ? 4 : 3;
+  const int decimals = mask == Mask::Grouped4 ? 4 : mask == Mask::Grouped2 ? 2 : 3;
   std::string integer;
   std::string fraction;
   roundedParts(value, decimals, integer, fraction);
@@ -242,6 +242,8 @@ std::string maskText(double value, Mask mask) {
     case Mask::Grouped4:
     case Mask::Grouped3:
       return sign + (allZero(integer) ? "" : groupThousands(integer)) + "." + fraction;
+    case Mask::Grouped2:
+      return sign + groupThousands(integer) + "." + fraction;
     case Mask::Hash3: {
       while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
       return sign + (allZero(integer) ? "" : integer) + "." + fraction;

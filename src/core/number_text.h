@@ -44,6 +44,7 @@ enum class Mask {
   Grouped3,  // "#,###.000":  12,000.000   .063
   Hash3,     // "###.###":    12.5  .25  2.  (zero is a lone ".")
   Fixed3,    // "0.000":      0.250  12.000
+  Grouped2,  // "#,##0.00":   12,000.00    0.25  (volumes of a gauging: a digit before the point)
 };
 std::string maskText(double value, Mask mask);
 

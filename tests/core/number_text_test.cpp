@@ -281,6 +281,19 @@ TEST(NumberTextMask, RoundsHalfAwayFromZeroOnTheExactValue) {
       {"tiny negative rounds to zero without sign", -0.0004, Mask::Fixed3, "0.000"},
       {"stored just below the half", 1.0005, Mask::Fixed3, "1.000"},
       {"carry into the integer", 0.99951171875, Mask::Fixed3, "1.000"},
+      // "#,##0.00"
+      {"a digit before the point", 0.25, Mask::Grouped2, "0.25"},
+      {"zero", 0.0, Mask::Grouped2, "0.00"},
+      {"negative zero", -0.0, Mask::Grouped2, "0.00"},
+      {"grouped", 31449.05, Mask::Grouped2, "31,449.05"},
+      {"millions, negative", -1234567.5, Mask::Grouped2, "-1,234,567.50"},
+      // 0.125 = 1/8 exactly: .12|5 is a true half, away from zero
+      {"exact half away from zero", 0.125, Mask::Grouped2, "0.13"},
+      {"exact half away from zero, negative", -0.125, Mask::Grouped2, "-0.13"},
+      // 4882.445 is stored as 4882.44499999999970896..., below the half
+      {"stored just below the half", 4882.445, Mask::Grouped2, "4,882.44"},
+      {"carry into a new group", 999.995, Mask::Grouped2, "1,000.00"},
+      {"tiny negative rounds to zero without sign", -0.004, Mask::Grouped2, "0.00"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(maskText(c.value, c.mask), c.expected) << c.name;
@@ -288,7 +301,7 @@ TEST(NumberTextMask, RoundsHalfAwayFromZeroOnTheExactValue) {
 }
 
 TEST(NumberTextMask, NonFiniteValuesDoNotCrash) {
-  for (Mask mask : {Mask::Grouped4, Mask::Grouped3, Mask::Hash3, Mask::Fixed3}) {
+  for (Mask mask : {Mask::Grouped4, Mask::Grouped3, Mask::Hash3, Mask::Fixed3, Mask::Grouped2}) {
     EXPECT_FALSE(maskText(kInf, mask).empty());
     EXPECT_FALSE(maskText(-kInf, mask).empty());
     EXPECT_FALSE(maskText(kNaN, mask).empty());

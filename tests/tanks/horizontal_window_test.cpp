@@ -69,7 +69,7 @@ TEST_F(HorizontalWindow, OpensFromTheChooserOnTheFlatTabWithEveryUnitEmpty) {
   EXPECT_EQ(text("Command2"), "&Print Chart with Data");
   EXPECT_NE(qobject_cast<TankPicture*>(window->control("Picture5")), nullptr);
   EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu",
-                                          "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
+                                          "&Pipeline Volume", "&Tank Selection", "Tank &Gauging", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
   EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontalTanks")->isEnabled());
   // Calculate at once: the diameter's unit is the first the flat tab reads.
