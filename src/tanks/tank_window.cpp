@@ -10,6 +10,7 @@
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
 #include "tanks/tank_windows.h"
+#include "ui/controls.h"
 #include "ui/form_builder.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
@@ -87,6 +88,12 @@ Fields TankWindow::pageFields(int page) const {
 std::string TankWindow::chartName(int page) const {
   const Page& tab = form().pages[static_cast<std::size_t>(page)];
   return tab.tab ? tab.tab : form().caption;
+}
+
+TabVolumes TankWindow::currentTabVolumes() const {
+  const auto* tabs = form().tabs ? qobject_cast<const TabControl*>(control(QString::fromUtf8(form().tabs))) : nullptr;
+  const int page = tabs ? tabs->currentIndex() : 0;
+  return tabVolumes(profiles_(page), chartName(page), pageFields(page));
 }
 
 // Every modal of a chart runs a loop of its own, in which the program may

@@ -1,5 +1,6 @@
 #include "ui/form_builder.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -96,6 +97,8 @@ QWidget* makeControl(const ControlRow& design, QWidget* parent, Seam& seam, cons
       return makeTabs(design, parent);
     case ControlKind::Option:
       return new QRadioButton(design.caption, parent);
+    case ControlKind::CheckBox:
+      return new QCheckBox(design.caption, parent);
   }
   return nullptr;
 }

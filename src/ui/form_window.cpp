@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -283,6 +284,7 @@ void FormWindow::buildMenus(const MenuTable& table) {
       }
       QAction* action = menu->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromUtf8(item.name));
+      if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
       if (item.action == MenuAction::SwitchTo) action->setEnabled(registry_.isAvailable(item.target));
       connect(action, &QAction::triggered, this, [this, item] { runMenuItem(item); });
     }

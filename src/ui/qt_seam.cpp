@@ -106,6 +106,15 @@ QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QS
 
 QString QtSeam::saveFile(const QString& path, const QByteArray& contents) { return saveWhole(path, contents); }
 
+QString QtSeam::askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileDialog::getOpenFileName(owner, caption, folder, filter);
+}
+
+QString QtSeam::readFile(const QString& path, qint64 mostBytes, QByteArray& contents) {
+  return readUpTo(path, mostBytes, contents);
+}
+
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
   return execOwned(new QPrintDialog(&printer, owner)) == QDialog::Accepted;
 }

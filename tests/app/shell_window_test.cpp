@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "gauging/gauging_window.h"
 #include "support/window_test.h"
 #include "ui/controls.h"
 
@@ -243,24 +244,26 @@ TEST_F(Shell, EveryWindowsMenusHaveTheirCaptionsAndNames) {
       {kTankSelectionWindow,
        {"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks=MnuFileHorizontalTanks",
         "&Main Menu", "&Pipeline Volume", "&Rectangular Tank=MnuFileRectangularTank",
-        "&Spherical Tank=MnuFileSphericalTank", "&Vertical Tanks=MnuFileVerticalTanks", "-", "E&xit"},
+        "&Spherical Tank=MnuFileSphericalTank", "&Vertical Tanks=MnuFileVerticalTanks",
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"&About...", "-", "&Help File=MnuHelpHelpFile"}},
       {kVerticalTankWindow,
-       {"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
-        "E&xit"},
+       {"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu", "&Pipeline Volume", "&Tank Selection",
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
       {kHorizontalTanksWindow,
        {"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
-        "-", "E&xit"},
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
       {kRectangularTankWindow,
        {"&Annular Volume", "&Conversions", "C&oatings", "&Fuel Use", "&Main Menu", "&Pipeline Volume",
-        "&Tank Selection", "-", "E&xit"},
+        "&Tank Selection", "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"&About Calvexa", "-", "&Help File"}},
       {kSphericalTankWindow,
        {"&Annular Volume", "&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
-        "-", "E&xit"},
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
+      {kGaugingWindow, {"&Main Menu", "&Tank Selection", "-", "E&xit"}, {"Help &Documentation", "-", "&About Calvexa"}},
       {kAnnularWindow,
        {"&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
