@@ -112,6 +112,15 @@ QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QS
 
 QString QtSeam::saveFile(const QString& path, const QByteArray& contents) { return saveWhole(path, contents); }
 
+QString QtSeam::askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileDialog::getOpenFileName(owner, caption, folder, filter);
+}
+
+QString QtSeam::readFile(const QString& path, qint64 mostBytes, QByteArray& contents) {
+  return readUpTo(path, mostBytes, contents);
+}
+
 // The file name is offered for printing to a file; a printer, where there is
 // one, stays the dialog's first choice.
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) {

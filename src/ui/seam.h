@@ -47,6 +47,14 @@ class Seam {
   // saved, otherwise the system's reason, the old file untouched.
   virtual QString saveFile(const QString& path, const QByteArray& contents) = 0;
 
+  // The desktop's open dialog: the file the user chose, or empty when the
+  // user cancelled.
+  virtual QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) = 0;
+
+  // Reads the file `path` the user chose, at most `mostBytes` + 1 bytes of
+  // it. Empty when read, otherwise the system's reason.
+  virtual QString readFile(const QString& path, qint64 mostBytes, QByteArray& contents) = 0;
+
   // The platform's print dialog for `printer`; false when the user cancels.
   // Printing to a file offers `suggested` as the save dialog does.
   virtual bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) = 0;

@@ -25,6 +25,10 @@ class RecorderSeam : public Seam {
   QString saveFile(const QString& path, const QByteArray& contents) override;
   // Records the suggested name.
   bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) override;
+  // Records the caption; answers with `openFrom` (empty: cancelled).
+  QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) override;
+  // Reads as the program does.
+  QString readFile(const QString& path, qint64 mostBytes, QByteArray& contents) override;
   // Records the suggested name; answers with `saveAs` (empty: cancelled).
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;
@@ -48,6 +52,8 @@ class RecorderSeam : public Seam {
   int printersAsked = 0;
   QStringList suggestedNames;  // file names the save and print dialogs offered
   QString saveAs;              // the file the user chooses
+  QStringList openCaptions;    // captions of the open dialogs asked
+  QString openFrom;            // the file the user opens
   qint64 failSaveAt = -1;      // the byte at which saving fails; -1: never
   QString failSaveReason = QStringLiteral("No space left on device");
   bool printerAccepted = false;
