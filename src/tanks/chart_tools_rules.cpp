@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/capacity_table.h"
 #include "core/input.h"
 #include "core/number_text.h"
 
@@ -41,12 +42,7 @@ Lookup refused(std::string text) {
 
 std::string csvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
+  return quotedCsvField(text);
 }
 
 std::string chartCsv(const ChartRecordset& recordset) {

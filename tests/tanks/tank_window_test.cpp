@@ -387,7 +387,7 @@ TEST_F(TankWindows, LongChartsShowProgressThatCancels) {
   click("CmdPrintVerticalTankFlat");
   EXPECT_EQ(app.seam.progressLabels.size(), 1);
   EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"})) << "no preview after Cancel";
-  EXPECT_EQ(text("TbLiquidHeight"), "1") << "the full tank of step 4: the tank is 1 m high";
+  EXPECT_EQ(text("TbLiquidHeight"), "1") << "the tab shows a full tank before the dialog: the tank is 1 m high";
   EXPECT_EQ(text("TbTankLiquidAnswer"), "");
 }
 
