@@ -1,6 +1,9 @@
 #include "tanks/chart_preview.h"
 
+#include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -8,26 +11,131 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/input.h"
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
-#include "ui/controls.h"
 #include "ui/page_view.h"
 #include "ui/seam.h"
 
 namespace calvexa {
 namespace {
 
-QToolButton* tool(const char* name, const QString& caption, const QString& tip, QWidget* parent) {
-  return toolButton(QString::fromLatin1(name), caption, tip, parent);
-}
-
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
+constexpr QSize kDesignSize(840, 920);
+constexpr QSize kFrameRoom(16, 48);  // the window manager's frame and title bar
+
+// The icon theme's icon, else our own drawing of it.
+QIcon toolIcon(const char* name) {
+  const QString icon = QString::fromLatin1(name);
+  return QIcon::fromTheme(icon, QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+}
+
+// "First page (Ctrl+Home, Alt+F)": the tip and every key that presses the tool.
+QString tipWithKeys(const char* tip, const QList<QKeySequence>& keys) {
+  QStringList names;
+  for (const QKeySequence& key : keys) names << key.toString(QKeySequence::NativeText);
+  const QString plain = QString::fromUtf8(tip);
+  return names.isEmpty() ? plain : QStringLiteral("%1 (%2)").arg(plain, names.join(QStringLiteral(", ")));
+}
+
 }  // namespace
+
+// The bar from left to right: paging with the page box, zoom, files and
+// printing, help and close. Every mnemonic is the preview's only use of its
+// letter, the lookup bar's included (H, V and L there).
+const std::vector<ChartPreview::Tool>& ChartPreview::tools() {
+  static const std::vector<Tool> table = {
+      {.name = "PreviewFirst",
+       .caption = "&First Page",
+       .tip = "First page",
+       .icon = "go-first",
+       .keys = "Ctrl+Home",
+       .run = [](ChartPreview& p) { p.preview_->setCurrentPage(1); }},
+      {.name = "PreviewPrevious",
+       .caption = "P&revious Page",
+       .tip = "Previous page",
+       .icon = "go-previous",
+       .keys = "Ctrl+PgUp",
+       .run = [](ChartPreview& p) { p.preview_->setCurrentPage(p.preview_->currentPage() - 1); }},
+      {.kind = ToolKind::PageBox},
+      {.name = "PreviewNext",
+       .caption = "&Next Page",
+       .tip = "Next page",
+       .icon = "go-next",
+       .keys = "Ctrl+PgDown",
+       .run = [](ChartPreview& p) { p.preview_->setCurrentPage(p.preview_->currentPage() + 1); }},
+      {.name = "PreviewLast",
+       .caption = "Las&t Page",
+       .tip = "Last page: the fill curve",
+       .icon = "go-last",
+       .keys = "Ctrl+End",
+       .run = [](ChartPreview& p) { p.preview_->setCurrentPage(p.preview_->pageCount()); }},
+      {.kind = ToolKind::Separator},
+      {.name = "PreviewZoomIn",
+       .caption = "Zoom &In",
+       .tip = "Zoom in",
+       .icon = "zoom-in",
+       .standardKey = QKeySequence::ZoomIn,
+       .run = [](ChartPreview& p) { p.preview_->zoomIn(); }},
+      {.name = "PreviewZoomOut",
+       .caption = "Zoom &Out",
+       .tip = "Zoom out",
+       .icon = "zoom-out",
+       .standardKey = QKeySequence::ZoomOut,
+       .run = [](ChartPreview& p) { p.preview_->zoomOut(); }},
+      {.name = "PreviewFitWidth",
+       .caption = "Fit &Width",
+       .tip = "The page's width in the window",
+       .icon = "zoom-fit-width",
+       .run = [](ChartPreview& p) { p.preview_->fitToWidth(); }},
+      {.name = "PreviewFitPage",
+       .caption = "Whole P&age",
+       .tip = "The whole page in the window",
+       .icon = "zoom-fit-best",
+       .run = [](ChartPreview& p) { p.preview_->fitInView(); }},
+      {.kind = ToolKind::Separator},
+      {.name = "PreviewExportCsv",
+       .caption = "Export C&SV...",
+       .tip = "Save the chart's rows as a CSV file for a spreadsheet",
+       .icon = "x-office-spreadsheet",
+       .look = Look::IconAndText,
+       .run = [](ChartPreview& p) { p.exportCsv(); }},
+      {.name = "PreviewExportPdf",
+       .caption = "Export P&DF...",
+       .tip = "Save the chart's pages as a PDF file",
+       .icon = "application-pdf",
+       .look = Look::IconAndText,
+       .run = [](ChartPreview& p) { p.exportPdf(); }},
+      {.name = "PreviewPrint",
+       .caption = "&Print...",
+       .tip = "Print the chart",
+       .icon = "document-print",
+       .standardKey = QKeySequence::Print,
+       .look = Look::IconAndText,
+       .run = [](ChartPreview& p) { p.printReport(); }},
+      {.kind = ToolKind::Separator},
+      {.name = "PreviewHelp",
+       .caption = "H&elp",
+       .tip = "Help on the chart preview and its tools",
+       .icon = "help-contents",
+       .standardKey = QKeySequence::HelpContents,
+       .run = [](ChartPreview& p) { p.openHelp(); }},
+      {.name = "PreviewClose",
+       .caption = "&Close",
+       .tip = "Close the preview",
+       .icon = "window-close",
+       .keys = "Esc",
+       .look = Look::IconAndText,
+       .run = [](ChartPreview& p) { p.accept(); }},
+  };
+  return table;
+}
 
 ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner)
     : QDialog(owner),
@@ -36,52 +144,96 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
       seam_(seam),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       painter_(report),
-      preview_(nullptr),
-      pageLabel_(new QLabel(this)),
-      lookupHeight_(new QLineEdit(this)),
-      lookupVolume_(new QLineEdit(this)) {
+      preview_(new PageView(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
   setModal(true);
   printer_->setPageOrientation(QPageLayout::Portrait);
   printer_->setDocName(QStringLiteral("Chart Results"));
-  preview_ = new PageView(this);
   preview_->setObjectName(QStringLiteral("ChartPreview"));
   connect(preview_, &PageView::pageChanged, this, &ChartPreview::showPageNumber);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(buildToolBar());
+  layout->addLayout(buildLookupBar());
+  layout->addWidget(preview_, 1);
+  // Ctrl+G goes to the page box, as in a document viewer.
+  auto* goToPage = new QAction(this);
+  goToPage->setObjectName(QStringLiteral("PreviewGoToPage"));
+  goToPage->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+  connect(goToPage, &QAction::triggered, this, [this] {
+    pageBox_->setFocus(Qt::ShortcutFocusReason);
+    pageBox_->selectAll();
+  });
+  addAction(goToPage);
+  fitScreen();
+  showReport();
+  preview_->setFocus(Qt::OtherFocusReason);  // the keys page from the start
+}
 
-  auto* first = tool("PreviewFirst", QStringLiteral("|<"), QStringLiteral("First page"), this);
-  auto* previous = tool("PreviewPrevious", QStringLiteral("<"), QStringLiteral("Previous page"), this);
-  auto* next = tool("PreviewNext", QStringLiteral(">"), QStringLiteral("Next page"), this);
-  auto* last = tool("PreviewLast", QStringLiteral(">|"), QStringLiteral("Last page: the fill curve"), this);
-  auto* zoomIn = tool("PreviewZoomIn", QStringLiteral("Zoom &In"), QStringLiteral("Zoom in (Ctrl++)"), this);
-  auto* zoomOut = tool("PreviewZoomOut", QStringLiteral("Zoom &Out"), QStringLiteral("Zoom out (Ctrl+-)"), this);
-  auto* fitWidth = tool("PreviewFitWidth", QStringLiteral("Fit &Width"), QStringLiteral("Page width"), this);
-  auto* fitPage = tool("PreviewFitPage", QStringLiteral("&Whole Page"), QStringLiteral("Whole page"), this);
-  auto* csv = tool("PreviewExportCsv", QStringLiteral("Export C&SV..."),
-                   QStringLiteral("Save the chart's rows as a CSV file for a spreadsheet"), this);
-  auto* pdf = tool("PreviewExportPdf", QStringLiteral("Export P&DF..."),
-                   QStringLiteral("Save the chart's pages as a PDF file"), this);
-  auto* print = tool("PreviewPrint", QStringLiteral("&Print..."), QStringLiteral("Print the chart (Ctrl+P)"), this);
-  auto* close = tool("PreviewClose", QStringLiteral("&Close"), QStringLiteral("Close the preview (Escape)"), this);
-  zoomIn->setShortcut(QKeySequence::ZoomIn);
-  zoomOut->setShortcut(QKeySequence::ZoomOut);
-  print->setShortcut(QKeySequence::Print);
-  pageLabel_->setObjectName(QStringLiteral("PreviewPage"));
-  connect(first, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(1); });
-  connect(previous, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(preview_->currentPage() - 1); });
-  connect(next, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(preview_->currentPage() + 1); });
-  connect(last, &QToolButton::clicked, this, [this] { preview_->setCurrentPage(preview_->pageCount()); });
-  connect(zoomIn, &QToolButton::clicked, preview_, &PageView::zoomIn);
-  connect(zoomOut, &QToolButton::clicked, preview_, &PageView::zoomOut);
-  connect(fitWidth, &QToolButton::clicked, preview_, &PageView::fitToWidth);
-  connect(fitPage, &QToolButton::clicked, preview_, &PageView::fitInView);
-  connect(csv, &QToolButton::clicked, this, &ChartPreview::exportCsv);
-  connect(pdf, &QToolButton::clicked, this, &ChartPreview::exportPdf);
-  connect(print, &QToolButton::clicked, this, &ChartPreview::printReport);
-  connect(close, &QToolButton::clicked, this, &QDialog::accept);
+QToolBar* ChartPreview::buildToolBar() {
+  auto* bar = new QToolBar(this);
+  bar->setObjectName(QStringLiteral("PreviewTools"));
+  bar->setFloatable(false);
+  bar->setMovable(false);
+  for (const Tool& tool : tools()) {
+    if (tool.kind == ToolKind::Separator) {
+      bar->addSeparator();
+      continue;
+    }
+    if (tool.kind == ToolKind::PageBox) {
+      bar->addWidget(buildPageBox());
+      continue;
+    }
+    auto* action = new QAction(toolIcon(tool.icon), QString::fromUtf8(tool.caption), this);
+    action->setObjectName(QString::fromLatin1(tool.name));
+    QList<QKeySequence> keys = QKeySequence::keyBindings(tool.standardKey);
+    keys << QKeySequence::listFromString(QString::fromLatin1(tool.keys)) << QKeySequence::mnemonic(action->text());
+    keys.removeAll(QKeySequence());
+    action->setShortcuts(keys);
+    action->setToolTip(tipWithKeys(tool.tip, keys));
+    connect(action, &QAction::triggered, this, [this, run = tool.run] { run(*this); });
+    bar->addAction(action);
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
+      button->setObjectName(action->objectName());
+      button->setToolButtonStyle(tool.look == Look::IconAndText ? Qt::ToolButtonTextBesideIcon
+                                                                : Qt::ToolButtonIconOnly);
+    }
+  }
+  return bar;
+}
 
-  // The lookup bar: a height in the chart's height unit, a volume in its volume unit.
-  const QString heightUnit = text(report.recordset.heightUnit), volumeUnit = text(report.recordset.volumeUnit);
+// "Page [760] of 1,517": the box as wide as the largest page number it is
+// likely to show, so the bar keeps its width while the pages turn.
+QWidget* ChartPreview::buildPageBox() {
+  auto* box = new QWidget(this);
+  box->setObjectName(QStringLiteral("PreviewPage"));
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(4, 0, 4, 0);
+  row->setSpacing(4);
+  box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  auto* label = new QLabel(QStringLiteral("Pa&ge"), box);
+  pageBox_ = new QLineEdit(box);
+  pageBox_->setObjectName(QStringLiteral("PreviewPageBox"));
+  pageBox_->setAlignment(Qt::AlignRight);
+  pageBox_->setToolTip(QStringLiteral("Type a page and press Enter (Ctrl+G, Alt+G)"));
+  pageBox_->setAccessibleName(QStringLiteral("Page"));
+  pageBox_->setFixedWidth(pageBox_->fontMetrics().horizontalAdvance(QStringLiteral("88,888")) + 12);
+  label->setBuddy(pageBox_);
+  pageCount_ = new QLabel(box);
+  pageCount_->setObjectName(QStringLiteral("PreviewPageCount"));
+  row->addWidget(label);
+  row->addWidget(pageBox_);
+  row->addWidget(pageCount_);
+  connect(pageBox_, &QLineEdit::returnPressed, this, &ChartPreview::goToTypedPage);
+  connect(pageBox_, &QLineEdit::editingFinished, this, &ChartPreview::showPageNumber);
+  return box;
+}
+
+// A height in the chart's height unit, a volume in its volume unit.
+QLayout* ChartPreview::buildLookupBar() {
+  lookupHeight_ = new QLineEdit(this);
+  lookupVolume_ = new QLineEdit(this);
+  const QString heightUnit = text(report_.recordset.heightUnit), volumeUnit = text(report_.recordset.volumeUnit);
   auto* heightLabel = new QLabel(QStringLiteral("Liquid &height (%1):").arg(heightUnit), this);
   auto* volumeLabel = new QLabel(QStringLiteral("&Volume (%1):").arg(volumeUnit), this);
   heightLabel->setBuddy(lookupHeight_);
@@ -93,29 +245,26 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   auto* lookup = new QPushButton(QStringLiteral("&Look Up"), this);
   lookup->setObjectName(QStringLiteral("CmdLookup"));
   lookup->setAutoDefault(false);
-  lookup->setToolTip(QStringLiteral("The volume at the height typed, or the height at the volume typed"));
+  lookup->setToolTip(
+      QStringLiteral("The volume at the height typed, or the height at the volume typed (Enter, Alt+L)"));
   connect(lookupHeight_, &QLineEdit::textEdited, this, [this] { typedLast_ = lookupHeight_; });
   connect(lookupVolume_, &QLineEdit::textEdited, this, [this] { typedLast_ = lookupVolume_; });
   connect(lookupHeight_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
   connect(lookupVolume_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
   connect(lookup, &QPushButton::clicked, this, &ChartPreview::lookUp);
-
   auto* bar = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{first, previous, pageLabel_, next, last}) bar->addWidget(w);
-  bar->addSpacing(12);
-  for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, fitWidth, fitPage}) bar->addWidget(w);
-  bar->addStretch(1);
-  for (QWidget* w : std::initializer_list<QWidget*>{csv, pdf, print, close}) bar->addWidget(w);
-  auto* lookupBar = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{heightLabel, lookupHeight_, volumeLabel, lookupVolume_, lookup})
-    lookupBar->addWidget(w);
-  lookupBar->addStretch(1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(bar);
-  layout->addLayout(lookupBar);
-  layout->addWidget(preview_, 1);
-  resize(840, 920);
-  showReport();
+    bar->addWidget(w);
+  bar->addStretch(1);
+  return bar;
+}
+
+// The window's size as designed, within the screen's free area: at a large
+// scale the preview still opens whole, its tools in the bar's overflow menu.
+void ChartPreview::fitScreen() {
+  const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return resize(kDesignSize);
+  resize(kDesignSize.boundedTo(screen->availableGeometry().size() - kFrameRoom));
 }
 
 // A dialog of the preview still open (the print dialog, a message) goes
@@ -123,6 +272,8 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
 ChartPreview::~ChartPreview() { qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)); }
 
 int ChartPreview::pageCount() const { return preview_->pageCount(); }
+
+void ChartPreview::openHelp() { seam_.openHelp(this, helpFile_, QString::fromLatin1(kHelpSection)); }
 
 // Only the page shown is painted, when it is shown.
 void ChartPreview::showReport() {
@@ -137,9 +288,18 @@ void ChartPreview::showReport() {
 }
 
 void ChartPreview::showPageNumber() {
-  pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(preview_->currentPage()).arg(preview_->pageCount()));
+  pageBox_->setText(text(groupedWhole(preview_->currentPage())));
+  pageCount_->setText(QStringLiteral("of %1").arg(text(groupedWhole(preview_->pageCount()))));
 }
 
+// A page typed is shown and the keys go back to the page; text that is
+// not a page number gives way to the page shown.
+void ChartPreview::goToTypedPage() {
+  const std::optional<int> page = typedPage(pageBox_->text().toStdString(), preview_->pageCount());
+  if (page) preview_->setCurrentPage(*page);
+  showPageNumber();
+  if (page) preview_->setFocus(Qt::OtherFocusReason);
+}
 // Printing to a file (the print dialog's choice) saves it whole or not at
 // all, as an export does; a printer that cannot be painted on is named.
 void ChartPreview::printReport() {
@@ -199,21 +359,31 @@ void ChartPreview::lookUp() {
   QLineEdit* from = typedLast_;
   if (!from) from = lookupVolume_->text().isEmpty() ? lookupHeight_ : lookupVolume_;
   const bool byHeight = from == lookupHeight_;
-  const std::optional<double> typed = parseNumber(from->text().toStdString());
-  if (!typed) {
-    seam_.showMessage(this, Message{notANumberText(byHeight ? "the liquid height" : "the volume")});
-    return;
-  }
-  const Lookup found = byHeight ? lookupVolume(source_.profile, source_.start, *typed)
-                                : lookupHeight(source_.profile, source_.start, *typed);
+  QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
+  const std::optional<double> typed = lookupNumber(from->text().toStdString());
+  const Lookup found = !typed
+                           ? Lookup{.message = Message{notANumberText(byHeight ? "the liquid height" : "the volume")}}
+                       : byHeight ? lookupVolume(source_.profile, source_.start, *typed)
+                                  : lookupHeight(source_.profile, source_.start, *typed);
   if (!found.found) {
+    // No answer beside a question it does not belong to.
+    other->clear();
+    preview_->clearMark();
     seam_.showMessage(this, found.message);
     return;
   }
-  QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
   // Answers as the chart prints them: heights with its decimals, volumes with three.
   other->setText(
       text(byHeight ? rowVolumeText(found.value) : rowHeightText(found.value, report_.recordset.heightDecimals)));
+  markRowAt(byHeight ? *typed : found.value);
+}
+
+// The chart's row nearest the height, on its page, marked.
+void ChartPreview::markRowAt(double height) {
+  const std::optional<std::size_t> row = nearestRow(report_.recordset.rows, height);
+  if (!row) return;
+  const ChartReportPainter::RowPlace place = painter_.rowPlace(*row);
+  preview_->showMark(place.page + 1, place.band);
 }
 
 }  // namespace calvexa

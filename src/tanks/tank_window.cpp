@@ -148,6 +148,7 @@ void TankWindow::PrintTankChart(int page) {
   report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
   report.recordset = std::move(build.recordset);
   const QPointer<ChartPreview> preview = new ChartPreview(report, ChartSource{profile, start}, seam, this);
+  preview->setHelpFile(registry().helpPath());
   seam.runModal(*preview);
   delete preview.data();  // already gone with this window, if it was closed
 }

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
 #include <algorithm>
 #include <map>
 
@@ -67,7 +66,7 @@ QWidget* makeTabs(const ControlRow& design, QWidget* parent) {
   return new TabControl(design.tabs, design.tabsPerRow, parent);
 }
 
-QWidget* makePicture(const ControlRow& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
+QWidget* makePicture(const ControlRow& design, QWidget* parent) { return new SvgPicture(design.picture, parent); }
 
 QWidget* makeControl(const ControlRow& design, QWidget* parent, Seam& seam, const DrawingFactory& drawings) {
   switch (design.kind) {

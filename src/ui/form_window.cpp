@@ -162,6 +162,14 @@ void FormWindow::setControlToolTip(const QString& name, const QString& tip) {
   }
 }
 
+// Tab strips are made before the window shows them with the rest of it.
+void FormWindow::setVisible(bool visible) {
+  if (visible)
+    for (const auto& built : QList<QPointer<QWidget>>(controls_))
+      if (auto* tabs = qobject_cast<TabControl*>(built)) tabs->page(tabs->currentIndex());
+  QMainWindow::setVisible(visible);
+}
+
 void FormWindow::showEvent(QShowEvent* event) {
   buildCurrentPages();
   QMainWindow::showEvent(event);
