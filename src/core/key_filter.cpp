@@ -16,6 +16,11 @@ bool isNumberCode(int key) {
   return (key >= '0' && key <= '9') || std::find(kNumberCodes.begin(), kNumberCodes.end(), key) != kNumberCodes.end();
 }
 
+// Codes a length in feet, inches and eighths adds to those of a number.
+constexpr std::array<int, 4> kLengthCodes = {' ', '/', '\'', '"'};
+
+bool isLengthCode(int key) { return std::find(kLengthCodes.begin(), kLengthCodes.end(), key) != kLengthCodes.end(); }
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::size_t skipSign(std::string_view text, std::size_t i) {
@@ -53,6 +58,12 @@ bool NumericKeyFilter(int& key) {
   return true;
 }
 
+bool LengthKeyFilter(int& key) {
+  if (isNumberCode(key) || isLengthCode(key)) return false;
+  key = 0;
+  return true;
+}
+
 Message improperNumberMessage() {
   return Message{"Enter a valid Number\rsuch as 1000\ror 1.45E+09", "Improper Number", Icon::Information};
 }
@@ -61,6 +72,16 @@ std::optional<std::string> pastedNumber(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
   if (!startsANumber(text)) return std::nullopt;
+  return std::string(text);
+}
+
+std::optional<std::string> pastedLength(std::string_view text) {
+  if (std::optional<std::string> number = pastedNumber(text)) return number;
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  for (char c : text)
+    if (!isNumberCode(static_cast<unsigned char>(c)) && !isLengthCode(static_cast<unsigned char>(c)))
+      return std::nullopt;
   return std::string(text);
 }
 

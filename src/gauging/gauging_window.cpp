@@ -79,8 +79,8 @@ ControlRow group(const char* name, const char* caption, QRect geometry) {
   return {.kind = K::Frame, .name = name, .caption = caption, .geometry = geometry};
 }
 
-// The length boxes take feet, inches and eighths ("12 3 5/8") as well as
-// numbers, so they are plain boxes: the calculation reads and refuses them.
+// The length boxes take the keys of feet, inches and eighths ("12 3 5/8") as
+// well as those of a number.
 std::vector<ControlRow> gaugingControls() {
   std::vector<ControlRow> table;
   table.push_back(group(kTankGroup, "Tank", QRect(8, 8, 440, rowY(6) + 4)));
@@ -104,9 +104,9 @@ std::vector<ControlRow> gaugingControls() {
   addRows(table, kTankGroup, 2,
           {
               {.caption = "M&ethod:", .list = "CboGaugeMethod", .listWidth = kBoxWidth},
-              {.caption = "&Reading:", .box = "TbGaugeReading", .list = "CboGaugeLengthUnit", .boxKind = K::TextBox},
-              {.caption = "Reference height:", .box = "TbGaugeReferenceHeight", .boxKind = K::TextBox},
-              {.caption = "Free &water innage:", .box = "TbGaugeWater", .boxKind = K::TextBox},
+              {.caption = "&Reading:", .box = "TbGaugeReading", .list = "CboGaugeLengthUnit", .boxKind = K::LengthBox},
+              {.caption = "Reference height:", .box = "TbGaugeReferenceHeight", .boxKind = K::LengthBox},
+              {.caption = "Free &water innage:", .box = "TbGaugeWater", .boxKind = K::LengthBox},
           });
 
   table.push_back(group(kProductGroup, "Product", QRect(460, 8, 452, rowY(18) + 4)));

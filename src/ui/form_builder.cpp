@@ -75,6 +75,7 @@ QWidget* makeControl(const ControlRow& design, QWidget* parent, Seam& seam, cons
     case ControlKind::Label:
       return makeLabel(design, parent);
     case ControlKind::NumericBox:
+    case ControlKind::LengthBox:
     case ControlKind::TextBox:
       return makeBox(design, parent);
     case ControlKind::PickList:
@@ -123,6 +124,7 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
   QList<QPointer<QWidget>> controls;
   std::map<QString, QWidget*> built;
   NumericKeyFilterBinding* filter = nullptr;
+  NumericKeyFilterBinding* lengthFilter = nullptr;
   for (const ControlRow& design : table) {
     QWidget* control = makeControl(design, containerFor(design.parent, surface, built), seam, drawings);
     control->setObjectName(design.name);
@@ -138,6 +140,10 @@ QList<QPointer<QWidget>> buildControls(QWidget* surface, const std::vector<Contr
     if (design.kind == ControlKind::NumericBox) {
       if (!filter) filter = new NumericKeyFilterBinding(seam, surface);
       control->installEventFilter(filter);
+    }
+    if (design.kind == ControlKind::LengthBox) {
+      if (!lengthFilter) lengthFilter = new NumericKeyFilterBinding(seam, surface, BoxKeys::Length);
+      control->installEventFilter(lengthFilter);
     }
     built[design.name] = control;
     controls.push_back(control);

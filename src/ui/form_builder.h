@@ -24,6 +24,7 @@ enum class ControlKind {
   Label,          // static text
   NumericBox,     // text box whose typed keys pass the numeric key filter
   TextBox,        // text box without filter
+  LengthBox,      // numeric box that also takes feet, inches and eighths ("12 3 5/8")
   PickList,       // drop-down list, pick only
   EditList,       // drop-down list, editable
   Answer,         // read-only answer field that looks like a box

@@ -114,7 +114,12 @@ bool dialogKey(const QObject* box, int code) {
 
 }  // namespace
 
-NumericKeyFilterBinding::NumericKeyFilterBinding(Seam& seam, QObject* parent) : QObject(parent), seam_(seam) {}
+NumericKeyFilterBinding::NumericKeyFilterBinding(Seam& seam, QObject* parent, BoxKeys keys)
+    : QObject(parent), seam_(seam), keys_(keys) {}
+
+std::optional<std::string> NumericKeyFilterBinding::pasted(const QString& text) const {
+  return keys_ == BoxKeys::Length ? pastedLength(text.toStdString()) : pastedNumber(text.toStdString());
+}
 
 bool NumericKeyFilterBinding::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QLineEdit*>(watched);
@@ -141,7 +146,7 @@ bool NumericKeyFilterBinding::eventFilter(QObject* watched, QEvent* event) {
       }
       int code = typedCode(key);
       if (code < 0 || dialogKey(watched, code)) return false;
-      if (!NumericKeyFilter(code)) return false;
+      if (!(keys_ == BoxKeys::Length ? LengthKeyFilter(code) : NumericKeyFilter(code))) return false;
       seam_.showMessage(qobject_cast<QWidget*>(watched) ? qobject_cast<QWidget*>(watched)->window() : nullptr,
                         improperNumberMessage());
       return true;  // the key is dropped
@@ -240,7 +245,7 @@ void NumericKeyFilterBinding::edit(QLineEdit* box, NumberEdit command) {
 }
 
 void NumericKeyFilterBinding::paste(QLineEdit* box, const QString& text) {
-  const std::optional<std::string> number = pastedNumber(text.toStdString());
+  const std::optional<std::string> number = pasted(text);
   if (!number) {
     seam_.showMessage(box->window(), improperNumberMessage());
     return;
@@ -255,7 +260,7 @@ bool NumericKeyFilterBinding::takeDrop(QLineEdit* box, QEvent* event) {
   auto* drop = static_cast<QDropEvent*>(event);
   if (box->isReadOnly() || !drop->mimeData()->hasText()) return false;
   const QString dropped = drop->mimeData()->text();
-  const std::optional<std::string> number = pastedNumber(dropped.toStdString());
+  const std::optional<std::string> number = pasted(dropped);
   if (number && QString::fromStdString(*number) == dropped) return false;  // the box drops it itself
   if (!number) {
     // Told once the drop is over: a message box inside it would hold up the

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
+#include <string>
 
 class QLineEdit;
 class QMenu;
@@ -20,10 +22,14 @@ inline constexpr const char* kDialogKeys = "calvexaDialogKeys";
 // the filter as the navigation keys do; the clipboard is the seam's.
 enum class NumberEdit { Undo, Redo, Cut, Copy, Paste, Delete, SelectAll };
 
+// The keys a box takes: those of a number, or also those of a length in feet,
+// inches and eighths.
+enum class BoxKeys { Number, Length };
+
 class NumericKeyFilterBinding : public QObject {
   Q_OBJECT
  public:
-  NumericKeyFilterBinding(Seam& seam, QObject* parent);
+  NumericKeyFilterBinding(Seam& seam, QObject* parent, BoxKeys keys = BoxKeys::Number);
 
   // The box's context menu: Undo, Redo, Cut, Copy, Paste, Delete and Select
   // All, each enabled as the box's state allows.
@@ -38,7 +44,9 @@ class NumericKeyFilterBinding : public QObject {
 
  private:
   bool takeDrop(QLineEdit* box, QEvent* event);
+  std::optional<std::string> pasted(const QString& text) const;
   Seam& seam_;
+  BoxKeys keys_;
 };
 
 }  // namespace calvexa

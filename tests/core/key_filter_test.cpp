@@ -15,6 +15,31 @@ TEST(NumericKeyFilter, PassesNumberCodesAndDropsTheRest) {
   }
 }
 
+// A length box adds the space, "/", "'" and '"' of feet, inches and eighths.
+TEST(LengthKeyFilter, PassesNumberAndFeetInchesCodesAndDropsTheRest) {
+  for (int code = 0; code < 256; ++code) {
+    const bool lengthCode = (code >= '0' && code <= '9') || code == 'E' || code == '.' || code == '+' || code == '-' ||
+                            code == 8 || code == ' ' || code == '/' || code == '\'' || code == '"';
+    int key = code;
+    EXPECT_EQ(LengthKeyFilter(key), !lengthCode) << code;
+    EXPECT_EQ(key, lengthCode ? code : 0) << code;
+  }
+}
+
+// A paste into a length box: a number, or a text of the length keys alone,
+// without the blanks around it; anything else is refused whole.
+TEST(PastedLength, TakesNumbersAndFeetInchesTexts) {
+  const struct {
+    const char* pasted;
+    std::optional<std::string> inserted;
+  } cases[] = {
+      {"12.5", "12.5"},         {" 12 3 5/8\r\n", "12 3 5/8"}, {"12' 3 5/8\"", "12' 3 5/8\""},
+      {"1.45E+09", "1.45E+09"}, {"12 ft 3 in", std::nullopt},  {"12,5", std::nullopt},
+      {"1e5", "1e5"},  // a number as pastedNumber takes it
+  };
+  for (const auto& c : cases) EXPECT_EQ(pastedLength(c.pasted), c.inserted) << c.pasted;
+}
+
 TEST(NumericKeyFilter, MessageIsThreeLinesWithCarriageReturns) {
   const Message m = improperNumberMessage();
   EXPECT_EQ(m.text, "Enter a valid Number\rsuch as 1000\ror 1.45E+09");

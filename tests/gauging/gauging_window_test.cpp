@@ -19,6 +19,7 @@
 #include <map>
 #include <string>
 
+#include "core/key_filter.h"
 #include "gauging/gauging_ticket.h"
 #include "support/tank_window_test.h"
 #include "tanks/tank_window.h"
@@ -123,6 +124,14 @@ TEST_F(GaugingWindowTest, OpensFromTheChooserAndEveryTankWindowAfterTheirWindowI
   EXPECT_EQ(text("CboGaugeEdition"), "2004 (API MPMS 11.1-2004)");
   EXPECT_EQ(items("CboGaugeSource"), QStringList()) << "nothing to gauge against yet";
   EXPECT_FALSE(window->control<QCheckBox>("ChkGaugeHydrometer")->isChecked());
+
+  // The reading takes the keys of feet, inches and eighths, and no others.
+  type("TbGaugeReading", "12' 3 5/8\"");
+  EXPECT_EQ(text("TbGaugeReading"), "12' 3 5/8\"");
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{});
+  type("TbGaugeReading", "1x");
+  EXPECT_EQ(text("TbGaugeReading"), "1");
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{improperNumberMessage().text});
 
   // Without a source, Calculate says what is missing and writes nothing.
   typeCrude();
