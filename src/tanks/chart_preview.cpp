@@ -29,13 +29,13 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner)
+ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, QWidget* owner)
     : QDialog(owner),
-      report_(report),
-      source_(source),
+      report_(std::move(report)),
+      source_(std::move(source)),
       seam_(seam),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      painter_(report),
+      painter_(report_),
       preview_(nullptr),
       pageLabel_(new QLabel(this)),
       lookupHeight_(new QLineEdit(this)),
@@ -81,7 +81,7 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   connect(close, &QToolButton::clicked, this, &QDialog::accept);
 
   // The lookup bar: a height in the chart's height unit, a volume in its volume unit.
-  const QString heightUnit = text(report.recordset.heightUnit), volumeUnit = text(report.recordset.volumeUnit);
+  const QString heightUnit = text(report_.recordset.heightUnit), volumeUnit = text(report_.recordset.volumeUnit);
   auto* heightLabel = new QLabel(QStringLiteral("Liquid &height (%1):").arg(heightUnit), this);
   auto* volumeLabel = new QLabel(QStringLiteral("&Volume (%1):").arg(volumeUnit), this);
   heightLabel->setBuddy(lookupHeight_);

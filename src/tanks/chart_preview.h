@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "tanks/chart_report_painter.h"
+#include "tanks/chart_rules.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,19 +18,20 @@ namespace calvexa {
 
 class PageView;
 class Seam;
-struct ChartStart;
 struct TankChartProfile;
 
-// The tab a chart was made from, for its lookups.
+// The tab a chart was made from, for its lookups: its profile (a table of
+// the program's) and its own copy of the chart's start.
 struct ChartSource {
   const TankChartProfile& profile;
-  const ChartStart& start;
+  ChartStart start;
 };
 
 class ChartPreview : public QDialog {
   Q_OBJECT
  public:
-  ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner);
+  // The preview owns its report and its source.
+  ChartPreview(ChartReport report, ChartSource source, Seam& seam, QWidget* owner);
   ~ChartPreview() override;
 
   int pageCount() const;
@@ -51,7 +53,7 @@ class ChartPreview : public QDialog {
   bool failed(const std::string& what, const QString& file, const QString& reason);
   QByteArray pdf() const;
 
-  const ChartReport& report_;
+  ChartReport report_;  // before the painter, which paints it
   ChartSource source_;
   Seam& seam_;
   std::unique_ptr<QPrinter> printer_;

@@ -55,15 +55,16 @@ void keepMessages(const Outcome& row, Outcome& effects) {
     if (effect.kind == Effect::Kind::Show) effects.effects.push_back(effect);
 }
 
-// The volume a row's calculation gives, as the chart reads it from its
-// answer; nullopt when it refused, with its message (or, for an answer
-// that is no number, the out-of-range message) added to `refusal`.
+// The volume a row's calculation gives, from the number its answer shows;
+// nullopt when it refused, with its message (or, for an answer that is no
+// number, the out-of-range message) added to `refusal`.
 std::optional<double> rowVolume(const TankChartProfile& profile, const Outcome& row, Outcome& refusal) {
-  const bool answered = row.wrote(profile.answer);
-  const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+  const Effect* answer = row.lastWrite(profile.answer);
+  const std::optional<double> volume =
+      answer && answer->number ? std::optional<double>(chartVolume(*answer->number, answer->form)) : std::nullopt;
   if (!volume) {
     keepMessages(row, refusal);
-    if (answered) refusal.show(kAnswerOutOfRangeText);
+    if (answer) refusal.show(kAnswerOutOfRangeText);
   }
   return volume;
 }
@@ -133,36 +134,7 @@ DivisionCount readDivisions(const std::string& result) {
   return {DivisionCount::Kind::Count, static_cast<int>(count)};
 }
 
-std::optional<double> answerValue(const std::string& text) {
-  if (text.find(',') == std::string::npos && text != "." && text != "-.") return parseNumber(text);
-  std::string digits;
-  digits.reserve(text.size());
-  for (char c : text)
-    if (c != ',') digits.push_back(c);
-  if (digits == "." || digits == "-.") return 0.0;
-  return parseNumber(digits);
-}
-
-// What "#,###.000" shows of the answer, read back without its separators. An
-// answer shown with more decimals is rounded on its own digits, so a half
-// shown ("…5835") goes up whatever the binary value below it; an answer in
-// exponent form is rounded as a number.
-std::optional<double> chartVolume(const std::string& answer) {
-  const std::optional<double> value = answerValue(answer);
-  if (!value) return std::nullopt;
-  std::string digits;
-  for (char c : answer)
-    if (c != ',' && c != ' ') digits.push_back(c);
-  const std::size_t point = digits.find('.');
-  if (digits.find_first_of("Ee") != std::string::npos || point == std::string::npos || digits.size() - point - 1 <= 3)
-    return roundedDecimals(*value, 3);
-  const bool up = digits[point + 4] >= '5';
-  digits.resize(point + 4);
-  std::optional<double> cut = answerValue(digits);
-  if (!cut) return roundedDecimals(*value, 3);
-  if (up) cut = *cut + (*cut < 0 || digits.front() == '-' ? -0.001 : 0.001);
-  return roundedDecimals(*cut, 3);
-}
+double chartVolume(double answer, AnswerForm form) { return roundedOnShown(answer, shownDigits(form), 3); }
 
 namespace {
 
@@ -176,9 +148,9 @@ struct Span {
   Outcome refusal;   // the refused row's message
   bool refused = false;
   bool cancelled = false;
-  std::string fluid;   // the last row's fluid-height text
+  double fluid = 0;    // the last row's fluid height
   std::string answer;  // the last answer the rows wrote
-  void end(const std::string& lastFluid, const Outcome& lastRow, std::string_view answerBox) {
+  void end(double lastFluid, const Outcome& lastRow, std::string_view answerBox) {
     fluid = lastFluid;
     if (lastRow.wrote(answerBox)) answer = lastRow.written(answerBox);
   }
@@ -188,8 +160,12 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
              const ChartProgress& progress, const std::atomic<bool>& stop) {
   Span span;
   span.rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
+  // The fluid height goes in as a number: the one the box would hold with
+  // the row's height written into it (up to 15 significant digits).
   Fields fields = start.fields;
-  std::string& fluid = fields[profile.fluidBox];
+  fields.replaced = ReplacedNumber{profile.fluidBox};
+  double& fluid = fields.replaced->number;
+  if (fields[profile.fluidBox].empty()) fields[profile.fluidBox] = generalText(start.height);
   Outcome lastRow;  // the last row answered
   const double H = start.height;
   for (int i = from; i <= to; ++i) {
@@ -198,7 +174,7 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
       return span;
     }
     const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
-    fluid = generalText(h);
+    fluid = roundedSignificant(h);
     Outcome row = profile.calculate(fields);
     const std::optional<double> volume = rowVolume(profile, row, span.refusal);
     if (!volume) {
@@ -257,13 +233,13 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
     if (!span.answer.empty()) answer = span.answer;
     if (span.refused) {
       for (Effect& effect : span.refusal.effects) build.effects.effects.push_back(std::move(effect));
-      build.effects.write(profile.fluidBox, span.fluid);
+      build.effects.write(profile.fluidBox, generalText(span.fluid));
       if (!answer.empty()) build.effects.write(profile.answer, answer);
       return build;
     }
   }
   if (progress) progress(divisions);
-  build.effects.write(profile.fluidBox, spans.back().fluid);
+  build.effects.write(profile.fluidBox, generalText(spans.back().fluid));
   build.effects.write(profile.answer, answer);
   build.complete = true;
   return build;

@@ -123,14 +123,11 @@ using ChartProgress = std::function<bool(int rowsDone)>;
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
                           const ChartProgress& progress = {});
 
-// The number an answer label shows, as the chart reads it back: group
-// separators skipped, a lone point is 0; nullopt for any other text.
-std::optional<double> answerValue(const std::string& text);
-
-// The volume of a row: the answer as shown, rounded to three decimals half
-// away from zero on the digits shown ("7,068.5835" is 7068.584), as the text
-// "#,###.000" shows it; nullopt when the answer is not a number.
-std::optional<double> chartVolume(const std::string& answer);
+// The volume of a row: the answer's number as its label shows it (`form`),
+// rounded again to three decimals half away from zero on the digits shown
+// (7068.58349 shown as "7,068.5835" is 7068.584), as "#,###.000" would show
+// the label's text.
+double chartVolume(double answer, AnswerForm form);
 
 // "Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa." in
 // English, whatever the user's language.

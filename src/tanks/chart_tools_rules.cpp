@@ -13,14 +13,14 @@ namespace {
 // of its refusal.
 Lookup volumeAt(const TankChartProfile& profile, const ChartStart& start, double h) {
   Fields fields = start.fields;
-  fields[profile.fluidBox] = generalText(h);
+  fields.replaced = ReplacedNumber{profile.fluidBox, roundedSignificant(h)};
+  if (fields[profile.fluidBox].empty()) fields[profile.fluidBox] = generalText(h);
   const Outcome outcome = profile.calculate(fields);
   Lookup result;
-  const std::optional<double> value =
-      outcome.wrote(profile.answer) ? answerValue(outcome.written(profile.answer)) : std::nullopt;
-  if (value) {
+  const Effect* answer = outcome.lastWrite(profile.answer);
+  if (answer && answer->number) {
     result.found = true;
-    result.value = *value;
+    result.value = shownValue(*answer->number, answer->form);
     return result;
   }
   for (const Effect& effect : outcome.effects)

@@ -43,7 +43,7 @@ DivisionsWindow::DivisionsWindow(WindowRegistry& registry)
 }
 
 void DivisionsWindow::prepare() {
-  result_ = QStringLiteral("-97");
+  result_.reset();
   control<QLineEdit>("TbTankDivisions")->setText(accepted_);
   selectCount();
 }
@@ -56,17 +56,16 @@ void DivisionsWindow::ok() {
     selectCount();
     return;
   }
+  result_.reset();  // "-97" typed is Cancel
   if (count.kind == DivisionCount::Kind::Count) {
-    result_ = typed;
+    result_ = count.count;
     accepted_ = typed;
-  } else {
-    result_ = QStringLiteral("-97");
   }
   hide();
 }
 
 void DivisionsWindow::cancel() {
-  result_ = QStringLiteral("-97");
+  result_.reset();
   hide();
 }
 

@@ -2,8 +2,10 @@
 // OK checks the typed count first: a count the chart cannot have shows its
 // message and the dialog stays open with the text selected; an accepted
 // count is the result and is offered again next time. Cancel, the close box
-// and "-97" typed give "-97". Hidden, not unloaded, after either.
+// and "-97" typed leave no result. Hidden, not unloaded, after either.
 #pragma once
+
+#include <optional>
 
 #include "ui/form_window.h"
 
@@ -17,8 +19,8 @@ class DivisionsWindow : public FormWindow {
   // Before each chart: the box offers the count accepted last, selected, and
   // the result is Cancel until OK accepts a count.
   void prepare();
-  // The result of the last OK or Cancel: an accepted count as typed, or "-97".
-  QString result() const { return result_; }
+  // The count the last OK accepted; none after Cancel.
+  std::optional<int> result() const { return result_; }
   void ok();
   void cancel();
 
@@ -30,7 +32,7 @@ class DivisionsWindow : public FormWindow {
 
  private:
   void selectCount();
-  QString result_ = QStringLiteral("-97");
+  std::optional<int> result_;
   QString accepted_ = QStringLiteral("30");
 };
 

@@ -65,7 +65,7 @@ Outcome CalcRectangularTank(const Fields& fields) {
   if (!readInput(fields, rectangularAnswerUnit(), unit, outcome)) return outcome;
   const double answer = applyFactor(*unit.unit, V);
   if (!std::isfinite(answer)) return outcome.show(error(kRectangularNoVolumeText)), outcome;
-  outcome.write("TbLiquidVolumeAnswer", generalText(answer));
+  writeAnswer(answer, "TbLiquidVolumeAnswer", generalAnswer, outcome);
   return outcome;
 }
 

@@ -111,25 +111,21 @@ void TankWindow::PrintTankChart(int page) {
   dialog->prepare();
   seam.runModal(*dialog);
   if (!self || !dialog) return;
-  const DivisionCount count = readDivisions(dialog->result().toStdString());
-  if (count.kind == DivisionCount::Kind::Cancel) return;
-  if (count.kind == DivisionCount::Kind::Refused) {
-    seam.showMessage(this, count.message);
-    return;
-  }
-  lastDivisions_ = count.count;
+  const std::optional<int> divisions = dialog->result();
+  if (!divisions) return;  // Cancel
+  lastDivisions_ = *divisions;
   // The rows, with progress and Cancel for a long chart; a window gone
   // while the progress shows cancels it.
   ChartBuild build;
   {
     BusyPointer busy(seam);
     std::unique_ptr<Progress> progress;
-    if (count.count > kRowsWithProgress)
-      progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), count.count);
+    if (*divisions > kRowsWithProgress)
+      progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), *divisions);
     const ChartProgress report =
         progress ? ChartProgress([&progress, &self](int done) { return progress->advance(done) && self; })
                  : ChartProgress();
-    build = buildChartRows(profile, start, count.count, report);
+    build = buildChartRows(profile, start, *divisions, report);
   }
   if (!self || build.cancelled) return;  // the tab stays as the dialog left it
   apply(build.effects);
@@ -140,7 +136,7 @@ void TankWindow::PrintTankChart(int page) {
   report.headers = start.headers;
   report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
   report.recordset = std::move(build.recordset);
-  const QPointer<ChartPreview> preview = new ChartPreview(report, ChartSource{profile, start}, seam, this);
+  const QPointer<ChartPreview> preview = new ChartPreview(std::move(report), ChartSource{profile, start}, seam, this);
   seam.runModal(*preview);
   delete preview.data();  // already gone with this window, if it was closed
 }

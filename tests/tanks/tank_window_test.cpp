@@ -305,11 +305,11 @@ TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   auto* box = dialog->control<QLineEdit>("TbTankDivisions");
   typeInto(dialog, "TbTankDivisions", "45");
   QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_EQ(dialog->result(), "45");
+  EXPECT_EQ(dialog->result(), std::optional<int>(45));
   EXPECT_FALSE(dialog->isVisible());
   dialog->show();
   QTest::keyClick(box, Qt::Key_Escape);
-  EXPECT_EQ(dialog->result(), "-97");
+  EXPECT_EQ(dialog->result(), std::nullopt);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(app.seam.messages.empty()) << "neither key is refused as an improper number";
 }
