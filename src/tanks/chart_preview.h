@@ -35,6 +35,7 @@ class ChartPreview : public QDialog {
   ~ChartPreview() override;
 
   int pageCount() const;
+  const ChartReport& report() const { return report_; }
   // Prints through the platform's print dialog (which can print to a PDF file).
   void printReport();
   // Saves the chart through the desktop's save dialog; false when nothing

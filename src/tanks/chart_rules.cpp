@@ -8,6 +8,7 @@
 #include "core/identity.h"
 #include "core/input.h"
 #include "core/number_text.h"
+#include "tanks/chart_step_rules.h"
 
 namespace calvexa {
 
@@ -156,8 +157,8 @@ struct Span {
   }
 };
 
-Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divisions, int from, int to,
-             const ChartProgress& progress, const std::atomic<bool>& stop) {
+Span runSpan(const TankChartProfile& profile, const ChartStart& start, const std::vector<double>& heights, int from,
+             int to, const ChartProgress& progress, const std::atomic<bool>& stop) {
   Span span;
   span.rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
   // The fluid height goes in as a number: the one the box would hold with
@@ -167,13 +168,13 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
   double& fluid = fields.replaced->number;
   if (fields[profile.fluidBox].empty()) fields[profile.fluidBox] = generalText(start.height);
   Outcome lastRow;  // the last row answered
-  const double H = start.height;
+  const int last = static_cast<int>(heights.size()) - 1;
   for (int i = from; i <= to; ++i) {
     if (i % 1000 == 0 && (stop.load(std::memory_order_relaxed) || (progress && !progress(i)))) {
       span.cancelled = true;
       return span;
     }
-    const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
+    const double h = heights[static_cast<std::size_t>(i)];
     fluid = roundedSignificant(h);
     Outcome row = profile.calculate(fields);
     const std::optional<double> volume = rowVolume(profile, row, span.refusal);
@@ -185,7 +186,7 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
     }
     // What a row that succeeds shows (the conical tab's report box) is
     // shown once, for the full tank, not once per row.
-    if (i == divisions) keepMessages(row, span.messages);
+    if (i == last) keepMessages(row, span.messages);
     span.rows.push_back({h, *volume});
     lastRow = std::move(row);
   }
@@ -196,26 +197,51 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
 // Long charts are built in two halves at once, one on a thread of its own.
 constexpr int kRowsForTwoThreads = 20000;
 
+// The heights of the rows, the 0 row first: i × H ÷ N (row N at exactly
+// H), or the steps.
+std::vector<double> rowHeights(double H, const ChartSpacing& spacing) {
+  if (spacing.step) return chartStepHeights(H, *spacing.step);
+  const int divisions = spacing.divisions;
+  std::vector<double> heights;
+  heights.reserve(static_cast<std::size_t>(std::max(0, divisions)) + 1);
+  heights.push_back(0);
+  for (int i = 1; i <= divisions; ++i) heights.push_back(i == divisions ? H : static_cast<double>(i) * H / divisions);
+  return heights;
+}
+
 }  // namespace
 
+int chartRowCount(double height, const ChartSpacing& spacing) {
+  return static_cast<int>(rowHeights(height, spacing).size());
+}
+
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
+                          const ChartProgress& progress) {
+  return buildChartRows(profile, start, ChartSpacing{.divisions = divisions}, progress);
+}
+
+ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, const ChartSpacing& spacing,
                           const ChartProgress& progress) {
   ChartBuild build;
   build.recordset.heightUnit = start.heightUnit;
   build.recordset.volumeUnit = start.volumeUnit;
-  build.recordset.heightDecimals = chartHeightDecimals(start.height, divisions);
+  build.recordset.heightDecimals =
+      spacing.step ? chartStepHeightDecimals(*spacing.step) : chartHeightDecimals(start.height, spacing.divisions);
+  build.recordset.fraction = spacing.fraction;
+  const std::vector<double> heights = rowHeights(start.height, spacing);
+  const int divisions = static_cast<int>(heights.size()) - 1;
   std::atomic<bool> stop = false;
   std::vector<Span> spans;
   if (divisions >= kRowsForTwoThreads && std::thread::hardware_concurrency() >= 2) {
     const int middle = divisions / 2;
     Span second;
-    std::thread worker([&] { second = runSpan(profile, start, divisions, middle + 1, divisions, {}, stop); });
-    spans.push_back(runSpan(profile, start, divisions, 1, middle, progress, stop));
+    std::thread worker([&] { second = runSpan(profile, start, heights, middle + 1, divisions, {}, stop); });
+    spans.push_back(runSpan(profile, start, heights, 1, middle, progress, stop));
     if (spans.front().cancelled || spans.front().refused) stop = true;
     worker.join();
     spans.push_back(std::move(second));
   } else {
-    spans.push_back(runSpan(profile, start, divisions, 1, divisions, progress, stop));
+    spans.push_back(runSpan(profile, start, heights, 1, divisions, progress, stop));
   }
   if (spans.front().cancelled) {
     build.cancelled = true;  // the tab stays as the dialog left it
@@ -240,7 +266,7 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
   }
   if (progress) progress(divisions);
   build.effects.write(profile.fluidBox, generalText(spans.back().fluid));
-  build.effects.write(profile.answer, answer);
+  if (!answer.empty()) build.effects.write(profile.answer, answer);  // none for a chart of one row
   build.complete = true;
   return build;
 }

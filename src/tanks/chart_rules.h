@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/feet_inches.h"
 #include "core/outcome.h"
 #include "core/page_table.h"
 
@@ -68,6 +69,8 @@ struct ChartRecordset {
   std::string volumeUnit;
   std::vector<ChartRow> rows;
   int heightDecimals = 3;  // the heights are printed with these (chartHeightDecimals)
+  // The fraction of an inch heights in feet and inches are rounded to.
+  InchFraction fraction = InchFraction::Eighths;
 };
 
 // The start of a chart. `refused` holds the one message of a chart that
@@ -122,6 +125,22 @@ struct ChartBuild {
 using ChartProgress = std::function<bool(int rowsDone)>;
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
                           const ChartProgress& progress = {});
+
+// How the rows of a chart are spaced, as the divisions dialog asks: a number
+// of divisions of the height, or a step between rows.
+struct ChartSpacing {
+  int divisions = 30;
+  // In the chart's height unit, above zero: rows at 0, step, 2·step, … and
+  // the full height last (chartStepHeights). None: by divisions.
+  std::optional<double> step = {};
+  InchFraction fraction = InchFraction::Eighths;  // of the step's unit
+};
+// The same by divisions or by step: with a step, the rows are those of
+// chartStepHeights, printed with chartStepHeightDecimals.
+ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, const ChartSpacing& spacing,
+                          const ChartProgress& progress = {});
+// The rows a chart of `spacing` has, the 0 row included.
+int chartRowCount(double height, const ChartSpacing& spacing);
 
 // The volume of a row: the answer's number as its label shows it (`form`),
 // rounded again to three decimals half away from zero on the digits shown

@@ -108,24 +108,24 @@ void TankWindow::PrintTankChart(int page) {
   const QPointer<DivisionsWindow> dialog = qobject_cast<DivisionsWindow*>(registry().load(kDivisionsWindow));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
-  dialog->prepare();
+  dialog->prepare(start.height, start.heightUnit);
   seam.runModal(*dialog);
   if (!self || !dialog) return;
-  const std::optional<int> divisions = dialog->result();
-  if (!divisions) return;  // Cancel
-  lastDivisions_ = *divisions;
+  const std::optional<ChartSpacing> spacing = dialog->result();
+  if (!spacing) return;  // Cancel
+  if (!spacing->step) lastDivisions_ = spacing->divisions;
+  const int rows = chartRowCount(start.height, *spacing) - 1;
   // The rows, with progress and Cancel for a long chart; a window gone
   // while the progress shows cancels it.
   ChartBuild build;
   {
     BusyPointer busy(seam);
     std::unique_ptr<Progress> progress;
-    if (*divisions > kRowsWithProgress)
-      progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), *divisions);
+    if (rows > kRowsWithProgress) progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), rows);
     const ChartProgress report =
         progress ? ChartProgress([&progress, &self](int done) { return progress->advance(done) && self; })
                  : ChartProgress();
-    build = buildChartRows(profile, start, *divisions, report);
+    build = buildChartRows(profile, start, *spacing, report);
   }
   if (!self || build.cancelled) return;  // the tab stays as the dialog left it
   apply(build.effects);

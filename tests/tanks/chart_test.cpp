@@ -70,6 +70,37 @@ TEST(ChartRows, TheLastRowIsAtTheFullHeightWhereSteppingWouldOvershoot) {
   }
 }
 
+// By step: rows at whole steps from 0, the full height last, each through
+// the tab's calculation; the flat tank 2 m across holds pi7 × h m³.
+TEST(ChartRows, ByStepTheRowsAreWholeStepsThenTheFullHeight) {
+  struct Case {
+    const char* height;
+    double step;
+    std::vector<const char*> printed;  // every row's height as the chart prints it
+  };
+  const Case cases[] = {
+      {"1", 0.3, {"0.000", "0.300", "0.600", "0.900", "1.000"}},  // a short last step
+      {"0.9", 0.3, {"0.000", "0.300", "0.600", "0.900"}},         // 3 × 0.3 is the height itself
+      {"0.01", 0.0025, {"0.0000", "0.0025", "0.0050", "0.0075", "0.0100"}},
+      {"0", 0.5, {"0.000"}},  // one row, not calculated
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    const TankChartProfile& profile = verticalChartProfile(0);
+    const ChartStart start = startChart(profile, flatTank(c.height));
+    const ChartBuild built = buildChartRows(profile, start, ChartSpacing{.step = c.step});
+    ASSERT_TRUE(built.complete);
+    const auto& rows = built.recordset.rows;
+    ASSERT_EQ(rows.size(), c.printed.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(rowHeightText(rows[i].height, built.recordset.heightDecimals), c.printed[i]) << i;
+      EXPECT_EQ(rows[i].volume, i == 0 ? 0 : rounded3(kPi7 * *parseNumber(c.printed[i]))) << i;
+    }
+    EXPECT_EQ(rows.back().height, *parseNumber(c.height));
+    EXPECT_EQ(built.effects.written("TbLiquidHeight"), c.height);
+  }
+}
+
 TEST(ChartRows, ATankOfNoHeightHasEveryRowAtZero) {
   const ChartBuild built = chart(0, flatTank("0"), 4);
   ASSERT_TRUE(built.complete);
