@@ -1,5 +1,6 @@
 #include "tanks/chart_preview.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,9 +9,11 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/feet_inches.h"
 #include "core/input.h"
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
@@ -27,6 +30,9 @@ QToolButton* tool(const char* name, const QString& caption, const QString& tip, 
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
+// Where the choice of heights in feet and inches is remembered.
+const char* const kFeetInchesSetting = "charts/feetInches";
+
 }  // namespace
 
 ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, QWidget* owner)
@@ -39,7 +45,8 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
       preview_(nullptr),
       pageLabel_(new QLabel(this)),
       lookupHeight_(new QLineEdit(this)),
-      lookupVolume_(new QLineEdit(this)) {
+      lookupVolume_(new QLineEdit(this)),
+      feetInches_(new QCheckBox(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
   setModal(true);
@@ -106,8 +113,19 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
   for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, fitWidth, fitPage}) bar->addWidget(w);
   bar->addStretch(1);
   for (QWidget* w : std::initializer_list<QWidget*>{csv, pdf, print, close}) bar->addWidget(w);
+  // Heights in feet and inches, for a chart in Feet or Inches; the choice
+  // is remembered between runs.
+  feetInches_->setObjectName(QStringLiteral("ChkFeetInches"));
+  feetInches_->setText(QStringLiteral("Heights as ft-in-\u215B"));
+  feetInches_->setToolTip(QStringLiteral("Print, export and look up heights as feet, inches and eighths: 12' 3 5/8\""));
+  feetInches_->setChecked(QSettings().value(kFeetInchesSetting).toBool());
+  connect(feetInches_, &QCheckBox::toggled, this, [this](bool on) {
+    QSettings().setValue(kFeetInchesSetting, on);
+    showHeightsAsChosen();
+  });
   auto* lookupBar = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{heightLabel, lookupHeight_, volumeLabel, lookupVolume_, lookup})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{heightLabel, lookupHeight_, volumeLabel, lookupVolume_, lookup, feetInches_})
     lookupBar->addWidget(w);
   lookupBar->addStretch(1);
   auto* layout = new QVBoxLayout(this);
@@ -115,6 +133,15 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
   layout->addLayout(lookupBar);
   layout->addWidget(preview_, 1);
   resize(840, 920);
+  showHeightsAsChosen();
+}
+
+// The check box is offered for heights in Feet or Inches only; the report
+// shows its heights as it says.
+void ChartPreview::showHeightsAsChosen() {
+  const bool offered = canShowFeetInches(report_.recordset.heightUnit);
+  feetInches_->setVisible(offered);
+  report_.feetInches = offered && feetInches_->isChecked();
   showReport();
 }
 
@@ -188,7 +215,7 @@ QByteArray ChartPreview::pdf() const { return painter_.pdf(printer_->pageLayout(
 
 bool ChartPreview::exportCsv() {
   return save("csv", QStringLiteral("CSV files (*.csv)"),
-              [this] { return QByteArray::fromStdString(chartCsv(report_.recordset)); });
+              [this] { return QByteArray::fromStdString(chartCapacityCsv(report_)); });
 }
 
 bool ChartPreview::exportPdf() {
@@ -199,7 +226,10 @@ void ChartPreview::lookUp() {
   QLineEdit* from = typedLast_;
   if (!from) from = lookupVolume_->text().isEmpty() ? lookupHeight_ : lookupVolume_;
   const bool byHeight = from == lookupHeight_;
-  const std::optional<double> typed = parseNumber(from->text().toStdString());
+  const std::optional<FeetOrInches> feetOrInchesUnit = feetOrInches(report_.recordset.heightUnit);
+  const std::optional<double> typed = byHeight && report_.feetInches && feetOrInchesUnit
+                                          ? parseFeetInches(from->text().toStdString(), *feetOrInchesUnit)
+                                          : parseNumber(from->text().toStdString());
   if (!typed) {
     seam_.showMessage(this, Message{notANumberText(byHeight ? "the liquid height" : "the volume")});
     return;
@@ -212,8 +242,7 @@ void ChartPreview::lookUp() {
   }
   QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
   // Answers as the chart prints them: heights with its decimals, volumes with three.
-  other->setText(
-      text(byHeight ? rowVolumeText(found.value) : rowHeightText(found.value, report_.recordset.heightDecimals)));
+  other->setText(text(byHeight ? rowVolumeText(found.value) : reportHeightText(report_, found.value)));
 }
 
 }  // namespace calvexa

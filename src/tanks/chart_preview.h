@@ -10,6 +10,7 @@
 #include "tanks/chart_report_painter.h"
 #include "tanks/chart_rules.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -49,6 +50,7 @@ class ChartPreview : public QDialog {
   // Lays the report out for the printer as it is set, and shows it.
   void showReport();
   void showPageNumber();
+  void showHeightsAsChosen();
   QString askFile(const char* extension, const QString& filter);
   bool save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents);
   bool failed(const std::string& what, const QString& file, const QString& reason);
@@ -63,6 +65,7 @@ class ChartPreview : public QDialog {
   QLabel* pageLabel_;
   QLineEdit* lookupHeight_;
   QLineEdit* lookupVolume_;
+  QCheckBox* feetInches_;
   QLineEdit* typedLast_ = nullptr;
 };
 

@@ -83,7 +83,7 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   painter.setFont(row_);
   double y = top + ascent;
   for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
-    const QString height = QString::fromLatin1(rowHeightText(rows[i].height, report_.recordset.heightDecimals));
+    const QString height = QString::fromLatin1(reportHeightText(report_, rows[i].height));
     const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
     painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
     painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);
@@ -144,7 +144,7 @@ void ChartReportPainter::paintPage(QPainter& painter, int page) const {
     painter.drawText(QPointF(0, y + metrics.ascent()), text(line));
     y += metrics.lineSpacing();
   }
-  painter.drawText(QPointF(0, y + metrics.ascent()), QString::fromLatin1(kNominalDimensionsLine));
+  painter.drawText(QPointF(0, y + metrics.ascent()), text(report_.sourceLine));
   const QString number = text(pageNumberText(page + 1, pages_));
   painter.drawText(QPointF(area_.width() - metrics.horizontalAdvance(number), y - metrics.descent()), number);
   painter.restore();

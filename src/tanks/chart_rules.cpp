@@ -300,6 +300,14 @@ int chartHeightDecimals(double height, int divisions) {
 }
 
 std::string rowHeightText(double height, int decimals) { return fixedText(height, decimals); }
+bool canShowFeetInches(const std::string& heightUnit) { return feetOrInches(heightUnit).has_value(); }
+
+std::string reportHeightText(const ChartReport& report, double height) {
+  const std::optional<FeetOrInches> unit = feetOrInches(report.recordset.heightUnit);
+  if (report.feetInches && unit) return feetInchesText(height, *unit, report.recordset.fraction);
+  return rowHeightText(height, report.recordset.heightDecimals);
+}
+
 std::string rowVolumeText(double volume) { return maskText(volume, Mask::Fixed3); }
 
 std::string pageNumberText(int page, int pages) {

@@ -156,14 +156,25 @@ extern const char* const kContactMailLine;   // Footer3
 
 // The report: title, three header lines, the column captions, the rows in
 // "0.000" with their units, three footer lines and "Page: n of m".
+// The line under the footer of every page of a chart worked from a tab's
+// dimensions.
+extern const char* const kNominalDimensionsLine;
 struct ChartReport {
   std::string name;  // the tab or window it charts, for file names: "Vertical Tank (Flat)"
   std::array<std::string, 3> headers;
   std::array<std::string, 3> footers;
   ChartRecordset recordset;
+  // Heights printed as 12' 3 5/8" (to the recordset's fraction), when its
+  // height unit is Feet or Inches.
+  bool feetInches = false;
+  // The line under the footer: where the volumes come from.
+  std::string sourceLine = kNominalDimensionsLine;
 };
-// The line under the footer of every page.
-extern const char* const kNominalDimensionsLine;
+// True when heights in `heightUnit` can be shown in feet, inches and eighths.
+bool canShowFeetInches(const std::string& heightUnit);
+// A row's height as the report prints it: with the recordset's decimals, or
+// in feet and inches when the report asks for them and its unit allows.
+std::string reportHeightText(const ChartReport& report, double height);
 extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
 // The decimals a chart of `divisions` divisions of `height` prints its

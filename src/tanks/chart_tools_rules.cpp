@@ -67,6 +67,24 @@ std::string chartCsv(const ChartRecordset& recordset) {
   return csv;
 }
 
+CapacityCsvOptions reportCsvOptions(const ChartReport& report, int volumeDecimals) {
+  return {.heightDecimals = report.recordset.heightDecimals,
+          .volumeDecimals = volumeDecimals,
+          .feetInches = report.feetInches && canShowFeetInches(report.recordset.heightUnit),
+          .fraction = report.recordset.fraction};
+}
+
+std::string chartCapacityCsv(const ChartReport& report) {
+  const ChartRecordset& chart = report.recordset;
+  std::vector<CapacityRow> rows;
+  rows.reserve(chart.rows.size());
+  for (const ChartRow& row : chart.rows) rows.push_back({row.height, row.volume});
+  const CapacityTableReading table = capacityTableFromRows(
+      {.tank = report.name, .heightUnit = chart.heightUnit, .volumeUnit = chart.volumeUnit}, std::move(rows));
+  if (!table.table) return chartCsv(chart);
+  return capacityTableCsv(*table.table, reportCsvOptions(report));
+}
+
 std::string chartFileName(std::string_view chartName, std::string_view extension) {
   std::string name;
   for (char c : chartName) name += std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos ? c : '-';

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/capacity_table.h"
 #include "core/outcome.h"
 #include "tanks/chart_rules.h"
 
@@ -19,6 +20,16 @@ namespace calvexa {
 // unit, the volume with exactly three decimals, its unit; no group
 // separators and never an exponent. Texts are quoted where CSV needs it.
 std::string chartCsv(const ChartRecordset& recordset);
+
+// The chart as a capacity table file (the tank named by the chart's name,
+// its units, "height,volume" and the rows, with the "height ft-in" column
+// when the report shows feet and inches), which the capacity table reader
+// reads back row for row; a chart that is no such table (fewer than two
+// rows, heights that do not rise) is written as chartCsv writes it.
+std::string chartCapacityCsv(const ChartReport& report);
+
+// The options that write `report`'s rows as it prints them.
+CapacityCsvOptions reportCsvOptions(const ChartReport& report, int volumeDecimals = 3);
 
 // One CSV field: quoted, its quotes doubled, when it holds a comma, a quote
 // or a line break.

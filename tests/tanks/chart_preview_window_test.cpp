@@ -3,11 +3,13 @@
 // nothing is left), the fill-curve page, and the lookup bar.
 #include <sys/mount.h>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -63,14 +65,15 @@ TEST_F(ChartTools, ExportsTheRowsAsCsvUnderTheTabsName) {
   ASSERT_TRUE(saved);
   EXPECT_EQ(app.seam.suggestedNames, QStringList({"Vertical Tank (C) chart.csv"}));
   const QStringList lines = readAll(app.seam.saveAs).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 32) << "the header and 31 rows";
-  EXPECT_EQ(lines[0], "Liquid Height,Height Unit,Volume Quantity,Volume Unit");
+  ASSERT_EQ(lines.size(), 35) << "three header rows, the data header and 31 rows";
+  // A capacity table of the tab: its name and units, then height and volume.
+  EXPECT_EQ(lines.mid(0, 4),
+            QStringList({"tank,Vertical Tank (C)", "height unit,Meters", "volume unit,Litres", "height,volume"}));
   // Heights as the report prints them: 30 divisions of 3 m, three decimals.
-  EXPECT_EQ(lines[1], "0.000,Meters,0.000,Litres");
+  EXPECT_EQ(lines[4], "0.000,0.000");
   // 0.1 m up the cone: d = 0.2 m, (0.04 × pi ÷ 4) × (0.1 ÷ 3) m³, in litres, three decimals.
-  EXPECT_EQ(lines[2],
-            "0.100,Meters," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3) + ",Litres");
-  EXPECT_TRUE(lines[31].startsWith("3.000,Meters,7330.38")) << lines[31].toStdString();
+  EXPECT_EQ(lines[5], "0.100," + QString::number(0.04 * (3.141592654 / 4) * (0.1 / 3) * 1000, 'f', 3));
+  EXPECT_TRUE(lines[34].startsWith("3.000,7330.38")) << lines[34].toStdString();
 }
 
 // The text of a PDF file, by the poppler tools of the test packages.
@@ -173,7 +176,7 @@ void writeOld(const QString& path) {
 TEST_F(ChartTools, AWriteThatFailsPartWayLeavesTheOldFileAndSaysWhy) {
   for (const FileWay& way : kFileWays) {
     SCOPED_TRACE(way.name);
-    for (qint64 failAt : {0, 100, 40000}) {
+    for (qint64 failAt : {0, 100, 20000}) {
       SCOPED_TRACE(failAt);
       const QString path = folder.filePath(way.file);
       writeOld(path);
@@ -224,9 +227,9 @@ TEST_F(FullDisk, AChartTooLargeForTheDiskLeavesTheOldFileAndSaysWhy) {
     SCOPED_TRACE(way.name);
     const QString path = disk.filePath(way.file);
     writeOld(path);
-    fillLeaving(8192);
+    fillLeaving(4096);
     app.seam.messages.clear();
-    // 400 rows: about 12 KiB of CSV, more of PDF.
+    // 400 rows: about 6 KiB of CSV, more of PDF.
     chartWith([&](ChartPreview& preview) { writeChart(app.seam, way, path, preview); }, "400");
     EXPECT_EQ(app.seam.messageTexts(),
               std::vector<std::string>{way.says + path.toStdString() + ": No space left on device."});
@@ -264,6 +267,50 @@ TEST_F(ChartTools, LookupBarAnswersFromTheBoxTypedInLast) {
   });
   ASSERT_EQ(app.seam.messages.size(), 1u) << "a volume above full is answered with a message";
   EXPECT_NE(app.seam.messages[0].text.find("full"), std::string::npos);
+}
+
+// A chart in feet offers "Heights as ft-in-⅛"; checked, the look-up takes
+// and gives heights in feet and inches, the export adds them, and the
+// choice is kept for the next chart. A chart in metres does not offer it.
+TEST_F(ChartTools, HeightsInFeetAndInchesForAChartInFeet) {
+  chartWith([&](ChartPreview& preview) {
+    EXPECT_FALSE(preview.findChild<QCheckBox*>("ChkFeetInches")->isVisibleTo(&preview)) << "metres";
+  });
+  for (const char* list :
+       {"CboVerticalTankDiameterC", "CboVerticalTankHeightC", "CboVerticalFluidHeightC", "CboVerticalConicalHeightC"})
+    pick(list, "Feet");
+  type("TbVerticalTankHeightC", "10");
+  app.seam.saveAs = folder.filePath("feet.csv");
+  chartWith(
+      [&](ChartPreview& preview) {
+        auto* box = preview.findChild<QCheckBox*>("ChkFeetInches");
+        ASSERT_TRUE(box && box->isVisibleTo(&preview));
+        EXPECT_EQ(box->text(), QString::fromUtf8("Heights as ft-in-\u215B"));
+        box->setChecked(true);
+        auto* height = preview.findChild<QLineEdit*>("TbLookupHeight");
+        auto* volume = preview.findChild<QLineEdit*>("TbLookupVolume");
+        QTest::keyClicks(height, "5' 0\"");
+        QTest::keyClick(height, Qt::Key_Return);
+        // 5 ft up the cone of 1 ft, 2 ft across: pi × (5 − 2 ÷ 3) ft³, in litres.
+        const double litres = 3.141592654 * (5 - 2.0 / 3) * 0.3048 * 0.3048 * 0.3048 * 1000;
+        EXPECT_NEAR(volume->text().toDouble(), litres, 0.0015) << volume->text().toStdString();
+        volume->setText(QString::number(litres, 'f', 3));
+        QTest::keyClick(volume, Qt::Key_Return);
+        EXPECT_EQ(height->text(), "5' 0\"");
+        preview.exportCsv();
+      },
+      "10");
+  const QStringList lines = readAll(app.seam.saveAs).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 4 + 11);
+  EXPECT_EQ(lines[3], "height,volume,height ft-in");
+  EXPECT_TRUE(lines[5].startsWith("1.000,")) << lines[5].toStdString();
+  EXPECT_TRUE(lines[5].endsWith(",\"1' 0\"\"\"")) << lines[5].toStdString();
+  EXPECT_TRUE(QSettings().value("charts/feetInches").toBool());
+  chartWith([&](ChartPreview& preview) {
+    EXPECT_TRUE(preview.findChild<QCheckBox*>("ChkFeetInches")->isChecked()) << "remembered";
+  });
+  QSettings().remove("charts/feetInches");
+  EXPECT_TRUE(app.seam.messages.empty());
 }
 
 }  // namespace

@@ -419,6 +419,8 @@ TEST(ChartRows, ALongChartBuiltInTwoHalvesMatchesTheRowsInOrder) {
 }  // namespace
 }  // namespace calvexa
 
+#include "core/capacity_table.h"
+#include "tanks/chart_tools_rules.h"
 #include "tanks/horizontal_tank_rules.h"
 #include "tanks/rectangular_tank_rules.h"
 #include "tanks/spherical_tank_rules.h"
@@ -505,10 +507,56 @@ TEST(ChartRows, EveryTabGivesTheRowsItsLabelWouldShow) {
       }
       EXPECT_EQ(built.effects.written(profile.fluidBox), "0.7");
       EXPECT_EQ(built.effects.written(profile.answer), label);
+      // Exported as a capacity table, the chart reads back row for row:
+      // heights as printed (three decimals), volumes as they are.
+      ChartReport report;
+      report.name = window.form.pages[p].tab ? window.form.pages[p].tab : window.form.caption;
+      report.recordset = built.recordset;
+      const CapacityTableReading read = readCapacityTable(chartCapacityCsv(report));
+      ASSERT_TRUE(read.table) << read.fault;
+      EXPECT_EQ(read.table->info().tank, report.name);
+      EXPECT_EQ(read.table->info().heightUnit, "Meters");
+      EXPECT_EQ(read.table->info().volumeUnit, "Litres");
+      ASSERT_EQ(read.table->rows().size(), built.recordset.rows.size());
+      for (std::size_t i = 0; i < built.recordset.rows.size(); ++i) {
+        EXPECT_EQ(read.table->rows()[i].height, std::round(built.recordset.rows[i].height * 1000) / 1000) << i;
+        EXPECT_EQ(read.table->rows()[i].volume, built.recordset.rows[i].volume) << i;
+      }
       ++charted;
     }
   }
   EXPECT_GE(charted, 16) << "most tabs take these sizes";
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// Heights in feet and inches: a 10 ft chart by eighths of an inch prints its
+// rows as feet, inches and eighths when the report asks for them and its
+// unit is Feet or Inches, and exports both forms.
+TEST(ChartTexts, HeightsInFeetAndInchesWhenAskedAndTheUnitAllows) {
+  ChartReport report;
+  report.name = "T-1";
+  report.recordset = {.heightUnit = "Feet", .volumeUnit = "Litres", .rows = {{0, 0}, {1.0 / 96, 1}, {10, 50}}};
+  report.recordset.heightDecimals = 3;
+  EXPECT_EQ(reportHeightText(report, 1.0 / 96), "0.010") << "decimals until asked";
+  report.feetInches = true;
+  EXPECT_EQ(reportHeightText(report, 1.0 / 96), "0' 0 1/8\"");  // 1/96 ft is 1/8 in
+  EXPECT_EQ(reportHeightText(report, 10), "10' 0\"");
+  EXPECT_EQ(chartCapacityCsv(report),
+            "tank,T-1\r\nheight unit,Feet\r\nvolume unit,Litres\r\nheight,volume,height ft-in\r\n"
+            "0.000,0.000,\"0' 0\"\"\"\r\n0.010,1.000,\"0' 0 1/8\"\"\"\r\n10.000,50.000,\"10' 0\"\"\"\r\n");
+  report.recordset.fraction = InchFraction::Sixteenths;
+  EXPECT_EQ(reportHeightText(report, 1.0 / 192), "0' 0 1/16\"");
+  report.recordset.heightUnit = "Inches";
+  EXPECT_EQ(reportHeightText(report, 15.5), "1' 3 1/2\"");
+  report.recordset.heightUnit = "Meters";
+  EXPECT_EQ(reportHeightText(report, 1.5), "1.500") << "no feet and inches for metres";
+  EXPECT_FALSE(canShowFeetInches("Meters"));
+  EXPECT_TRUE(canShowFeetInches("Feet"));
 }
 
 }  // namespace
