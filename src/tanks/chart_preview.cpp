@@ -1,6 +1,7 @@
 #include "tanks/chart_preview.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +47,10 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
       pageLabel_(new QLabel(this)),
       lookupHeight_(new QLineEdit(this)),
       lookupVolume_(new QLineEdit(this)),
-      feetInches_(new QCheckBox(this)) {
+      feetInches_(new QCheckBox(this)),
+      heightLabel_(new QLabel(this)),
+      volumeLabel_(new QLabel(this)),
+      lookupNote_(new QLabel(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
   setModal(true);
@@ -68,6 +72,8 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
                    QStringLiteral("Save the chart's rows as a CSV file for a spreadsheet"), this);
   auto* pdf = tool("PreviewExportPdf", QStringLiteral("Export P&DF..."),
                    QStringLiteral("Save the chart's pages as a PDF file"), this);
+  auto* open = tool("CmdOpenTable", QStringLiteral("Open Capacity &Table..."),
+                    QStringLiteral("Open a tank's calibrated capacity table (CSV) in this preview"), this);
   auto* print = tool("PreviewPrint", QStringLiteral("&Print..."), QStringLiteral("Print the chart (Ctrl+P)"), this);
   auto* close = tool("PreviewClose", QStringLiteral("&Close"), QStringLiteral("Close the preview (Escape)"), this);
   zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -82,21 +88,19 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
   connect(zoomOut, &QToolButton::clicked, preview_, &PageView::zoomOut);
   connect(fitWidth, &QToolButton::clicked, preview_, &PageView::fitToWidth);
   connect(fitPage, &QToolButton::clicked, preview_, &PageView::fitInView);
+  connect(open, &QToolButton::clicked, this, &ChartPreview::openTable);
   connect(csv, &QToolButton::clicked, this, &ChartPreview::exportCsv);
   connect(pdf, &QToolButton::clicked, this, &ChartPreview::exportPdf);
   connect(print, &QToolButton::clicked, this, &ChartPreview::printReport);
   connect(close, &QToolButton::clicked, this, &QDialog::accept);
 
   // The lookup bar: a height in the chart's height unit, a volume in its volume unit.
-  const QString heightUnit = text(report_.recordset.heightUnit), volumeUnit = text(report_.recordset.volumeUnit);
-  auto* heightLabel = new QLabel(QStringLiteral("Liquid &height (%1):").arg(heightUnit), this);
-  auto* volumeLabel = new QLabel(QStringLiteral("&Volume (%1):").arg(volumeUnit), this);
-  heightLabel->setBuddy(lookupHeight_);
-  volumeLabel->setBuddy(lookupVolume_);
+  heightLabel_->setBuddy(lookupHeight_);
+  volumeLabel_->setBuddy(lookupVolume_);
   lookupHeight_->setObjectName(QStringLiteral("TbLookupHeight"));
   lookupVolume_->setObjectName(QStringLiteral("TbLookupVolume"));
-  lookupHeight_->setAccessibleName(heightLabel->text());
-  lookupVolume_->setAccessibleName(volumeLabel->text());
+  lookupNote_->setObjectName(QStringLiteral("LblLookupNote"));
+  showLookupUnits();
   auto* lookup = new QPushButton(QStringLiteral("&Look Up"), this);
   lookup->setObjectName(QStringLiteral("CmdLookup"));
   lookup->setAutoDefault(false);
@@ -112,7 +116,7 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
   bar->addSpacing(12);
   for (QWidget* w : std::initializer_list<QWidget*>{zoomIn, zoomOut, fitWidth, fitPage}) bar->addWidget(w);
   bar->addStretch(1);
-  for (QWidget* w : std::initializer_list<QWidget*>{csv, pdf, print, close}) bar->addWidget(w);
+  for (QWidget* w : std::initializer_list<QWidget*>{open, csv, pdf, print, close}) bar->addWidget(w);
   // Heights in feet and inches, for a chart in Feet or Inches; the choice
   // is remembered between runs.
   feetInches_->setObjectName(QStringLiteral("ChkFeetInches"));
@@ -124,8 +128,8 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
     showHeightsAsChosen();
   });
   auto* lookupBar = new QHBoxLayout;
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{heightLabel, lookupHeight_, volumeLabel, lookupVolume_, lookup, feetInches_})
+  for (QWidget* w : std::initializer_list<QWidget*>{heightLabel_, lookupHeight_, volumeLabel_, lookupVolume_, lookup,
+                                                    lookupNote_, feetInches_})
     lookupBar->addWidget(w);
   lookupBar->addStretch(1);
   auto* layout = new QVBoxLayout(this);
@@ -134,6 +138,14 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
   layout->addWidget(preview_, 1);
   resize(840, 920);
   showHeightsAsChosen();
+}
+
+// The look-up boxes in the units of the report shown.
+void ChartPreview::showLookupUnits() {
+  heightLabel_->setText(QStringLiteral("Liquid &height (%1):").arg(text(report_.recordset.heightUnit)));
+  volumeLabel_->setText(QStringLiteral("&Volume (%1):").arg(text(report_.recordset.volumeUnit)));
+  lookupHeight_->setAccessibleName(heightLabel_->text());
+  lookupVolume_->setAccessibleName(volumeLabel_->text());
 }
 
 // The check box is offered for heights in Feet or Inches only; the report
@@ -214,8 +226,42 @@ bool ChartPreview::save(const char* extension, const QString& filter, const std:
 QByteArray ChartPreview::pdf() const { return painter_.pdf(printer_->pageLayout(), printer_->resolution()); }
 
 bool ChartPreview::exportCsv() {
-  return save("csv", QStringLiteral("CSV files (*.csv)"),
-              [this] { return QByteArray::fromStdString(chartCapacityCsv(report_)); });
+  return save("csv", QStringLiteral("CSV files (*.csv)"), [this] {
+    if (!table_) return QByteArray::fromStdString(chartCapacityCsv(report_));
+    std::vector<double> volumes;
+    volumes.reserve(table_->rows().size());
+    for (const CapacityRow& row : table_->rows()) volumes.push_back(row.volume);
+    return QByteArray::fromStdString(capacityTableCsv(*table_, reportCsvOptions(report_, decimalsNeeded(volumes))));
+  });
+}
+
+bool ChartPreview::openTable() {
+  const QPointer<ChartPreview> self(this);  // the open dialog's loop may close the preview
+  const QString file = seam_.askOpenFileName(this, QStringLiteral("Open a Capacity Table"),
+                                             QStringLiteral("Capacity tables (*.csv);;All files (*)"));
+  if (!self || file.isEmpty()) return false;
+  const auto refuse = [this, &file](const std::string& why) {
+    seam_.showMessage(this, Message{"The capacity table " + file.toStdString() + " could not be opened: " + why, "",
+                                    Icon::Exclamation});
+    return false;
+  };
+  QFile input(file);
+  if (!input.open(QIODevice::ReadOnly)) return refuse(input.errorString().toStdString() + ".");
+  if (input.size() > static_cast<qint64>(kMostCapacityTableBytes)) return refuse("the file is larger than 64 MiB.");
+  const QByteArray bytes = input.read(static_cast<qint64>(kMostCapacityTableBytes) + 1);
+  if (input.error() != QFileDevice::NoError) return refuse(input.errorString().toStdString() + ".");
+  CapacityTableReading reading = readCapacityTable(std::string_view(bytes.constData(), bytes.size()));
+  if (!reading.table) return refuse(reading.fault);
+  table_ = std::move(reading.table);
+  report_ = capacityTableReport(*table_, report_.footers);
+  lookupHeight_->clear();
+  lookupVolume_->clear();
+  lookupNote_->clear();
+  typedLast_ = nullptr;
+  showLookupUnits();
+  showHeightsAsChosen();
+  preview_->setCurrentPage(1);
+  return true;
 }
 
 bool ChartPreview::exportPdf() {
@@ -234,8 +280,10 @@ void ChartPreview::lookUp() {
     seam_.showMessage(this, Message{notANumberText(byHeight ? "the liquid height" : "the volume")});
     return;
   }
-  const Lookup found = byHeight ? lookupVolume(source_.profile, source_.start, *typed)
-                                : lookupHeight(source_.profile, source_.start, *typed);
+  const Lookup found = table_ ? (byHeight ? lookupTableVolume(*table_, *typed) : lookupTableHeight(*table_, *typed))
+                              : (byHeight ? lookupVolume(source_.profile, source_.start, *typed)
+                                          : lookupHeight(source_.profile, source_.start, *typed));
+  lookupNote_->setText(text(found.note));
   if (!found.found) {
     seam_.showMessage(this, found.message);
     return;

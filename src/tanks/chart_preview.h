@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "core/capacity_table.h"
 #include "tanks/chart_report_painter.h"
 #include "tanks/chart_rules.h"
 
@@ -45,12 +47,17 @@ class ChartPreview : public QDialog {
   bool exportPdf();
   // Answers from the lookup box typed in last and writes the other.
   void lookUp();
+  // Asks for a capacity table file and shows it in place of the chart: its
+  // pages, look-ups and exports; a file that cannot be read is named with
+  // the first fault and the preview stays as it was.
+  bool openTable();
 
  private:
   // Lays the report out for the printer as it is set, and shows it.
   void showReport();
   void showPageNumber();
   void showHeightsAsChosen();
+  void showLookupUnits();
   QString askFile(const char* extension, const QString& filter);
   bool save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents);
   bool failed(const std::string& what, const QString& file, const QString& reason);
@@ -58,6 +65,7 @@ class ChartPreview : public QDialog {
 
   ChartReport report_;  // before the painter, which paints it
   ChartSource source_;
+  std::optional<CapacityTable> table_;  // the table opened, in place of the tab's chart
   Seam& seam_;
   std::unique_ptr<QPrinter> printer_;
   ChartReportPainter painter_;
@@ -66,6 +74,9 @@ class ChartPreview : public QDialog {
   QLineEdit* lookupHeight_;
   QLineEdit* lookupVolume_;
   QCheckBox* feetInches_;
+  QLabel* heightLabel_;
+  QLabel* volumeLabel_;
+  QLabel* lookupNote_;
   QLineEdit* typedLast_ = nullptr;
 };
 

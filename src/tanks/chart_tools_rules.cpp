@@ -85,6 +85,67 @@ std::string chartCapacityCsv(const ChartReport& report) {
   return capacityTableCsv(*table.table, reportCsvOptions(report));
 }
 
+int decimalsNeeded(const std::vector<double>& values) {
+  constexpr int kLeast = 3, kMost = 10;
+  for (int decimals = kLeast; decimals < kMost; ++decimals) {
+    const bool whole = std::all_of(values.begin(), values.end(), [decimals](double v) {
+      return std::fabs(roundedDecimals(v, decimals) - v) <= std::fabs(v) * 1e-12;
+    });
+    if (whole) return decimals;
+  }
+  return kMost;
+}
+
+ChartReport capacityTableReport(const CapacityTable& table, const std::array<std::string, 3>& footers) {
+  const CapacityTableInfo& info = table.info();
+  const std::string tank = info.tank.empty() ? std::string("(no identifier)") : info.tank;
+  ChartReport report;
+  report.name = info.tank.empty() ? "Capacity table" : info.tank;
+  std::string calibrated;
+  if (!info.calibratedOn.empty()) calibrated = "Calibrated on " + info.calibratedOn;
+  if (!info.calibratedBy.empty()) calibrated += (calibrated.empty() ? "Calibrated by " : " by ") + info.calibratedBy;
+  report.headers = {"Capacity table of tank " + tank, calibrated.empty() ? calibrated : calibrated + ".",
+                    "Heights in " + info.heightUnit + ", volumes in " + info.volumeUnit + "."};
+  report.footers = footers;
+  report.sourceLine = "Volumes from the calibrated table of tank " + tank + ", read by linear interpolation.";
+  report.recordset.heightUnit = info.heightUnit;
+  report.recordset.volumeUnit = info.volumeUnit;
+  std::vector<double> heights;
+  heights.reserve(table.rows().size());
+  report.recordset.rows.reserve(table.rows().size());
+  for (const CapacityRow& row : table.rows()) {
+    report.recordset.rows.push_back({row.height, row.volume});
+    heights.push_back(row.height);
+  }
+  report.recordset.heightDecimals = decimalsNeeded(heights);
+  return report;
+}
+
+namespace {
+
+Lookup tableLookup(const TableLookup& found, const CapacityTable& table, double height) {
+  Lookup result;
+  if (!found.found) {
+    result.message = Message{found.message};
+    return result;
+  }
+  result.found = true;
+  result.value = found.value;
+  if (table.inCriticalZone(height)) result.note = "in the critical zone";
+  return result;
+}
+
+}  // namespace
+
+Lookup lookupTableVolume(const CapacityTable& table, double height) {
+  return tableLookup(table.volumeAt(height), table, height);
+}
+
+Lookup lookupTableHeight(const CapacityTable& table, double volume) {
+  const TableLookup found = table.heightAt(volume);
+  return tableLookup(found, table, found.value);
+}
+
 std::string chartFileName(std::string_view chartName, std::string_view extension) {
   std::string name;
   for (char c : chartName) name += std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos ? c : '-';

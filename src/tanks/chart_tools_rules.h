@@ -52,12 +52,29 @@ AxisScale axisScale(double low, double high, int lines);
 // few, otherwise rows at even steps, the first and last always included.
 std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t points);
 
-// A lookup: the number found, or the one message why there is none.
+// A lookup: the number found, or the one message why there is none; a note
+// to add to the answer ("in the critical zone").
 struct Lookup {
   bool found = false;
   double value = 0;
   Message message = {};
+  std::string note = {};
 };
+
+// A calibrated capacity table as a report: titled with its tank, its rows
+// with the decimals they need (at least three), and "calibrated table" where
+// a nominal chart says it was worked from dimensions.
+ChartReport capacityTableReport(const CapacityTable& table, const std::array<std::string, 3>& footers);
+
+// The decimals that print every one of `values` as it is, from three up to
+// ten (values with more are rounded to ten).
+int decimalsNeeded(const std::vector<double>& values);
+
+// Look-ups in a calibrated table, by linear interpolation; a height in the
+// table's critical zone (the one asked, or the one found) adds "in the
+// critical zone".
+Lookup lookupTableVolume(const CapacityTable& table, double height);
+Lookup lookupTableHeight(const CapacityTable& table, double volume);
 
 // The volume of the tab's tank filled to `height` (in the chart's height
 // unit), in the chart's volume unit: the tab's calculation run with the

@@ -106,6 +106,11 @@ QString QtSeam::askSaveFileName(QWidget* owner, const QString& caption, const QS
 
 QString QtSeam::saveFile(const QString& path, const QByteArray& contents) { return saveWhole(path, contents); }
 
+QString QtSeam::askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileDialog::getOpenFileName(owner, caption, folder, filter);
+}
+
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
   return execOwned(new QPrintDialog(&printer, owner)) == QDialog::Accepted;
 }

@@ -18,6 +18,7 @@ class QtSeam : public Seam {
   void showMessage(QWidget* owner, const Message& message) override;
   void runModal(QWidget& window) override;
   QString saveFile(const QString& path, const QByteArray& contents) override;
+  QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) override;
   bool askPrinter(QWidget* owner, QPrinter& printer) override;
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;

@@ -41,6 +41,10 @@ class Seam {
   virtual QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                                   const QString& filter) = 0;
 
+  // The desktop's open dialog: the file the user chose, or empty when the
+  // user cancelled.
+  virtual QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) = 0;
+
   // Saves `contents` as the file `path` the user chose, whole or not at all:
   // an old file is replaced only once every byte is written. Empty when
   // saved, otherwise the system's reason, the old file untouched.

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "core/capacity_table.h"
 #include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
 #include "tanks/chart_rules.h"
@@ -311,6 +313,80 @@ TEST_F(ChartTools, HeightsInFeetAndInchesForAChartInFeet) {
   });
   QSettings().remove("charts/feetInches");
   EXPECT_TRUE(app.seam.messages.empty());
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A calibrated table opened in the preview takes the chart's place: its
+// title and source line, look-ups by interpolation in its own units
+// (Barrels here) with the critical zone noted, and its export; a faulty
+// file is named with its first fault and changes nothing.
+TEST_F(ChartTools, OpensACapacityTableInThePreview) {
+  const QString good = folder.filePath("t101.csv"), bad = folder.filePath("bad.csv");
+  writeFile(good,
+            "tank,T-101\r\nheight unit,Meters\r\nvolume unit,Barrels\r\ncritical zone,0.5 1\r\n"
+            "calibrated by,Strap Co\r\nheight,volume\r\n0,0\r\n1,100\r\n2,250\r\n");
+  writeFile(bad, "height unit,Meters\r\nvolume unit,Litres\r\nheight,volume\r\n0,0\r\n1,x\r\n");
+  app.seam.saveAs = folder.filePath("export.csv");
+  chartWith([&](ChartPreview& preview) {
+    const std::vector<ChartRow> chartRows = preview.report().recordset.rows;
+    app.seam.openAs = bad;
+    EXPECT_FALSE(preview.openTable());
+    ASSERT_EQ(app.seam.messages.size(), 1u);
+    const std::string message = app.seam.messages[0].text;
+    EXPECT_EQ(message.rfind("The capacity table " + bad.toStdString() + " could not be opened: Line 5", 0), 0u)
+        << message;
+    EXPECT_EQ(preview.report().recordset.rows.size(), chartRows.size()) << "the chart stays";
+    app.seam.messages.clear();
+
+    app.seam.openAs = good;
+    ASSERT_TRUE(preview.openTable());
+    const ChartReport& report = preview.report();
+    EXPECT_EQ(report.headers[0], "Capacity table of tank T-101");
+    EXPECT_EQ(report.headers[1], "Calibrated by Strap Co.");
+    EXPECT_NE(report.sourceLine.find("calibrated table"), std::string::npos);
+    ASSERT_EQ(report.recordset.rows.size(), 3u);
+    EXPECT_EQ(report.recordset.volumeUnit, "Barrels");
+    EXPECT_EQ(preview.pageCount(), 2) << "a page of rows and the fill curve";
+
+    auto* height = preview.findChild<QLineEdit*>("TbLookupHeight");
+    auto* volume = preview.findChild<QLineEdit*>("TbLookupVolume");
+    auto* note = preview.findChild<QLabel*>("LblLookupNote");
+    const struct {
+      const char* height;
+      const char* volume;  // 100 + (h − 1) × 150 above 1 m, 100 × h below
+      const char* note;
+    } heights[] = {{"1.5", "175.000", ""}, {"0.75", "75.000", "in the critical zone"}, {"2", "250.000", ""}};
+    for (const auto& c : heights) {
+      height->clear();
+      QTest::keyClicks(height, c.height);  // typed last: the height box
+      QTest::keyClick(height, Qt::Key_Return);
+      EXPECT_EQ(volume->text(), c.volume) << c.height;
+      EXPECT_EQ(note->text(), c.note) << c.height;
+    }
+    volume->clear();
+    QTest::keyClicks(volume, "175");
+    QTest::keyClick(volume, Qt::Key_Return);
+    EXPECT_EQ(height->text(), "1.500");
+    EXPECT_TRUE(preview.exportCsv());
+  });
+  EXPECT_TRUE(app.seam.messages.empty());
+  QFile exported(app.seam.saveAs);
+  ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+  const CapacityTableReading again = readCapacityTable(exported.readAll().toStdString());
+  ASSERT_TRUE(again.table) << again.fault;
+  EXPECT_EQ(again.table->info().tank, "T-101");
+  EXPECT_EQ(again.table->info().calibratedBy, "Strap Co");
+  ASSERT_TRUE(again.table->info().criticalZone);
+  EXPECT_EQ(again.table->info().criticalZone->low, 0.5);
+  EXPECT_EQ(again.table->info().criticalZone->high, 1);
+  ASSERT_EQ(again.table->rows().size(), 3u);
+  EXPECT_EQ(again.table->rows()[2].height, 2);
+  EXPECT_EQ(again.table->rows()[2].volume, 250);
 }
 
 }  // namespace
