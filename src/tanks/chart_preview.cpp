@@ -1,6 +1,7 @@
 #include "tanks/chart_preview.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,7 +51,8 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
       feetInches_(new QCheckBox(this)),
       heightLabel_(new QLabel(this)),
       volumeLabel_(new QLabel(this)),
-      lookupNote_(new QLabel(this)) {
+      lookupNote_(new QLabel(this)),
+      lookupUnit_(new QComboBox(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
   setModal(true);
@@ -100,6 +102,8 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
   lookupHeight_->setObjectName(QStringLiteral("TbLookupHeight"));
   lookupVolume_->setObjectName(QStringLiteral("TbLookupVolume"));
   lookupNote_->setObjectName(QStringLiteral("LblLookupNote"));
+  lookupUnit_->setObjectName(QStringLiteral("CboLookupVolumeUnit"));
+  lookupUnit_->setToolTip(QStringLiteral("The unit of the look-up's volume"));
   showLookupUnits();
   auto* lookup = new QPushButton(QStringLiteral("&Look Up"), this);
   lookup->setObjectName(QStringLiteral("CmdLookup"));
@@ -143,7 +147,9 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
 // The look-up boxes in the units of the report shown.
 void ChartPreview::showLookupUnits() {
   heightLabel_->setText(QStringLiteral("Liquid &height (%1):").arg(text(report_.recordset.heightUnit)));
-  volumeLabel_->setText(QStringLiteral("&Volume (%1):").arg(text(report_.recordset.volumeUnit)));
+  volumeLabel_->setText(QStringLiteral("&Volume:"));
+  lookupUnit_->clear();
+  for (const std::string& unit : lookupVolumeUnits(report_.recordset.volumeUnit)) lookupUnit_->addItem(text(unit));
   lookupHeight_->setAccessibleName(heightLabel_->text());
   lookupVolume_->setAccessibleName(volumeLabel_->text());
 }
@@ -280,9 +286,14 @@ void ChartPreview::lookUp() {
     seam_.showMessage(this, Message{notANumberText(byHeight ? "the liquid height" : "the volume")});
     return;
   }
-  const Lookup found = table_ ? (byHeight ? lookupTableVolume(*table_, *typed) : lookupTableHeight(*table_, *typed))
-                              : (byHeight ? lookupVolume(source_.profile, source_.start, *typed)
-                                          : lookupHeight(source_.profile, source_.start, *typed));
+  // The volume typed or found in the unit picked for the look-up.
+  const std::string chartUnit = report_.recordset.volumeUnit, pickedUnit = lookupUnit_->currentText().toStdString();
+  const std::optional<double> asked = byHeight ? typed : convertVolume(*typed, pickedUnit, chartUnit);
+  lookupNote_->setText(QString());
+  if (!asked) return;
+  const Lookup found = table_ ? (byHeight ? lookupTableVolume(*table_, *asked) : lookupTableHeight(*table_, *asked))
+                              : (byHeight ? lookupVolume(source_.profile, source_.start, *asked)
+                                          : lookupHeight(source_.profile, source_.start, *asked));
   lookupNote_->setText(text(found.note));
   if (!found.found) {
     seam_.showMessage(this, found.message);
@@ -290,7 +301,8 @@ void ChartPreview::lookUp() {
   }
   QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
   // Answers as the chart prints them: heights with its decimals, volumes with three.
-  other->setText(text(byHeight ? rowVolumeText(found.value) : reportHeightText(report_, found.value)));
+  other->setText(text(byHeight ? rowVolumeText(convertVolume(found.value, chartUnit, pickedUnit).value_or(found.value))
+                               : reportHeightText(report_, found.value)));
 }
 
 }  // namespace calvexa

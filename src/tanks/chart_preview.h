@@ -13,6 +13,7 @@
 #include "tanks/chart_rules.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -77,6 +78,7 @@ class ChartPreview : public QDialog {
   QLabel* heightLabel_;
   QLabel* volumeLabel_;
   QLabel* lookupNote_;
+  QComboBox* lookupUnit_;  // the look-up's volume unit: the report's, or Barrels
   QLineEdit* typedLast_ = nullptr;
 };
 

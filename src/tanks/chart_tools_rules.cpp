@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/field_units.h"
 #include "core/input.h"
 #include "core/number_text.h"
 
@@ -119,6 +120,20 @@ ChartReport capacityTableReport(const CapacityTable& table, const std::array<std
   }
   report.recordset.heightDecimals = decimalsNeeded(heights);
   return report;
+}
+
+std::vector<std::string> lookupVolumeUnits(const std::string& chartUnit) {
+  const bool known = matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), chartUnit) != nullptr;
+  if (!known || chartUnit == "Barrels") return {chartUnit};
+  return {chartUnit, "Barrels"};
+}
+
+std::optional<double> convertVolume(double value, std::string_view from, std::string_view to) {
+  if (from == to) return value;
+  const UnitFactor* in = matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), from);
+  const UnitFactor* out = matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), to);
+  if (!in || !out) return std::nullopt;
+  return applyFactor(*out, unapplyFactor(*in, value));
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // tab's own calculation.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,15 @@ ChartReport capacityTableReport(const CapacityTable& table, const std::array<std
 // The decimals that print every one of `values` as it is, from three up to
 // ten (values with more are rounded to ten).
 int decimalsNeeded(const std::vector<double>& values);
+
+// The volume units the look-up offers for a chart in `chartUnit`: its own,
+// then Barrels (when it is a known volume unit other than Barrels).
+std::vector<std::string> lookupVolumeUnits(const std::string& chartUnit);
+
+// `value` in the volume unit `from` as a volume in `to` (names of the
+// capacity tables' volume units), through cubic metres; the same value
+// when the names are the same; nullopt for a name no table takes.
+std::optional<double> convertVolume(double value, std::string_view from, std::string_view to);
 
 // Look-ups in a calibrated table, by linear interpolation; a height in the
 // table's critical zone (the one asked, or the one found) adds "in the

@@ -4,6 +4,7 @@
 #include <sys/mount.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -312,6 +313,31 @@ TEST_F(ChartTools, HeightsInFeetAndInchesForAChartInFeet) {
     EXPECT_TRUE(preview.findChild<QCheckBox*>("ChkFeetInches")->isChecked()) << "remembered";
   });
   QSettings().remove("charts/feetInches");
+  EXPECT_TRUE(app.seam.messages.empty());
+}
+
+// The look-up offers Barrels beside the chart's own volume unit: 42 U.S.
+// gallons, 0.158987294928 m³, so 158.987294928 litres.
+TEST_F(ChartTools, LookupInBarrels) {
+  chartWith([&](ChartPreview& preview) {
+    auto* unit = preview.findChild<QComboBox*>("CboLookupVolumeUnit");
+    ASSERT_TRUE(unit);
+    ASSERT_EQ(unit->count(), 2);
+    EXPECT_EQ(unit->itemText(0), "Litres");
+    EXPECT_EQ(unit->itemText(1), "Barrels");
+    unit->setCurrentIndex(1);
+    auto* height = preview.findChild<QLineEdit*>("TbLookupHeight");
+    auto* volume = preview.findChild<QLineEdit*>("TbLookupVolume");
+    QTest::keyClicks(height, "0.5");
+    QTest::keyClick(height, Qt::Key_Return);
+    // Half way up the cone: (1 × pi ÷ 4) × (0.5 ÷ 3) m³ = 130.900 litres.
+    const double barrels = (3.141592654 / 4) * (0.5 / 3) * 1000 / 158.987294928;
+    EXPECT_EQ(volume->text(), QString::number(barrels, 'f', 3));
+    volume->clear();
+    QTest::keyClicks(volume, QString::number(barrels, 'f', 6));
+    QTest::keyClick(volume, Qt::Key_Return);
+    EXPECT_EQ(height->text(), "0.500");
+  });
   EXPECT_TRUE(app.seam.messages.empty());
 }
 
