@@ -26,6 +26,9 @@
 #include "tanks/vertical_tank_rules.h"
 #include "ui/qt_seam.h"
 
+// The program's drawings and icons, as the program loads them at start.
+static void loadResources() { Q_INIT_RESOURCE(calvexa); }
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -53,6 +56,7 @@ int child(int divisions) {
   char name[] = "chart_report_bench";
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
+  loadResources();
   calvexa::QtSeam seam;
   const long before = statusKiB("VmHWM:");
   const auto start = Clock::now();

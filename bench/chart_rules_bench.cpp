@@ -4,30 +4,46 @@
 // one with a conical bottom (an answer in litres).
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <utility>
+
 #include "tanks/chart_rules.h"
+#include "tanks/tank_form_rules.h"
 #include "tanks/vertical_tank_rules.h"
 
 namespace {
 
 using calvexa::Fields;
 
-const Fields kFlat = {{"TbInternalTankDiameter", "2.5"},
-                      {"CboInternalTankDiameter", "Meters"},
-                      {"TbTankHeight", "7"},
-                      {"CboTankHeight", "Meters"},
-                      {"TbLiquidHeight", "1"},
-                      {"CboLiquidHeight", "Meters"},
-                      {"CboTankLiquidAnswer", "Litres"}};
+using calvexa::TankRole;
 
-const Fields kConical = {{"TbVerticalTankDiameterC", "96"},
-                         {"CboVerticalTankDiameterC", "Inches"},
-                         {"TbVerticalTankHeightC", "20"},
-                         {"CboVerticalTankHeightC", "Feet"},
-                         {"TbVerticalFluidHeightC", "1"},
-                         {"CboVerticalFluidHeightC", "Feet"},
-                         {"TbVerticalConicalHeightC", "30"},
-                         {"CboVerticalConicalHeightC", "Inches"},
-                         {"CboVerticalLiquidVolumeC", "Gallons (U.S.)"}};
+// A tab's texts from its rows: each size and its unit by role, and the
+// answer unit.
+Fields tabFields(int tab, const std::map<TankRole, std::pair<const char*, const char*>>& sizes,
+                 const char* answerUnit) {
+  Fields fields;
+  for (const calvexa::TankInputRow& row : calvexa::verticalTankRows(tab)) {
+    if (row.role == TankRole::Answer) {
+      fields[row.list] = answerUnit;
+    } else {
+      const auto& [value, unit] = sizes.at(row.role);
+      fields[row.box] = value;
+      fields[row.list] = unit;
+    }
+  }
+  return fields;
+}
+
+const Fields kFlat = tabFields(
+    0, {{TankRole::Width, {"2.5", "Meters"}}, {TankRole::Height, {"7", "Meters"}}, {TankRole::Fluid, {"1", "Meters"}}},
+    "Litres");
+
+const Fields kConical = tabFields(1,
+                                  {{TankRole::Width, {"96", "Inches"}},
+                                   {TankRole::Height, {"20", "Feet"}},
+                                   {TankRole::Fluid, {"1", "Feet"}},
+                                   {TankRole::Bottom, {"30", "Inches"}}},
+                                  "Gallons (U.S.)");
 
 void rows(benchmark::State& state, int tab, const Fields& fields) {
   const calvexa::TankChartProfile& profile = calvexa::verticalChartProfile(tab);

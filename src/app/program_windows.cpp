@@ -8,6 +8,7 @@
 #include "app/shell_windows.h"
 #include "calculator/calculator_window.h"
 #include "conversion/conversion_window.h"
+#include "gauging/gauging_window.h"
 #include "oilfield/annular_rules.h"
 #include "oilfield/coating_rules.h"
 #include "oilfield/fuel_rules.h"
@@ -86,6 +87,26 @@ MenuItem custom(const char* caption, const char* name) {
   return {.caption = caption, .name = name, .action = MenuAction::Custom};
 }
 
+// "Tank &Gauging": the gauging window, offered the volumes of the tab in
+// front when it is opened from a tank window.
+void openGauging(FormWindow& from) {
+  auto* gauging = qobject_cast<GaugingWindow*>(from.registry().load(kGaugingWindow));
+  if (!gauging) return;
+  if (auto* tank = qobject_cast<TankWindow*>(&from)) {
+    TabVolumes tab = tank->currentTabVolumes();
+    gauging->offerTank(QString::fromStdString(tab.caption), QString::fromStdString(tab.lengthUnit),
+                       std::move(tab.cubicMetresAt));
+  }
+  from.registry().switchTo(&from, kGaugingWindow, false);  // the pointer bracket is the item's own
+}
+MenuItem gauging() {
+  return {.caption = "Tank &Gauging",
+          .name = "MnuFileTankGauging",
+          .action = MenuAction::Run,
+          .run = openGauging,
+          .shortcut = "Ctrl+G"};
+}
+
 Menu file(std::vector<MenuItem> items) { return {"&File", "MnuFile", std::move(items)}; }
 Menu helpMenu(std::vector<MenuItem> items) { return {"&Help", "MnuHelp", std::move(items)}; }
 
@@ -103,7 +124,8 @@ MenuTable tankSelectionMenus() {
             go("&Pipeline Volume", "MnuFilePipeline", kPipelineWindow),
             go("&Rectangular Tank", "MnuFileRectangularTank", kRectangularTankWindow),
             go("&Spherical Tank", "MnuFileSphericalTank", kSphericalTankWindow),
-            go("&Vertical Tanks", "MnuFileVerticalTanks", kVerticalTankWindow), separator(), closeItem(Pointer::Busy)}),
+            go("&Vertical Tanks", "MnuFileVerticalTanks", kVerticalTankWindow), gauging(), separator(),
+            closeItem(Pointer::Busy)}),
       helpMenu({about("&About..."), separator(), help("&Help File", "MnuHelpHelpFile")})};
 }
 
@@ -113,7 +135,7 @@ MenuTable verticalTankMenus() {
             go("Conversion", "MnuFileConversion", kConversionWindow), go("Fuel Use", "MnuFileFuelUse", kFuelUseWindow),
             go("Main Menu", "MnuFileMainMenu", kMainMenuWindow, Pointer::Unchanged),
             go("&Pipeline Volume", "MnuFilePipeline", kPipelineWindow),
-            go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), separator(),
+            go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), gauging(), separator(),
             closeItem(Pointer::Busy)}),
       helpMenu({help("Help &Documentation"), separator(), about("&About Calvexa")})};
 }
@@ -124,7 +146,7 @@ MenuTable horizontalTanksMenus(const ConfiguredHelp& configuredHelp) {
             go("Con&version", "MnuFileConversion", kConversionWindow),
             go("&Fuel Use", "MnuFileFuelUse", kFuelUseWindow), go("&Main Menu", "MnuFileMainMenu", kMainMenuWindow),
             go("&Pipeline Volume", "MnuFilePipeline", kPipelineWindow),
-            go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), separator(),
+            go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), gauging(), separator(),
             closeItem(Pointer::Unchanged)}),
       helpMenu({configuredHelpItem("Help &Documentation", configuredHelp), separator(), modalAbout("&About Calvexa")})};
 }
@@ -135,7 +157,7 @@ MenuTable rectangularTankMenus() {
                 go("C&oatings", "MnuFileCoating", kCoatingWindow), go("&Fuel Use", "MnuFileFuelUse", kFuelUseWindow),
                 go("&Main Menu", "MnuFileMainMenu", kMainMenuWindow),
                 go("&Pipeline Volume", "MnuFilePipeline", kPipelineWindow),
-                go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), separator(),
+                go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), gauging(), separator(),
                 closeItem(Pointer::Unchanged)}),
           helpMenu({about("&About Calvexa"), separator(), help("&Help File", "MnuHelpHelpFile")})};
 }
@@ -147,7 +169,7 @@ MenuTable sphericalTankMenus() {
             go("&Fuel Use", "MnuFileFuelUse", kFuelUseWindow),
             go("&Main Menu", "MnuFileMainMenu", kMainMenuWindow, Pointer::Unchanged),
             go("&Pipeline Volume", "MnuFilePipeline", kPipelineWindow),
-            go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), separator(),
+            go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), gauging(), separator(),
             closeItem(Pointer::Busy)}),
       helpMenu({help("Help &Documentation"), separator(), about("&About Calvexa")})};
 }
@@ -190,6 +212,13 @@ MenuTable fuelUseMenus() {
             go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), separator(),
             closeItem(Pointer::Unchanged)}),
       helpMenu({help("Help &Documentation"), separator(), about("&About Calvexa")})};
+}
+
+MenuTable gaugingMenus() {
+  return {file({go("&Main Menu", "MnuFileMainMenu", kMainMenuWindow),
+                go("&Tank Selection", "MnuFileTankSelection", kTankSelectionWindow), separator(),
+                closeItem(Pointer::Busy)}),
+          helpMenu({help("Help &Documentation"), separator(), about("&About Calvexa")})};
 }
 
 // The converter's own item names.
@@ -283,6 +312,11 @@ std::vector<WindowRegistration> programWindows(const ConfiguredHelp& configuredH
        .parent = kTankSelectionWindow,
        .helpAnchor = "spherical",
        .menus = sphericalTankMenus()},
+      {.key = kGaugingWindow,
+       .factory = make<GaugingWindow>(),
+       .parent = kTankSelectionWindow,
+       .helpAnchor = "gauging",
+       .menus = gaugingMenus()},
       {.key = kHorizontalTanksWindow,
        .factory = tanks(horizontalTankForm, horizontalChartProfile, horizontalPictureInputs),
        .parent = kTankSelectionWindow,

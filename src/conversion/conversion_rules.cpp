@@ -67,7 +67,7 @@ Outcome stop(Message message) {
 }  // namespace
 
 Outcome convert(const Category& category, const Fields& fields) {
-  // Step 1: the value box, the From unit, the base value.
+  // The value box and the From unit, then the value in the base unit.
   if (fieldText(fields, category.valueBox).empty()) return stop(category.emptyValue);
   const UnitRule* from = findUnit(category.units, fieldText(fields, category.fromList));
   if (!from) return stop(category.unknownUnit);
@@ -81,7 +81,7 @@ Outcome convert(const Category& category, const Fields& fields) {
   if (!value) return outcome;
   const double base = apply(from->toBase, *value);
   if (!acceptAnswer(base, outcome)) return outcome;
-  // Step 2: the To unit and the answer.
+  // The To unit, then the answer in it.
   if (category.zeroBase == ZeroBase::Refused && base == 0) return stop(Message{kDensityZeroText});
   if (!to) {
     to = findUnit(category.units, fieldText(fields, category.toList));

@@ -1,7 +1,7 @@
-// The unit converter's calculations: for each tab, step 1 (check the value and
-// the From unit, bring the value to the category's base unit) and step 2 (check
-// the To unit, bring the base value to it, write the answer as general number
-// text), with the messages each check shows, in the order it shows them.
+// The unit converter's calculations: for each tab, the value and the From
+// unit checked and the value brought to the category's base unit, then the To
+// unit checked, the base value brought to it and the answer written as general
+// number text, with the messages each check shows, in the order it shows them.
 #pragma once
 
 #include <cstddef>

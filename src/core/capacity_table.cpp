@@ -6,7 +6,6 @@
 #include <span>
 #include <utility>
 
-#include "core/decimal_text.h"
 #include "core/field_units.h"
 #include "core/number_text.h"
 
@@ -712,16 +711,19 @@ std::string csvText(std::string_view text) {
       field.begin(), field.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   const bool quote = field.find_first_of(",;\"") != std::string::npos ||
                      (!field.empty() && (isBlank(field.front()) || isBlank(field.back())));
-  if (!quote) return field;
+  return quote ? quotedCsvField(field) : field;
+}
+
+}  // namespace
+
+std::string quotedCsvField(std::string_view text) {
   std::string quoted = "\"";
-  for (char c : field) {
+  for (char c : text) {
     if (c == '"') quoted += '"';
     quoted += c;
   }
   return quoted + "\"";
 }
-
-}  // namespace
 
 CapacityTable::CapacityTable(CapacityTableInfo info, std::vector<CapacityRow> rows, const UnitFactor* height,
                              const UnitFactor* volume)
@@ -833,9 +835,9 @@ std::string capacityTableCsv(const CapacityTable& table, const CapacityCsvOption
   csv += feetInches ? "height,volume,height ft-in\r\n" : "height,volume\r\n";
   csv.reserve(csv.size() + table.rows().size() * (feetInches ? 40 : 24));
   for (const CapacityRow& row : table.rows()) {
-    csv += decimalText(row.height, options.heightDecimals);
+    csv += fixedText(row.height, options.heightDecimals);
     csv += ',';
-    csv += decimalText(row.volume, options.volumeDecimals);
+    csv += fixedText(row.volume, options.volumeDecimals);
     if (feetInches) {
       csv += ',';
       csv += csvText(feetInchesText(row.height, *feetInches, options.fraction));

@@ -179,4 +179,7 @@ struct CapacityCsvOptions {
 // line breaks in them are written as spaces.
 std::string capacityTableCsv(const CapacityTable& table, const CapacityCsvOptions& options = {});
 
+// A CSV field in quotes, its own quotes doubled: "a ""b"", c".
+std::string quotedCsvField(std::string_view text);
+
 }  // namespace calvexa

@@ -10,6 +10,9 @@
 namespace calvexa {
 namespace {
 
+// The most decimals a fixed text is written with.
+constexpr int kMostFixedDecimals = 20;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the longest number at the start of text (after the caller has
@@ -229,7 +232,7 @@ std::string signedText(double value, int significantDigits) {
 std::string maskText(double value, Mask mask) {
   if (!std::isfinite(value)) return generalText(value);  // callers stop before this
   if (mask == Mask::Fixed3) return fixedText(value, 3);
-  const int decimals = mask == Mask::Grouped4 ? 4 : 3;
+  const int decimals = mask == Mask::Grouped4 ? 4 : mask == Mask::Grouped2 ? 2 : 3;
   std::string integer;
   std::string fraction;
   roundedParts(value, decimals, integer, fraction);
@@ -239,6 +242,8 @@ std::string maskText(double value, Mask mask) {
     case Mask::Grouped4:
     case Mask::Grouped3:
       return sign + (allZero(integer) ? "" : groupThousands(integer)) + "." + fraction;
+    case Mask::Grouped2:
+      return sign + groupThousands(integer) + "." + fraction;
     case Mask::Hash3: {
       while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
       return sign + (allZero(integer) ? "" : integer) + "." + fraction;
@@ -251,11 +256,23 @@ std::string maskText(double value, Mask mask) {
 
 std::string fixedText(double value, int decimals) {
   if (!std::isfinite(value)) return generalText(value);
+  decimals = std::clamp(decimals, 0, kMostFixedDecimals);
   std::string integer;
   std::string fraction;
   roundedParts(value, decimals, integer, fraction);
   const bool zero = allZero(integer) && allZero(fraction);
   return std::string(value < 0 && !zero ? "-" : "") + integer + (decimals > 0 ? "." + fraction : "");
+}
+
+std::string exactDecimalText(double value) {
+  if (!std::isfinite(value)) return generalText(value);
+  // The shortest fixed form reaches 324 decimals for the smallest doubles,
+  // and 309 digits before the point for the largest.
+  char buffer[700];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+  std::string text(buffer, result.ptr);
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text;
 }
 
 std::string plainNumberText(std::string_view shown) {

@@ -44,12 +44,21 @@ enum class Mask {
   Grouped3,  // "#,###.000":  12,000.000   .063
   Hash3,     // "###.###":    12.5  .25  2.  (zero is a lone ".")
   Fixed3,    // "0.000":      0.250  12.000
+  Grouped2,  // "#,##0.00":   12,000.00    0.25  (volumes of a gauging: a digit before the point)
 };
 std::string maskText(double value, Mask mask);
 
-// "0.000" with `decimals` decimals (0.0025 with four): a digit before the
-// point, no grouping, rounded as the masks round. Never in exponent form.
+// "0.000" with `decimals` decimals (0 to 20; others are brought into that
+// range): a digit before the point, no grouping, rounded as the masks round,
+// no minus on a zero. Never in exponent form: 2.5, 3 gives "2.500"; 0.0025,
+// 4 gives "0.0025"; 1E-7, 3 gives "0.000". Only for finite values (anything
+// else is written as generalText writes it).
 std::string fixedText(double value, int decimals);
+
+// The shortest plain decimal that reads back as the same double, for files
+// other programs read: 0.1 gives "0.1", 1500 gives "1500", 1.5E-7 gives
+// "0.00000015". Only for finite values.
+std::string exactDecimalText(double value);
 
 // The number a mask of `decimals` decimals shows for value, read back: value
 // rounded half away from zero on its exact decimal value (maskText's rounding).

@@ -1,7 +1,6 @@
 #include "gauging/gauging_form_rules.h"
 
-#include <charconv>
-
+#include "core/feet_inches.h"
 #include "core/input.h"
 #include "core/number_text.h"
 
@@ -69,28 +68,6 @@ const char* const kCheckedText = "1";
 
 namespace {
 
-// ---- Feet, inches and eighths ----------------------------------------------
-
-std::optional<long> wholeNumber(std::string_view text) {
-  long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
-std::vector<std::string_view> words(std::string_view text) {
-  std::vector<std::string_view> out;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const std::size_t start = text.find_first_not_of(' ', at);
-    if (start == std::string_view::npos) break;
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    out.push_back(text.substr(start, end - start));
-    at = end;
-  }
-  return out;
-}
-
 // ---- Reading the window ------------------------------------------------------
 
 // Reads controls in order and keeps the first refusal; once refused, every
@@ -122,9 +99,12 @@ class FormReader {
   std::optional<double> length(const char* box, const std::string& name, GaugeLength unit, bool required) {
     if (refused() || (!required && fieldText(fields_, box).empty())) return std::nullopt;
     if (unit == GaugeLength::FeetInchesEighths) {
-      const std::optional<double> metres = parseFeetInchesEighths(fieldText(fields_, box));
-      if (!metres) refuse("Please type in the " + name + " in feet, inches and eighths, such as 12 3 5/8.");
-      return metres;
+      const std::optional<double> feet = parseFeetInches(fieldText(fields_, box), FeetOrInches::Feet);
+      if (!feet) {
+        refuse("Please type in the " + name + " in feet, inches and eighths, such as 12 3 5/8.");
+        return std::nullopt;
+      }
+      return *feet * kFootMetres;
     }
     const std::optional<double> value = number(box, name);
     return value ? std::optional<double>(*value * metresPer(unit)) : std::nullopt;
@@ -169,25 +149,6 @@ class FormReader {
 double cubicMetresPer(VolumeUnit unit) { return 1.0 / cubicMetresTo(1.0, unit); }
 
 }  // namespace
-
-std::optional<double> parseFeetInchesEighths(std::string_view text) {
-  const std::vector<std::string_view> parts = words(text);
-  if (parts.empty() || parts.size() > 3) return std::nullopt;
-  const std::optional<long> feet = wholeNumber(parts[0]);
-  const std::optional<long> inches = parts.size() > 1 ? wholeNumber(parts[1]) : 0L;
-  if (!feet || !inches || *feet < 0 || *inches < 0 || *inches >= 12 || *feet > 100000) return std::nullopt;
-  double fraction = 0;
-  if (parts.size() == 3) {
-    const std::size_t slash = parts[2].find('/');
-    if (slash == std::string_view::npos) return std::nullopt;
-    const std::optional<long> numerator = wholeNumber(parts[2].substr(0, slash));
-    const std::optional<long> denominator = wholeNumber(parts[2].substr(slash + 1));
-    if (!numerator || !denominator || *numerator < 0 || *denominator <= 0 || *numerator >= *denominator)
-      return std::nullopt;
-    fraction = static_cast<double>(*numerator) / static_cast<double>(*denominator);
-  }
-  return (static_cast<double>(*feet) * 12.0 + static_cast<double>(*inches) + fraction) * kInchMetres;
-}
 
 GaugingOutcome gaugeFromFields(const Fields& fields, const GaugeTank& tank) {
   FormReader read(fields);
@@ -239,6 +200,51 @@ GaugingOutcome gaugeFromFields(const Fields& fields, const GaugeTank& tank) {
   }
   if (read.refused()) return {std::nullopt, read.refusal()};
   return gaugeTank(in);
+}
+
+std::string factorText(double factor) { return fixedText(factor, 5); }
+std::string volumeText(double volume) { return maskText(volume, Mask::Grouped2); }
+
+namespace {
+
+std::string baseDensityText(const Gauging& g) {
+  return fixedText(g.correction.api60, 1) + " API, " + fixedText(g.correction.baseDensity, 1) + " kg/m³";
+}
+
+std::string joinedWarnings(const std::vector<std::string>& warnings) {
+  std::string text;
+  for (const std::string& warning : warnings) text += (text.empty() ? "" : "\n") + warning;
+  return text;
+}
+
+}  // namespace
+
+const std::vector<GaugeAnswer> kGaugeAnswers = {
+    {"TbGaugeTOV", "Total observed volume (TOV):", [](const Gauging& g) { return volumeText(g.tov); }},
+    {"TbGaugeFW", "Free water (FW):", [](const Gauging& g) { return volumeText(g.fw); }},
+    {"TbGaugeCTSh", "Shell correction (CTSh):", [](const Gauging& g) { return factorText(g.ctsh); }},
+    {"TbGaugeRoof", "Roof adjustment:", [](const Gauging& g) { return volumeText(g.roof); }},
+    {"TbGaugeGOV", "Gross observed volume (GOV):", [](const Gauging& g) { return volumeText(g.gov); }},
+    {"TbGaugeBaseDensity", "Density at the base:", baseDensityText},
+    {"TbGaugeCTL", "Temperature correction (CTL):", [](const Gauging& g) { return factorText(g.ctl); }},
+    {"TbGaugeGSV", "Gross standard volume (GSV):", [](const Gauging& g) { return volumeText(g.gsv); }},
+    {"TbGaugeCSW", "S&W correction (CSW):", [](const Gauging& g) { return factorText(g.csw); }},
+    {"TbGaugeNSV", "Net standard volume (NSV):", [](const Gauging& g) { return volumeText(g.nsv); }},
+    {"TbGaugeSWVolume", "S&W volume:", [](const Gauging& g) { return volumeText(g.swVolume); }},
+};
+
+const char* const kGaugeWarningsLabel = "LblGaugeWarnings";
+
+Outcome gaugingOutcome(const Fields& fields, const GaugeTank& tank) {
+  return gaugingOutcome(gaugeFromFields(fields, tank));
+}
+
+Outcome gaugingOutcome(const GaugingOutcome& gauged) {
+  Outcome out;
+  if (!gauged.gauging) return out.show(gauged.refusal);
+  for (const GaugeAnswer& answer : kGaugeAnswers) out.write(answer.label, answer.text(*gauged.gauging));
+  out.write(kGaugeWarningsLabel, joinedWarnings(gauged.gauging->warnings));
+  return out;
 }
 
 }  // namespace calvexa

@@ -34,7 +34,7 @@ UnitItems itemsOf(const Choices<Value>& choices) {
 }
 
 // How a length is typed: metres per unit, or feet, inches and a fraction of
-// an inch in one box ("12 3 5/8").
+// an inch in one box ("12 3 5/8", read as parseFeetInches reads it).
 enum class GaugeLength { Millimetres, Centimetres, Metres, Inches, Feet, FeetInchesEighths };
 
 // The lists, by the controls that show them.
@@ -55,11 +55,6 @@ extern const Choices<VolumeUnit> kGaugeVolumeUnits;             // CboGaugeVolum
 // other text is unticked.
 extern const char* const kCheckedText;
 
-// A length typed as feet, inches and a fraction of an inch, separated by
-// spaces ("12 3 5/8", "12 3", "12"): whole feet, whole inches below 12, and a
-// fraction below one; in metres. nullopt for anything else.
-std::optional<double> parseFeetInchesEighths(std::string_view text);
-
 // Where the volumes come from, and the floating roof's critical zone when the
 // table gives one.
 struct GaugeTank {
@@ -75,5 +70,24 @@ struct GaugeTank {
 // and the S&W (empty: none). The roof adjustment is in the answer's volume
 // unit per °API (or per kg/m³).
 GaugingOutcome gaugeFromFields(const Fields& fields, const GaugeTank& tank);
+
+// What Calculate does: the one refusal as a message, or every answer and the
+// warnings written (factors to 5 decimals, volumes to 2 with group
+// separators, the base density as "30.0 API, 875.7 kg/m³").
+Outcome gaugingOutcome(const Fields& fields, const GaugeTank& tank);
+Outcome gaugingOutcome(const GaugingOutcome& gauged);
+
+// The answers a gauging writes, in the order the window shows them.
+struct GaugeAnswer {
+  const char* label;  // objectName of the answer label
+  const char* caption;
+  std::string (*text)(const Gauging& gauging);
+};
+extern const std::vector<GaugeAnswer> kGaugeAnswers;
+extern const char* const kGaugeWarningsLabel;  // LblGaugeWarnings
+
+// A factor "1.00086" and a volume "31,449.05", as the answers show them.
+std::string factorText(double factor);
+std::string volumeText(double volume);
 
 }  // namespace calvexa

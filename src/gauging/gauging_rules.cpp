@@ -10,9 +10,16 @@ const char* const kCriticalZoneText =
     "The innage is in the critical zone of the floating roof, where the roof rests partly on its legs: the roof "
     "correction is uncertain.  Gauge the tank above or below the critical zone.";
 
+const char* const kNoSourceText = "There is no volume table for this tank.  Open a capacity table or a tank first.";
+const char* const kWaterAboveLiquidText =
+    "The free water innage is greater than the innage of the liquid.  Check the free water and the gauge reading.";
+const char* const kOutsideTableText =
+    "The innage is outside the tank's volume table.  Check the gauge reading and the table.";
+const char* const kSedimentAndWaterText =
+    "The S&W must be from 0 to 100 percent.  Check the value entered for the S&W.";
+
 namespace {
 
-const char* const kNoSourceText = "There is no volume table for this tank.  Open a capacity table or a tank first.";
 const char* const kReadingBelowZeroText =
     "The gauge reading cannot be below zero.  Check the value entered for the gauge reading.";
 const char* const kNoReferenceHeightText =
@@ -23,17 +30,11 @@ const char* const kUllageAboveReferenceText =
     "The ullage is greater than the reference height.  Check the ullage and the reference height.";
 const char* const kWaterBelowZeroText =
     "The free water innage cannot be below zero.  Check the value entered for the free water.";
-const char* const kWaterAboveLiquidText =
-    "The free water innage is greater than the innage of the liquid.  Check the free water and the gauge reading.";
-const char* const kOutsideTableText =
-    "The innage is outside the tank's volume table.  Check the gauge reading and the table.";
 const char* const kWaterOutsideTableText =
     "The free water innage is outside the tank's volume table.  Check the free water and the table.";
 const char* const kShellAlphaBelowZeroText =
     "The shell expansion coefficient cannot be below zero.  Check the value entered for the shell expansion "
     "coefficient.";
-const char* const kSedimentAndWaterText =
-    "The S&W must be from 0 to 100 percent.  Check the value entered for the S&W.";
 const char* const kRoofWeightBelowZeroText =
     "The roof weight cannot be below zero.  Check the value entered for the roof weight.";
 const char* const kRoofReferenceText =

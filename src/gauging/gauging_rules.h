@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/capacity_table.h"
 #include "gauging/volume_correction_rules.h"
 
 namespace calvexa {
@@ -32,11 +33,8 @@ enum class ShellKind {
   None,            // no shell correction: CTSh 1
 };
 
-enum class RoofKind {
-  Fixed,
-  FloatingDeducted,     // the table deducts the roof at a reference density: adjust for the difference
-  FloatingNotDeducted,  // the table holds no roof: take its whole displacement off
-};
+// RoofKind (fixed, floating and deducted in the table, floating and not
+// deducted) is the capacity table's: a table's header names its roof.
 
 enum class VolumeUnit { Barrels, CubicMetres, Litres, UsGallons };
 
@@ -126,5 +124,11 @@ double cubicMetresTo(double cubicMetres, VolumeUnit unit);
 // The warnings, as the window lists them.
 extern const char* const kAboveReferenceHeightText;
 extern const char* const kCriticalZoneText;
+
+// Refusals a window shows.
+extern const char* const kNoSourceText;          // no volumes to gauge against
+extern const char* const kOutsideTableText;      // the innage outside the volumes
+extern const char* const kWaterAboveLiquidText;  // free water above the innage
+extern const char* const kSedimentAndWaterText;  // S&W outside 0 to 100
 
 }  // namespace calvexa

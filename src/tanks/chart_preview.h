@@ -1,12 +1,15 @@
-// "Chart Results": the report in a modal preview with paging, zoom and print,
-// and the chart's tools: export to CSV and PDF, and the lookup of a volume
-// for a liquid height or of a height for a volume.
+// "Chart Results": the report in a modal preview that behaves like a
+// document viewer (paging, zoom, a page box, print), and the chart's tools:
+// export to CSV and PDF, and the lookup of a volume for a liquid height or
+// of a height for a volume, which shows the chart's row for it.
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/capacity_table.h"
 #include "tanks/chart_report_painter.h"
@@ -17,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
+class QToolBar;
 
 namespace calvexa {
 
@@ -34,6 +38,9 @@ struct ChartSource {
 class ChartPreview : public QDialog {
   Q_OBJECT
  public:
+  // The help file's section on the chart preview and its tools.
+  static constexpr const char* kHelpSection = "chartpreview";
+
   // The preview owns its report and its source.
   ChartPreview(ChartReport report, ChartSource source, Seam& seam, QWidget* owner);
   ~ChartPreview() override;
@@ -46,19 +53,47 @@ class ChartPreview : public QDialog {
   // was saved (cancelled, or the file could not be written: one message).
   bool exportCsv();
   bool exportPdf();
-  // Answers from the lookup box typed in last and writes the other.
+  // Answers from the lookup box typed in last and writes the other; the
+  // row of the height looked up is shown and marked. A lookup that fails
+  // clears the other box.
   void lookUp();
   // Asks for a capacity table file and shows it in place of the chart: its
   // pages, look-ups and exports; a file that cannot be read is named with
   // the first fault and the preview stays as it was.
   bool openTable();
+  // The help file that F1 and the Help tool open, at kHelpSection.
+  void setHelpFile(const QString& file) { helpFile_ = file; }
+  void openHelp();
 
  private:
+  enum class ToolKind { Action, PageBox, Separator };
+  enum class Look { IconOnly, IconAndText };
+  // A tool of the bar, in order from the left. The caption's mnemonic is
+  // pressed with Alt as well as the keys given.
+  struct Tool {
+    ToolKind kind = ToolKind::Action;
+    const char* name = "";     // objectName of the action and of its button
+    const char* caption = "";  // with its mnemonic
+    const char* tip = "";      // the tooltip, before the keys that press the tool
+    const char* icon = "";     // the icon theme's name; our own drawing in :/icons/<icon>.svg where it has none
+    QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
+    const char* keys = "";  // more keys, in portable text ("Ctrl+Home")
+    Look look = Look::IconOnly;
+    void (*run)(ChartPreview& preview) = nullptr;
+  };
+  static const std::vector<Tool>& tools();
+
+  QToolBar* buildToolBar();
+  QWidget* buildPageBox();
+  QLayout* buildLookupBar();
+  void fitScreen();
   // Lays the report out for the printer as it is set, and shows it.
   void showReport();
   void showPageNumber();
   void showHeightsAsChosen();
   void showLookupUnits();
+  void goToTypedPage();
+  void markRowAt(double height);
   QString askFile(const char* extension, const QString& filter);
   bool save(const char* extension, const QString& filter, const std::function<QByteArray()>& contents);
   bool failed(const std::string& what, const QString& file, const QString& reason);
@@ -71,15 +106,17 @@ class ChartPreview : public QDialog {
   std::unique_ptr<QPrinter> printer_;
   ChartReportPainter painter_;
   PageView* preview_;
-  QLabel* pageLabel_;
-  QLineEdit* lookupHeight_;
-  QLineEdit* lookupVolume_;
-  QCheckBox* feetInches_;
-  QLabel* heightLabel_;
-  QLabel* volumeLabel_;
-  QLabel* lookupNote_;
-  QComboBox* lookupUnit_;  // the look-up's volume unit: the report's, or Barrels
+  QLineEdit* pageBox_ = nullptr;
+  QLabel* pageCount_ = nullptr;
+  QLineEdit* lookupHeight_ = nullptr;
+  QLineEdit* lookupVolume_ = nullptr;
+  QCheckBox* feetInches_ = nullptr;
+  QLabel* heightLabel_ = nullptr;
+  QLabel* volumeLabel_ = nullptr;
+  QLabel* lookupNote_ = nullptr;
+  QComboBox* lookupUnit_ = nullptr;  // the look-up's volume unit: the report's, or Barrels
   QLineEdit* typedLast_ = nullptr;
+  QString helpFile_;
 };
 
 }  // namespace calvexa

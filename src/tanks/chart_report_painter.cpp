@@ -64,6 +64,12 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   for (int c = 32; c < 127; ++c) charWidth_[static_cast<std::size_t>(c)] = row.horizontalAdvance(QChar(c));
 }
 
+ChartReportPainter::RowPlace ChartReportPainter::rowPlace(std::size_t row) const {
+  const auto perPage = static_cast<std::size_t>(rowsPerPage_);
+  const double top = rowsTop_ + static_cast<double>(row % perPage) * rowHeight_;
+  return {static_cast<int>(row / perPage), QRectF(0, top, area_.width(), rowHeight_)};
+}
+
 // Numbers are digits, a point and a sign: their widths add up without a
 // layout of the text.
 double ChartReportPainter::numberWidth(const QString& number) const {

@@ -29,6 +29,14 @@ class ChartReportPainter {
   double dpi() const { return dpi_; }  // device units per inch of the device laid out for
   int tablePages() const { return pages_ - 1; }
 
+  // Where row `row` of the chart stands: its page (0 first) and its band
+  // across the paint area, device units from the area's top left.
+  struct RowPlace {
+    int page = 0;
+    QRectF band;
+  };
+  RowPlace rowPlace(std::size_t row) const;
+
   // Paints page `page` (0 first) with `painter`, open on the laid-out device.
   void paintPage(QPainter& painter, int page) const;
   // Paints every page onto `device`, laid out for it, a new page between

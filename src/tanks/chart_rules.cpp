@@ -284,19 +284,22 @@ std::string printedOnLine(const std::tm& when) {
   return text;
 }
 
+std::optional<int> wholeStepDecimals(double step, int most, double tolerance) {
+  for (int decimals = 3; decimals <= most; ++decimals) {
+    const double units = step * std::pow(10.0, decimals);
+    if (std::fabs(units - std::round(units)) <= units * tolerance) return decimals;
+  }
+  return std::nullopt;
+}
+
 int chartHeightDecimals(double height, int divisions) {
   constexpr int kLeast = 3;
   if (divisions <= 0) return kLeast;
   const double step = std::fabs(height / divisions);
   if (!(step > 0) || !std::isfinite(step)) return kLeast;
   const int cap = std::max(kLeast, static_cast<int>(std::ceil(-std::log10(step))) + 1);
-  // The step in units of the last decimal, whole within what a double's
-  // division leaves over (2.5 ÷ 1000 is not exactly 0.0025).
-  for (int decimals = kLeast; decimals < cap; ++decimals) {
-    const double units = step * std::pow(10.0, decimals);
-    if (std::fabs(units - std::round(units)) <= units * 1e-9) return decimals;
-  }
-  return cap;
+  // 2.5 ÷ 1000 is not exactly 0.0025.
+  return wholeStepDecimals(step, cap, 1e-9).value_or(cap);
 }
 
 std::string rowHeightText(double height, int decimals) { return fixedText(height, decimals); }

@@ -184,6 +184,11 @@ extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
 // is a whole number of its last decimal, otherwise the cap: 1,000 divisions
 // of 2.5 m print 0.0025, 0.0050 ..., 30 divisions of 7 m print 0.233, 0.467 ...
 int chartHeightDecimals(double height, int divisions);
+// The fewest decimals from three up to `most` at which `step` is a whole
+// number of its last decimal, within `tolerance` of one (relative: a step
+// worked by a division or a unit's factor is off its decimal by a few units
+// of its last binary place); nullopt when there are none.
+std::optional<int> wholeStepDecimals(double step, int most, double tolerance);
 std::string rowHeightText(double height, int decimals);  // "0.000", "0.0025"
 std::string rowVolumeText(double volume);                // "0.000"
 std::string pageNumberText(int page, int pages);         // "Page: 3 of 12"

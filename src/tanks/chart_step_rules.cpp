@@ -110,8 +110,7 @@ int chartStepHeightDecimals(double step) {
   // A step typed with few decimals is printed with them; a step that went
   // through a unit's factor may be off its decimal by a few units of its
   // last binary place, hence the relative tolerance.
-  for (int decimals = 3; decimals <= kMostStepDecimals; ++decimals)
-    if (std::fabs(roundedDecimals(step, decimals) - step) <= step * 1e-12) return decimals;
+  if (const std::optional<int> decimals = wholeStepDecimals(step, kMostStepDecimals, 1e-12)) return *decimals;
   const int reach = static_cast<int>(std::ceil(-std::log10(step)));
   return std::clamp(reach, 3, kMostStepDecimals + 6);
 }

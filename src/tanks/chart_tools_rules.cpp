@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/capacity_table.h"
 #include "core/field_units.h"
 #include "core/input.h"
 #include "core/number_text.h"
@@ -42,12 +43,7 @@ Lookup refused(std::string text) {
 
 std::string csvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
+  return quotedCsvField(text);
 }
 
 std::string chartCsv(const ChartRecordset& recordset) {
@@ -187,6 +183,54 @@ std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t
   out.reserve(points);
   for (std::size_t i = 0; i < points; ++i) out.push_back(rows[i * (rows.size() - 1) / (points - 1)]);
   return out;
+}
+
+// Grouping is checked on the whole part only: the digits and separators
+// from the first digit on.
+std::optional<double> lookupNumber(std::string_view text) {
+  if (text.find(',') == std::string_view::npos) return parseNumber(text);
+  const std::size_t first = text.find_first_of("0123456789");
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::size_t end = std::min(text.find_first_not_of("0123456789,", first), text.size());
+  const std::string_view whole = text.substr(first, end - first);
+  const std::size_t lead = whole.find(',');
+  if (lead == 0 || lead > 3) return std::nullopt;
+  for (std::size_t at = lead; at < whole.size(); at += 4)
+    if (whole[at] != ',' || at + 4 > whole.size()) return std::nullopt;
+  if (text.substr(end).find(',') != std::string_view::npos) return std::nullopt;
+  std::string plain;
+  for (char c : text)
+    if (c != ',') plain += c;
+  return parseNumber(plain);
+}
+
+std::optional<std::size_t> nearestRow(const std::vector<ChartRow>& rows, double height) {
+  std::optional<std::size_t> best;
+  double distance = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const double d = std::fabs(rows[i].height - height);
+    if (!best || d < distance) {
+      best = i;
+      distance = d;
+    }
+  }
+  return best;
+}
+
+std::optional<int> typedPage(std::string_view text, int pages) {
+  const std::optional<double> page = lookupNumber(text);
+  if (!page || *page != std::floor(*page)) return std::nullopt;
+  return static_cast<int>(std::clamp(*page, 1.0, static_cast<double>(std::max(1, pages))));
+}
+
+std::string groupedWhole(long long value) {
+  const std::string digits = std::to_string(value < 0 ? -value : value);
+  std::string grouped = value < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped;
 }
 
 Lookup lookupVolume(const TankChartProfile& profile, const ChartStart& start, double height) {

@@ -53,6 +53,24 @@ AxisScale axisScale(double low, double high, int lines);
 // few, otherwise rows at even steps, the first and last always included.
 std::vector<ChartRow> curvePoints(const std::vector<ChartRow>& rows, std::size_t points);
 
+// A number typed in a lookup box: as a box reads it, or as Copy gives an
+// answer, with group separators between threes of the whole part
+// ("1,767.1459", "-12,000"). Separators anywhere else ("1,2", "12,34.5",
+// ",123") make it not a number.
+std::optional<double> lookupNumber(std::string_view text);
+
+// The row of `rows` whose height is nearest `height`, the first of two as
+// near; nullopt for no rows.
+std::optional<std::size_t> nearestRow(const std::vector<ChartRow>& rows, double height);
+
+// The page that the page box's text asks for, among `pages` pages: a whole
+// number, grouped as a lookup box takes it ("1,517"); beyond the first or
+// last page, that page. nullopt for text that is not a whole number.
+std::optional<int> typedPage(std::string_view text, int pages);
+
+// A whole number with group separators: "1,517".
+std::string groupedWhole(long long value);
+
 // A lookup: the number found, or the one message why there is none; a note
 // to add to the answer ("in the critical zone").
 struct Lookup {

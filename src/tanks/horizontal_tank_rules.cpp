@@ -1,7 +1,8 @@
 #include "tanks/horizontal_tank_rules.h"
 
-#include <initializer_list>
+#include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "core/input.h"
@@ -57,30 +58,291 @@ bool fluidHeightRules(double D, double& h, const char* answer, Outcome& outcome)
   return true;
 }
 
-// ---- Circular tanks ---------------------------------------------------------
+// ---- The tabs' inputs -------------------------------------------------------
 
-Input circularDiameter(const char* box, const char* list) {
-  return tankHalfLength(box, list, "Internal Tank Diameter",
-                        "An improper Horizontal Tank Diameter measurement has been chosen. Re-choose a Horizontal Tank "
-                        "Diameter Unit with the mouse.");
+using R = TankRole;
+
+const char* const kFluidCaption = "Height of fluid from the Tank Bottom:";
+const char* const kLengthUnitCheck = "Please choose a Horizontal Tank Length Unit with the mouse";
+const char* const kAnswerUnitCheck = "Please choose an Answer Volume Unit with the mouse";
+const char* const kConicalUnitCheck = "Please choose a Horizontal Conical Length Unit with the mouse";
+const char* const kEllipsoidUnitCheck = "Please choose a Horizontal Ellipsoid Length Unit with the mouse";
+const char* const kGuppyUnitCheck = "Please choose a Horizontal Guppy Length Unit with the mouse";
+
+// The length (a) of each head, with the chart's message for an empty unit.
+TankInputRow headRow(const char* caption, const char* box, const char* list, const char* valueName,
+                     const char* unitMessage, const char* unitCheck) {
+  return {.caption = caption,
+          .box = box,
+          .list = list,
+          .role = R::Bottom,
+          .valueName = valueName,
+          .unitMessage = {unitMessage},
+          .listCheck = {unitCheck}};
 }
-Input circularLength(const char* box, const char* list) {
-  return tankLength(
-      box, list, "Length of Tank",
-      "An improper Horizontal Tank Length measurement has been chosen. Re-choose a Horizontal Tank Length "
-      "Unit with the mouse.");
+
+// The rows of the circular tabs: the shell's length and diameter, the fluid
+// height, the heads, the answer.
+TankInputRow circularLength(const char* box, const char* list) {
+  return {.caption = "Length of Tank:",
+          .box = box,
+          .list = list,
+          .role = R::Length,
+          .valueName = "Length of Tank",
+          .unitMessage = {"An improper Horizontal Tank Length measurement has been chosen. Re-choose a Horizontal Tank "
+                          "Length Unit with the mouse."},
+          .boxCheck = {"Please type a Horizontal Tank Length value"},
+          .listCheck = {kLengthUnitCheck}};
 }
-Input circularFluid(const char* box, const char* list) {
-  return tankFluidHeight(
-      box, list,
-      "An improper Horizontal Tank Fluid Height measurement has been chosen. Re-choose a Horizontal Fluid "
-      "Height Unit with the mouse.");
+
+TankInputRow circularDiameter(const char* box, const char* list) {
+  return {.caption = "Internal Tank Diameter:",
+          .box = box,
+          .list = list,
+          .role = R::Height,
+          .reading = SizeReading::Half,
+          .valueName = "Internal Tank Diameter",
+          .unitMessage = {"An improper Horizontal Tank Diameter measurement has been chosen. Re-choose a Horizontal "
+                          "Tank Diameter Unit with the mouse."},
+          .boxCheck = {"Please type a Horizontal Internal Diameter Value"},
+          .listCheck = {"Please choose a Horizontal Internal Diameter Unit with the mouse"}};
 }
-Input circularAnswerUnit(const char* list) {
-  return tankVolumeUnit(list,
-                        "An improper Horizontal Tank Volume Unit has been chosen.  Re-choose a Horizontal Tank Volume "
-                        "Unit with the mouse.");
+
+TankInputRow circularFluid(const char* box, const char* list) {
+  return {
+      .caption = kFluidCaption,
+      .box = box,
+      .list = list,
+      .role = R::Fluid,
+      .reading = SizeReading::Fluid,
+      .valueName = "Fluid Height",
+      .unitMessage = {"An improper Horizontal Tank Fluid Height measurement has been chosen. Re-choose a Horizontal "
+                      "Fluid Height Unit with the mouse."}};
 }
+
+TankInputRow circularAnswer(const char* box, const char* list) {
+  return {
+      .box = box,
+      .list = list,
+      .role = R::Answer,
+      .unitMessage = {"An improper Horizontal Tank Volume Unit has been chosen.  Re-choose a Horizontal Tank Volume "
+                      "Unit with the mouse."},
+      .listCheck = {kAnswerUnitCheck}};
+}
+
+// The rows of the elliptical tabs: the shell's length, internal height and
+// width, the fluid height, the heads, the answer. The (E) tab words its
+// height and width messages without "Horizontal".
+enum class Wording { Horizontal, Plain };
+
+TankInputRow ellipticalLength(const char* box, const char* list) {
+  return {.caption = "Length of Tank:",
+          .box = box,
+          .list = list,
+          .role = R::Length,
+          .valueName = "Length of Tank",
+          .unitMessage = {"An improper Horizontal Elliptical Tank Length measurement has been chosen. Re-choose a "
+                          "Horizontal Tank Length Unit with the mouse."},
+          .boxCheck = {"Please type an Elliptical Tank Length value"},
+          .listCheck = {kLengthUnitCheck}};
+}
+
+TankInputRow ellipticalHeight(const char* box, const char* list, Wording wording = Wording::Horizontal) {
+  return {.caption = "Internal Tank Height:",
+          .box = box,
+          .list = list,
+          .role = R::Height,
+          .reading = SizeReading::Half,
+          .valueName = "Internal Tank Height",
+          .unitMessage = {wording == Wording::Horizontal
+                              ? "An improper Horizontal Tank Height measurement has been chosen. Re-choose a "
+                                "Horizontal Tank Height Unit with the mouse."
+                              : "An improper Tank Height measurement has been chosen. Re-choose a Tank Height Unit "
+                                "with the mouse."},
+          .boxCheck = {"Please type an Internal Tank Height Value"},
+          .listCheck = {"Please choose a Height Unit with the mouse"}};
+}
+
+TankInputRow ellipticalWidth(const char* box, const char* list, Wording wording = Wording::Horizontal) {
+  return {.caption = "Internal Tank Width:",
+          .box = box,
+          .list = list,
+          .role = R::Width,
+          .reading = SizeReading::Half,
+          .valueName = "Internal Tank Width",
+          .unitMessage = {wording == Wording::Horizontal
+                              ? "An improper Horizontal Tank Width measurement has been chosen. Re-choose a "
+                                "Horizontal Tank Width Unit with the mouse."
+                              : "An improper Tank Width measurement has been chosen. Re-choose a Tank Width Unit with "
+                                "the mouse."},
+          .boxCheck = {"Please type an Elliptical Tank Width value"},
+          .listCheck = {"Please choose a Width Unit with the mouse"}};
+}
+
+TankInputRow ellipticalFluid(const char* box, const char* list) {
+  return {.caption = kFluidCaption,
+          .box = box,
+          .list = list,
+          .role = R::Fluid,
+          .reading = SizeReading::Fluid,
+          .valueName = "Fluid Height",
+          .unitMessage = {"An improper Tank Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit "
+                          "with the mouse."}};
+}
+
+TankInputRow ellipticalAnswer(const char* box, const char* list) {
+  return {
+      .box = box,
+      .list = list,
+      .role = R::Answer,
+      .unitMessage = {"An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse."},
+      .listCheck = {kAnswerUnitCheck}};
+}
+
+// The tabs in the window's order.
+const std::vector<TankTab>& horizontalTabs() {
+  using S = TankShape;
+  static const std::vector<TankTab> tabs = {
+      {.tab = "Horizontal Tank Volume (E)",
+       .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with Ellipsoidal ends.",
+       .shape = S::HorizontalEllipsoidal,
+       .picture = "Picture6",
+       .rows = {circularLength("TbHorizTankLengthS", "CboHorizTankLengthS"),
+                circularDiameter("TbHorizInterDiameterS", "CboHorizInterDiameterS"),
+                circularFluid("TbHorizFluidHeightS", "CboHorizFluidHeightS"),
+                headRow("Ellipsoid Length (a):", "TbHorizSphereLengthS", "CboHorizSphereLengthS", "Ellipsoid Length",
+                        "An improper Horizontal Ellipsoid Length measurement has been chosen. Re-choose a Horizontal "
+                        "Ellipsoid Length with the mouse.",
+                        kEllipsoidUnitCheck),
+                circularAnswer("TbHorizTankAnswerS", "CboHorizTankAnswerS")},
+       .calculateButton = "CmdCalcHorizTankVolumeS",
+       .printButton = "CmdPrintHorizChartDataS",
+       .calculate = CalcHorizontalEllipsoidal},
+      {.tab = "Elliptical Tank Volume (C)",
+       .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with Conical ends.",
+       .shape = S::HorizontalEllipticalConical,
+       .picture = "Picture10",
+       .rows = {ellipticalLength("TbEllipticalTankLengthC", "CboEllipticalTankLengthC"),
+                ellipticalHeight("TbEllipticalInterHeightC", "CboEllipticalInterHeightC"),
+                ellipticalWidth("TbEllipticalInterWidthC", "CboEllipticalInterWidthC"),
+                ellipticalFluid("TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC"),
+                headRow("Conical Length (a):", "TbEllipticalConicalLengthC", "CboEllipticalConicalLengthC",
+                        "Conical Length",
+                        "An improper Conical Length measurement has been chosen. Re-choose a Conical Length with the "
+                        "mouse.",
+                        kConicalUnitCheck),
+                ellipticalAnswer("TbEllipticalTankAnswerC", "CboEllipticalTankAnswerC")},
+       .calculateButton = "CmdCalcEllipTankConicalEnd",
+       .printButton = "CmdPrintCalcEllipTankConicalEnd",
+       .calculate = CalcEllipticalConical},
+      {.tab = "Elliptical Tank Volume(E)",
+       .heading =
+           "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with Ellipsoidal ends.",
+       .shape = S::HorizontalEllipticalEllipsoidal,
+       .picture = "Picture11",
+       .rows = {ellipticalLength("TbEllipticalTankLengthE", "CboEllipticalTankLengthE"),
+                ellipticalHeight("TbEllipticalInterHeightE", "CboEllipticalInterHeightE", Wording::Plain),
+                ellipticalWidth("TbEllipticalInterWidthE", "CboEllipticalInterWidthE", Wording::Plain),
+                ellipticalFluid("TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE"),
+                headRow("Ellipsoidal Length (a):", "TbEllipticalConicalLengthE", "CboEllipticalConicalLengthE",
+                        "Ellipsoidal Length",
+                        "An improper Ellipsoid Length measurement has been chosen. Re-choose an Ellipsoid Length with "
+                        "the mouse.",
+                        kEllipsoidUnitCheck),
+                ellipticalAnswer("TbEllipticalTankAnswerE", "CboEllipticalTankAnswerE")},
+       .calculateButton = "CmdEllipticalTankEllipsEnd",
+       .printButton = "CmdPrintEllipticalTankEllipsEnd",
+       .calculate = CalcEllipticalEllipsoidal},
+      {.tab = "Horizontal Tank Volume (C)",
+       .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with Conical ends.",
+       .shape = S::HorizontalConical,
+       .picture = "Picture7",
+       .rows = {circularLength("TbHorizTankLengthC", "CboHorizTankLengthC"),
+                circularDiameter("TbHorizInterDiameterC", "CboHorizInterDiameterC"),
+                circularFluid("TbHorizFluidHeightC", "CboHorizFluidHeightC"),
+                headRow("Conical Length (a):", "TbHorizConicalLengthC", "CboHorizConicalLengthC", "Conical Length",
+                        "An improper Horizontal Conical Length measurement has been chosen. Re-choose a Horizontal "
+                        "Conical Length with the mouse.",
+                        kConicalUnitCheck),
+                circularAnswer("TbHorizTankAnswerC", "CboHorizTankAnswerC")},
+       .calculateButton = "Command1",
+       .printButton = "Command2",
+       .calculate = CalcHorizontalConical},
+      // The guppy tab's message asks for a conical length: its own text.
+      {.tab = "Horizontal Tank Volume (G)",
+       .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with Guppy ends.",
+       .shape = S::HorizontalGuppy,
+       .picture = "Picture8",
+       .rows = {circularLength("TbHorizTankLengthG", "CboHorizTankLengthG"),
+                circularDiameter("TbHorizInterDiameterG", "CboHorizInterDiameterG"),
+                circularFluid("TbHorizFluidHeightG", "CboHorizFluidHeightG"),
+                headRow("Guppy End Length (a):", "TbHorizGuppyLengthG", "CboHorizGuppyLengthG", "Guppy End Length",
+                        "An improper Horizontal Guppy Length measurement has been chosen. Re-choose a Horizontal "
+                        "Conical Length with the mouse.",
+                        kGuppyUnitCheck),
+                circularAnswer("TbHorizTankAnswerG", "CboHorizTankAnswerG")},
+       .calculateButton = "CmdGuppyCalculate",
+       .printButton = "Command3",
+       .calculate = CalcHorizontalGuppy},
+      {.tab = "Horizontal Tank Volume (Flat)",
+       .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with flat ends.",
+       .shape = S::HorizontalFlat,
+       .picture = "Picture5",
+       .rows = {circularLength("TbHorizTankLength", "CboHorizTankLength"),
+                circularDiameter("TbHorizInterDiameter", "CboHorizInterDiameter"),
+                circularFluid("TbHorizFluidHeight", "CboHorizFluidHeight"),
+                circularAnswer("TbHorizTankAnswer", "CboHorizTankAnswer")},
+       .calculateButton = "CmdCalcHorizTankVolume",
+       .printButton = "CmdPrintChartData",
+       .printCaption = "&Print Chart With Data",
+       .calculate = CalcHorizontalFlat},
+      {.tab = "Elliptical Tank Volume (Flat)",
+       .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with Flat ends.",
+       .shape = S::HorizontalEllipticalFlat,
+       .picture = "Picture1",
+       .rows = {ellipticalLength("TbEllipticalTankLengthF", "CboEllipticalTankLengthF"),
+                ellipticalHeight("TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
+                ellipticalWidth("TbEllipticalTankWidthF", "CboEllipticalTankWidthF"),
+                ellipticalFluid("TbEllipticalTankFluidHeightF", "CboEllipticalTankFluidHeightF"),
+                ellipticalAnswer("TbEllipticalTankAnswerF", "CboEllipticalTankAnswerF")},
+       .calculateButton = "CmdEllipticalTankFlatEndCalc",
+       .printButton = "CmdPrintEllipTnkFlatEnd",
+       .calculate = CalcEllipticalFlat},
+      {.tab = "Elliptical Tank Volume (G)",
+       .heading =
+           "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with distorted Guppy ends.",
+       .shape = S::HorizontalEllipticalGuppy,
+       .picture = "Picture2",
+       .rows = {ellipticalLength("TbEllipticalTankLengthG", "CboEllipticalTankLengthG"),
+                ellipticalHeight("TbEllipticalInterHeightG", "CboEllipticalInterHeightG"),
+                ellipticalWidth("TbEllipticalInterWidthG", "CboEllipticalInterWidthG"),
+                ellipticalFluid("TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG"),
+                headRow("Guppy Length (a):", "TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG", "Guppy Length",
+                        "An improper Guppy Length measurement has been chosen. Re-choose a Guppy Length with the "
+                        "mouse.",
+                        kGuppyUnitCheck),
+                ellipticalAnswer("TbEllipticalTankAnswerG", "CboEllipticalTankAnswerG")},
+       .calculateButton = "CmdCalcEllipTnkGuppyEnd",
+       .printButton = "CmdPrintEllipTnkGuppyEnd",
+       .calculate = CalcEllipticalGuppy},
+  };
+  return tabs;
+}
+
+enum Tab : std::size_t {
+  kEllipsoidal,
+  kEllipticalConical,
+  kEllipticalEllipsoidal,
+  kConical,
+  kGuppy,
+  kFlat,
+  kEllipticalFlat,
+  kEllipticalGuppy
+};
+
+const TankRows& rowsOf(Tab tab) { return horizontalTabs()[tab].rows; }
+
+// ---- Circular tanks ---------------------------------------------------------
 
 struct CircularTab {
   std::array<Input, 3> shell;  // radius (from the diameter), shell length, fluid height
@@ -91,12 +353,24 @@ struct CircularTab {
   AnswerForm form = grouped4Answer;
 };
 
+CircularTab circularTab(Tab tab, HeadsVolume heads = nullptr, AnswerForm form = grouped4Answer) {
+  const TankRows& rows = rowsOf(tab);
+  const TankInputRow& answer = tankRow(rows, R::Answer);
+  return {.shell = tankInputs(rows, std::array{R::Height, R::Length, R::Fluid}),
+          .head = heads ? tankInput(tankRow(rows, R::Bottom)) : Input{},
+          .answerUnit = tankInput(answer),
+          .answer = answer.box,
+          .heads = heads,
+          .form = form};
+}
+
 // The shell in metres: radius, length and the fluid height after its rules.
 struct Shell {
   double r, L, h;
 };
 
-// Steps 1 to 4 of a circular tab (the fluid-height box already checked).
+// The shell's sizes read, the fluid height's rules kept and a tank of no
+// diameter refused (the fluid-height box already checked).
 std::optional<Shell> readCircularShell(const CircularTab& tab, const Fields& fields, Outcome& outcome) {
   const auto in = readInputs(fields, tab.shell, outcome);
   if (!in) return std::nullopt;
@@ -126,90 +400,7 @@ Outcome circularWithHeads(const CircularTab& tab, const Fields& fields) {
   return outcome;
 }
 
-const CircularTab kFlatTab = {
-    .shell = {circularDiameter("TbHorizInterDiameter", "CboHorizInterDiameter"),
-              circularLength("TbHorizTankLength", "CboHorizTankLength"),
-              circularFluid("TbHorizFluidHeight", "CboHorizFluidHeight")},
-    .answerUnit = circularAnswerUnit("CboHorizTankAnswer"),
-    .answer = "TbHorizTankAnswer",
-};
-
-const CircularTab kEllipsoidalTab = {
-    .shell = {circularDiameter("TbHorizInterDiameterS", "CboHorizInterDiameterS"),
-              circularLength("TbHorizTankLengthS", "CboHorizTankLengthS"),
-              circularFluid("TbHorizFluidHeightS", "CboHorizFluidHeightS")},
-    .head = tankLength("TbHorizSphereLengthS", "CboHorizSphereLengthS", "Ellipsoid Length",
-                       "An improper Horizontal Ellipsoid Length measurement has been chosen. Re-choose a Horizontal "
-                       "Ellipsoid Length with the mouse."),
-    .answerUnit = circularAnswerUnit("CboHorizTankAnswerS"),
-    .answer = "TbHorizTankAnswerS",
-    .heads = EllipsoidalHeadsVolume,
-    .form = hash3Answer,
-};
-
-const CircularTab kConicalTab = {
-    .shell = {circularDiameter("TbHorizInterDiameterC", "CboHorizInterDiameterC"),
-              circularLength("TbHorizTankLengthC", "CboHorizTankLengthC"),
-              circularFluid("TbHorizFluidHeightC", "CboHorizFluidHeightC")},
-    .head = tankLength("TbHorizConicalLengthC", "CboHorizConicalLengthC", "Conical Length",
-                       "An improper Horizontal Conical Length measurement has been chosen. Re-choose a Horizontal "
-                       "Conical Length with the mouse."),
-    .answerUnit = circularAnswerUnit("CboHorizTankAnswerC"),
-    .answer = "TbHorizTankAnswerC",
-    .heads = ConicalHeadsVolume,
-};
-
-// The guppy tab's message asks for a conical length: its own text.
-const CircularTab kGuppyTab = {
-    .shell = {circularDiameter("TbHorizInterDiameterG", "CboHorizInterDiameterG"),
-              circularLength("TbHorizTankLengthG", "CboHorizTankLengthG"),
-              circularFluid("TbHorizFluidHeightG", "CboHorizFluidHeightG")},
-    .head =
-        tankLength("TbHorizGuppyLengthG", "CboHorizGuppyLengthG", "Guppy End Length",
-                   "An improper Horizontal Guppy Length measurement has been chosen. Re-choose a Horizontal Conical "
-                   "Length with the mouse."),
-    .answerUnit = circularAnswerUnit("CboHorizTankAnswerG"),
-    .answer = "TbHorizTankAnswerG",
-    .heads = GuppyHeadsVolume,
-};
-
 // ---- Elliptical tanks -------------------------------------------------------
-
-// The (E) tab words its height and width messages without "Horizontal".
-enum class Wording { Horizontal, Plain };
-
-Input ellipticalHeight(const char* box, const char* list, Wording wording) {
-  return tankHalfLength(
-      box, list, "Internal Tank Height",
-      wording == Wording::Horizontal
-          ? "An improper Horizontal Tank Height measurement has been chosen. Re-choose a Horizontal Tank "
-            "Height Unit with the mouse."
-          : "An improper Tank Height measurement has been chosen. Re-choose a Tank Height Unit with the "
-            "mouse.");
-}
-Input ellipticalWidth(const char* box, const char* list, Wording wording) {
-  return tankHalfLength(
-      box, list, "Internal Tank Width",
-      wording == Wording::Horizontal
-          ? "An improper Horizontal Tank Width measurement has been chosen. Re-choose a Horizontal Tank Width "
-            "Unit with the mouse."
-          : "An improper Tank Width measurement has been chosen. Re-choose a Tank Width Unit with the mouse.");
-}
-Input ellipticalLength(const char* box, const char* list) {
-  return tankLength(box, list, "Length of Tank",
-                    "An improper Horizontal Elliptical Tank Length measurement has been chosen. Re-choose a Horizontal "
-                    "Tank Length Unit with the mouse.");
-}
-Input ellipticalFluid(const char* box, const char* list) {
-  return tankFluidHeight(
-      box, list,
-      "An improper Tank Fluid Height measurement has been chosen. Re-choose a Fluid Height Unit with the "
-      "mouse.");
-}
-Input ellipticalAnswerUnit(const char* list) {
-  return tankVolumeUnit(list,
-                        "An improper Tank Volume Unit has been chosen.  Re-choose a Tank Volume Unit with the mouse.");
-}
 
 struct EllipticalTab {
   std::array<Input, 4> shell;  // half-height b, half-width w, shell length, fluid height
@@ -218,6 +409,16 @@ struct EllipticalTab {
   const char* answer;
   HeadsVolume heads = nullptr;
 };
+
+EllipticalTab ellipticalTab(Tab tab, HeadsVolume heads = nullptr) {
+  const TankRows& rows = rowsOf(tab);
+  const TankInputRow& answer = tankRow(rows, R::Answer);
+  return {.shell = tankInputs(rows, std::array{R::Height, R::Width, R::Length, R::Fluid}),
+          .head = heads ? tankInput(tankRow(rows, R::Bottom)) : Input{},
+          .answerUnit = tankInput(answer),
+          .answer = answer.box,
+          .heads = heads};
+}
 
 Outcome elliptical(const EllipticalTab& tab, const Fields& fields) {
   Outcome outcome;
@@ -247,214 +448,65 @@ Outcome elliptical(const EllipticalTab& tab, const Fields& fields) {
   return outcome;
 }
 
-const EllipticalTab kEllipticalFlatTab = {
-    .shell = {ellipticalHeight("TbEllipticalTankHeightF", "CboEllipticalTankHeightF", Wording::Horizontal),
-              ellipticalWidth("TbEllipticalTankWidthF", "CboEllipticalTankWidthF", Wording::Horizontal),
-              ellipticalLength("TbEllipticalTankLengthF", "CboEllipticalTankLengthF"),
-              ellipticalFluid("TbEllipticalTankFluidHeightF", "CboEllipticalTankFluidHeightF")},
-    .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerF"),
-    .answer = "TbEllipticalTankAnswerF",
-};
-
-const EllipticalTab kEllipticalConicalTab = {
-    .shell = {ellipticalHeight("TbEllipticalInterHeightC", "CboEllipticalInterHeightC", Wording::Horizontal),
-              ellipticalWidth("TbEllipticalInterWidthC", "CboEllipticalInterWidthC", Wording::Horizontal),
-              ellipticalLength("TbEllipticalTankLengthC", "CboEllipticalTankLengthC"),
-              ellipticalFluid("TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC")},
-    .head = tankLength("TbEllipticalConicalLengthC", "CboEllipticalConicalLengthC", "Conical Length",
-                       "An improper Conical Length measurement has been chosen. Re-choose a Conical Length with the "
-                       "mouse."),
-    .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerC"),
-    .answer = "TbEllipticalTankAnswerC",
-    .heads = ConicalHeadsVolume,
-};
-
-const EllipticalTab kEllipticalEllipsoidalTab = {
-    .shell = {ellipticalHeight("TbEllipticalInterHeightE", "CboEllipticalInterHeightE", Wording::Plain),
-              ellipticalWidth("TbEllipticalInterWidthE", "CboEllipticalInterWidthE", Wording::Plain),
-              ellipticalLength("TbEllipticalTankLengthE", "CboEllipticalTankLengthE"),
-              ellipticalFluid("TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE")},
-    .head =
-        tankLength("TbEllipticalConicalLengthE", "CboEllipticalConicalLengthE", "Ellipsoidal Length",
-                   "An improper Ellipsoid Length measurement has been chosen. Re-choose an Ellipsoid Length with the "
-                   "mouse."),
-    .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerE"),
-    .answer = "TbEllipticalTankAnswerE",
-    .heads = EllipsoidalHeadsVolume,
-};
-
-const EllipticalTab kEllipticalGuppyTab = {
-    .shell = {ellipticalHeight("TbEllipticalInterHeightG", "CboEllipticalInterHeightG", Wording::Horizontal),
-              ellipticalWidth("TbEllipticalInterWidthG", "CboEllipticalInterWidthG", Wording::Horizontal),
-              ellipticalLength("TbEllipticalTankLengthG", "CboEllipticalTankLengthG"),
-              ellipticalFluid("TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG")},
-    .head =
-        tankLength("TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG", "Guppy Length",
-                   "An improper Guppy Length measurement has been chosen. Re-choose a Guppy Length with the mouse."),
-    .answerUnit = ellipticalAnswerUnit("CboEllipticalTankAnswerG"),
-    .answer = "TbEllipticalTankAnswerG",
-    .heads = GuppyHeadsVolume,
-};
+// Each tab's inputs, read from its rows once, before any calculation runs.
+const CircularTab kHorizontalFlatInputs = circularTab(kFlat);
+const CircularTab kHorizontalEllipsoidalInputs = circularTab(kEllipsoidal, EllipsoidalHeadsVolume, hash3Answer);
+const CircularTab kHorizontalConicalInputs = circularTab(kConical, ConicalHeadsVolume);
+const CircularTab kHorizontalGuppyInputs = circularTab(kGuppy, GuppyHeadsVolume);
+const EllipticalTab kEllipticalFlatInputs = ellipticalTab(kEllipticalFlat);
+const EllipticalTab kEllipticalConicalInputs = ellipticalTab(kEllipticalConical, ConicalHeadsVolume);
+const EllipticalTab kEllipticalEllipsoidalInputs = ellipticalTab(kEllipticalEllipsoidal, EllipsoidalHeadsVolume);
+const EllipticalTab kEllipticalGuppyInputs = ellipticalTab(kEllipticalGuppy, GuppyHeadsVolume);
 
 }  // namespace
 
 // The flat tab shows the volume in cubic metres first; a refused answer unit
 // then leaves that text in the label.
 Outcome CalcHorizontalFlat(const Fields& fields) {
+  const CircularTab& tab = kHorizontalFlatInputs;
   Outcome outcome;
-  const std::optional<Shell> shell = readCircularShell(kFlatTab, fields, outcome);
+  const std::optional<Shell> shell = readCircularShell(tab, fields, outcome);
   if (!shell) return outcome;
   const double V = SegmentVolume(shell->r, shell->L, shell->h);
   if (!acceptAnswer(V, outcome)) return outcome;
-  writeAnswer(V, kFlatTab.answer, generalAnswer, outcome);
+  writeAnswer(V, tab.answer, generalAnswer, outcome);
   Reading unit;
-  if (!readInput(fields, kFlatTab.answerUnit, unit, outcome)) return outcome;
-  writeAnswer(applyFactor(*unit.unit, V), kFlatTab.answer, kFlatTab.form, outcome);
+  if (!readInput(fields, tab.answerUnit, unit, outcome)) return outcome;
+  writeAnswer(applyFactor(*unit.unit, V), tab.answer, tab.form, outcome);
   return outcome;
 }
 
-Outcome CalcHorizontalEllipsoidal(const Fields& fields) { return circularWithHeads(kEllipsoidalTab, fields); }
-Outcome CalcHorizontalConical(const Fields& fields) { return circularWithHeads(kConicalTab, fields); }
-Outcome CalcHorizontalGuppy(const Fields& fields) { return circularWithHeads(kGuppyTab, fields); }
+Outcome CalcHorizontalEllipsoidal(const Fields& fields) {
+  return circularWithHeads(kHorizontalEllipsoidalInputs, fields);
+}
+Outcome CalcHorizontalConical(const Fields& fields) { return circularWithHeads(kHorizontalConicalInputs, fields); }
+Outcome CalcHorizontalGuppy(const Fields& fields) { return circularWithHeads(kHorizontalGuppyInputs, fields); }
 
-Outcome CalcEllipticalFlat(const Fields& fields) { return elliptical(kEllipticalFlatTab, fields); }
-Outcome CalcEllipticalConical(const Fields& fields) { return elliptical(kEllipticalConicalTab, fields); }
-Outcome CalcEllipticalEllipsoidal(const Fields& fields) { return elliptical(kEllipticalEllipsoidalTab, fields); }
-Outcome CalcEllipticalGuppy(const Fields& fields) { return elliptical(kEllipticalGuppyTab, fields); }
-
-namespace {
-
-// ---- The window -------------------------------------------------------------
-
-const char* const kFluidCaption = "Height of fluid from the Tank Bottom:";
+Outcome CalcEllipticalFlat(const Fields& fields) { return elliptical(kEllipticalFlatInputs, fields); }
+Outcome CalcEllipticalConical(const Fields& fields) { return elliptical(kEllipticalConicalInputs, fields); }
+Outcome CalcEllipticalEllipsoidal(const Fields& fields) { return elliptical(kEllipticalEllipsoidalInputs, fields); }
+Outcome CalcEllipticalGuppy(const Fields& fields) { return elliptical(kEllipticalGuppyInputs, fields); }
 
 // The drawings of tanks on their side are wide.
-PagePicture drawing(const char* name, const char* shape) {
-  return {.name = name, .drawing = shape, .source = PictureSource::Window, .width = 300, .height = 180};
-}
-
-}  // namespace
-
 const PageForm& horizontalTankForm() {
-  static const PageForm form =
-      {
-          .key = kHorizontalTanksWindow,
-          .caption = "Tank Calculations",
-          .tabs = "SSTab1",
-          .tabsPerRow = 4,
-          .firstTab = 5,
-          .lists = ListKind::Editable,
-          .pages =
-              {
-                  {.tab = "Horizontal Tank Volume (E)",
-                   .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with "
-                              "Ellipsoidal ends.",
-                   .picture = drawing("Picture6", "horizontal-ellipsoidal"),
-                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLengthS", "CboHorizTankLengthS"),
-                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameterS", "CboHorizInterDiameterS"),
-                            tankLengthRow(kFluidCaption, "TbHorizFluidHeightS", "CboHorizFluidHeightS"),
-                            tankLengthRow("Ellipsoid Length (a):", "TbHorizSphereLengthS", "CboHorizSphereLengthS"),
-                            tankAnswerRow("TbHorizTankAnswerS", "CboHorizTankAnswerS")},
-                   .buttons = tankButtons("CmdCalcHorizTankVolumeS", "CmdPrintHorizChartDataS"),
-                   .calculate = CalcHorizontalEllipsoidal},
-                  {.tab = "Elliptical Tank Volume (C)",
-                   .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with "
-                              "Conical ends.",
-                   .picture = drawing("Picture10", "horizontal-elliptical-conical"),
-                   .rows =
-                       {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthC", "CboEllipticalTankLengthC"),
-                        tankLengthRow("Internal Tank Height:", "TbEllipticalInterHeightC", "CboEllipticalInterHeightC"),
-                        tankLengthRow("Internal Tank Width:", "TbEllipticalInterWidthC", "CboEllipticalInterWidthC"),
-                        tankLengthRow(kFluidCaption, "TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC"),
-                        tankLengthRow("Conical Length (a):", "TbEllipticalConicalLengthC",
-                                      "CboEllipticalConicalLengthC"),
-                        tankAnswerRow("TbEllipticalTankAnswerC", "CboEllipticalTankAnswerC")},
-                   .buttons = tankButtons("CmdCalcEllipTankConicalEnd", "CmdPrintCalcEllipTankConicalEnd"),
-                   .calculate = CalcEllipticalConical},
-                  {.tab = "Elliptical Tank Volume(E)",
-                   .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with "
-                              "Ellipsoidal ends.",
-                   .picture = drawing("Picture11", "horizontal-elliptical-ellipsoidal"),
-                   .rows =
-                       {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthE", "CboEllipticalTankLengthE"),
-                        tankLengthRow("Internal Tank Height:", "TbEllipticalInterHeightE", "CboEllipticalInterHeightE"),
-                        tankLengthRow("Internal Tank Width:", "TbEllipticalInterWidthE", "CboEllipticalInterWidthE"),
-                        tankLengthRow(kFluidCaption, "TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE"),
-                        tankLengthRow("Ellipsoidal Length (a):", "TbEllipticalConicalLengthE",
-                                      "CboEllipticalConicalLengthE"),
-                        tankAnswerRow("TbEllipticalTankAnswerE", "CboEllipticalTankAnswerE")},
-                   .buttons = tankButtons("CmdEllipticalTankEllipsEnd", "CmdPrintEllipticalTankEllipsEnd"),
-                   .calculate = CalcEllipticalEllipsoidal},
-                  {.tab = "Horizontal Tank Volume (C)",
-                   .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with "
-                              "Conical ends.",
-                   .picture = drawing("Picture7", "horizontal-conical"),
-                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLengthC", "CboHorizTankLengthC"),
-                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameterC", "CboHorizInterDiameterC"),
-                            tankLengthRow(kFluidCaption, "TbHorizFluidHeightC", "CboHorizFluidHeightC"),
-                            tankLengthRow("Conical Length (a):", "TbHorizConicalLengthC", "CboHorizConicalLengthC"),
-                            tankAnswerRow("TbHorizTankAnswerC", "CboHorizTankAnswerC")},
-                   .buttons = tankButtons("Command1", "Command2"),
-                   .calculate = CalcHorizontalConical},
-                  {.tab = "Horizontal Tank Volume (G)",
-                   .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with "
-                              "Guppy ends.",
-                   .picture = drawing("Picture8", "horizontal-guppy"),
-                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLengthG", "CboHorizTankLengthG"),
-                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameterG", "CboHorizInterDiameterG"),
-                            tankLengthRow(kFluidCaption, "TbHorizFluidHeightG", "CboHorizFluidHeightG"),
-                            tankLengthRow("Guppy End Length (a):", "TbHorizGuppyLengthG", "CboHorizGuppyLengthG"),
-                            tankAnswerRow("TbHorizTankAnswerG", "CboHorizTankAnswerG")},
-                   .buttons = tankButtons("CmdGuppyCalculate", "Command3"),
-                   .calculate = CalcHorizontalGuppy},
-                  {.tab = "Horizontal Tank Volume (Flat)",
-                   .heading = "Determine the volume of liquid from the bottom of a circular horizontal tank with flat "
-                              "ends.",
-                   .picture = drawing("Picture5", "horizontal-flat"),
-                   .rows = {tankLengthRow("Length of Tank:", "TbHorizTankLength", "CboHorizTankLength"),
-                            tankLengthRow("Internal Tank Diameter:", "TbHorizInterDiameter", "CboHorizInterDiameter"),
-                            tankLengthRow(kFluidCaption, "TbHorizFluidHeight", "CboHorizFluidHeight"),
-                            tankAnswerRow("TbHorizTankAnswer", "CboHorizTankAnswer")},
-                   .buttons = tankButtons("CmdCalcHorizTankVolume", "CmdPrintChartData", "&Print Chart With Data"),
-                   .calculate = CalcHorizontalFlat},
-                  {.tab = "Elliptical Tank Volume (Flat)",
-                   .heading =
-                       "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with Flat "
-                       "ends.",
-                   .picture = drawing("Picture1", "horizontal-elliptical-flat"),
-                   .rows =
-                       {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthF", "CboEllipticalTankLengthF"),
-                        tankLengthRow("Internal Tank Height:", "TbEllipticalTankHeightF", "CboEllipticalTankHeightF"),
-                        tankLengthRow("Internal Tank Width:", "TbEllipticalTankWidthF", "CboEllipticalTankWidthF"),
-                        tankLengthRow(kFluidCaption, "TbEllipticalTankFluidHeightF", "CboEllipticalTankFluidHeightF"),
-                        tankAnswerRow("TbEllipticalTankAnswerF", "CboEllipticalTankAnswerF")},
-                   .buttons = tankButtons("CmdEllipticalTankFlatEndCalc", "CmdPrintEllipTnkFlatEnd"),
-                   .calculate = CalcEllipticalFlat},
-                  {.tab = "Elliptical Tank Volume (G)",
-                   .heading = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with "
-                              "distorted Guppy ends.",
-                   .picture = drawing("Picture2", "horizontal-elliptical-guppy"),
-                   .rows = {tankLengthRow("Length of Tank:", "TbEllipticalTankLengthG", "CboEllipticalTankLengthG"),
-                            tankLengthRow("Internal Tank Height:", "TbEllipticalInterHeightG",
-                                          "CboEllipticalInterHeightG"),
-                            tankLengthRow("Internal Tank Width:", "TbEllipticalInterWidthG",
-                                          "CboEllipticalInterWidthG"),
-                            tankLengthRow(kFluidCaption, "TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG"),
-                            tankLengthRow("Guppy Length (a):", "TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG"),
-                            tankAnswerRow("TbEllipticalTankAnswerG", "CboEllipticalTankAnswerG")},
-                   .buttons = tankButtons("CmdCalcEllipTnkGuppyEnd", "CmdPrintEllipTnkGuppyEnd"),
-                   .calculate = CalcEllipticalGuppy},
-              },
-      };
+  static const PageForm form = [] {
+    PageForm horizontal = {.key = kHorizontalTanksWindow,
+                           .caption = "Tank Calculations",
+                           .tabs = "SSTab1",
+                           .tabsPerRow = 4,
+                           .firstTab = 5,
+                           .lists = ListKind::Editable};
+    for (const TankTab& tab : horizontalTabs()) horizontal.pages.push_back(tankPage(tab, 300, 180));
+    return horizontal;
+  }();
   return form;
 }
+
+const TankRows& horizontalTankRows(int tab) { return horizontalTabs().at(static_cast<std::size_t>(tab)).rows; }
 
 namespace {
 
 // ---- Charts -----------------------------------------------------------------
-
-const char* const kLengthUnitCheck = "Please choose a Horizontal Tank Length Unit with the mouse";
-const char* const kAnswerUnitCheck = "Please choose an Answer Volume Unit with the mouse";
 
 // A chart row of the flat tab. A refused answer unit leaves the volume in
 // cubic metres in the label, which is no volume in the chart's unit: the row
@@ -467,233 +519,100 @@ Outcome flatChartRow(const Fields& fields) {
   return outcome;
 }
 
-// The boxes of a tab's chart. A circular tab steps its diameter, an
-// elliptical one its internal height; the width is an elliptical tab's own.
-struct ChartNames {
-  const char* stepped;
-  const char* steppedUnit;
-  const char* length;
-  const char* lengthUnit;
-  const char* fluid;
-  const char* fluidUnit;
-  const char* head = nullptr;  // none on the flat tabs
-  const char* headUnit = nullptr;
-  const char* answerUnit;
-  const char* answer;
-  const char* width = nullptr;  // elliptical tabs
-  const char* widthUnit = nullptr;
-};
+// A circular tab checks its diameter and length boxes, their units, the
+// heads' unit and the answer unit; an elliptical one its height, length and
+// width boxes, the height's, width's, length's and heads' units and the
+// answer unit. A tab with flat ends has no heads' unit to check.
+constexpr TankCheck kCircularChecks[] = {boxCheck(R::Height),  boxCheck(R::Length),  listCheck(R::Height),
+                                         listCheck(R::Length), listCheck(R::Bottom), listCheck(R::Answer)};
+constexpr TankCheck kEllipticalChecks[] = {boxCheck(R::Height),  boxCheck(R::Length), boxCheck(R::Width),
+                                           listCheck(R::Height), listCheck(R::Width), listCheck(R::Length),
+                                           listCheck(R::Bottom), listCheck(R::Answer)};
 
-TankChartProfile profile(std::vector<ChartCheck> required, const ChartNames& n, Calculation calculate,
-                         std::array<HeaderLine, 3> headers) {
-  return {.required = std::move(required),
-          .steppedBox = n.stepped,
-          .steppedList = n.steppedUnit,
-          .fluidBox = n.fluid,
-          .fluidList = n.fluidUnit,
-          .answerList = n.answerUnit,
-          .calculate = calculate,
-          .answer = n.answer,
-          .headers = std::move(headers)};
+bool isElliptical(Tab tab) {
+  return tab == kEllipticalConical || tab == kEllipticalEllipsoidal || tab == kEllipticalFlat ||
+         tab == kEllipticalGuppy;
 }
 
-// Diameter and length boxes, their units, the head's unit, the answer unit.
-TankChartProfile circularProfile(const ChartNames& n, const char* headUnitCheck, Calculation calculate,
-                                 std::array<HeaderLine, 3> headers) {
-  std::vector<ChartCheck> required = {
-      requiredBox(n.stepped, "Please type a Horizontal Internal Diameter Value", "Internal Tank Diameter"),
-      requiredBox(n.length, "Please type a Horizontal Tank Length value", "Length of Tank"),
-      requiredList(n.steppedUnit, "Please choose a Horizontal Internal Diameter Unit with the mouse"),
-      requiredList(n.lengthUnit, kLengthUnitCheck)};
-  if (n.headUnit) required.push_back(requiredList(n.headUnit, headUnitCheck));
-  required.push_back(requiredList(n.answerUnit, kAnswerUnitCheck));
-  return profile(std::move(required), n, calculate, std::move(headers));
-}
+using Headers = std::array<HeaderLine, 3>;
 
-// Height, length and width boxes, the height's, width's, length's and head's
-// units, the answer unit.
-TankChartProfile ellipticalProfile(const ChartNames& n, const char* headUnitCheck, Calculation calculate,
-                                   std::array<HeaderLine, 3> headers) {
-  std::vector<ChartCheck> required = {
-      requiredBox(n.stepped, "Please type an Internal Tank Height Value", "Internal Tank Height"),
-      requiredBox(n.length, "Please type an Elliptical Tank Length value", "Length of Tank"),
-      requiredBox(n.width, "Please type an Elliptical Tank Width value", "Internal Tank Width"),
-      requiredList(n.steppedUnit, "Please choose a Height Unit with the mouse"),
-      requiredList(n.widthUnit, "Please choose a Width Unit with the mouse"),
-      requiredList(n.lengthUnit, kLengthUnitCheck)};
-  if (n.headUnit) required.push_back(requiredList(n.headUnit, headUnitCheck));
-  required.push_back(requiredList(n.answerUnit, kAnswerUnitCheck));
-  return profile(std::move(required), n, calculate, std::move(headers));
-}
-
-const char* const kConicalUnitCheck = "Please choose a Horizontal Conical Length Unit with the mouse";
-const char* const kEllipsoidUnitCheck = "Please choose a Horizontal Ellipsoid Length Unit with the mouse";
-const char* const kGuppyUnitCheck = "Please choose a Horizontal Guppy Length Unit with the mouse";
-
-// By tab, in the window's order.
-std::vector<TankChartProfile> horizontalProfiles() {
-  const ChartNames flat = {.stepped = "TbHorizInterDiameter",
-                           .steppedUnit = "CboHorizInterDiameter",
-                           .length = "TbHorizTankLength",
-                           .lengthUnit = "CboHorizTankLength",
-                           .fluid = "TbHorizFluidHeight",
-                           .fluidUnit = "CboHorizFluidHeight",
-                           .answerUnit = "CboHorizTankAnswer",
-                           .answer = "TbHorizTankAnswer"};
-  const ChartNames e = {.stepped = "TbHorizInterDiameterS",
-                        .steppedUnit = "CboHorizInterDiameterS",
-                        .length = "TbHorizTankLengthS",
-                        .lengthUnit = "CboHorizTankLengthS",
-                        .fluid = "TbHorizFluidHeightS",
-                        .fluidUnit = "CboHorizFluidHeightS",
-                        .head = "TbHorizSphereLengthS",
-                        .headUnit = "CboHorizSphereLengthS",
-                        .answerUnit = "CboHorizTankAnswerS",
-                        .answer = "TbHorizTankAnswerS"};
-  const ChartNames c = {.stepped = "TbHorizInterDiameterC",
-                        .steppedUnit = "CboHorizInterDiameterC",
-                        .length = "TbHorizTankLengthC",
-                        .lengthUnit = "CboHorizTankLengthC",
-                        .fluid = "TbHorizFluidHeightC",
-                        .fluidUnit = "CboHorizFluidHeightC",
-                        .head = "TbHorizConicalLengthC",
-                        .headUnit = "CboHorizConicalLengthC",
-                        .answerUnit = "CboHorizTankAnswerC",
-                        .answer = "TbHorizTankAnswerC"};
-  const ChartNames g = {.stepped = "TbHorizInterDiameterG",
-                        .steppedUnit = "CboHorizInterDiameterG",
-                        .length = "TbHorizTankLengthG",
-                        .lengthUnit = "CboHorizTankLengthG",
-                        .fluid = "TbHorizFluidHeightG",
-                        .fluidUnit = "CboHorizFluidHeightG",
-                        .head = "TbHorizGuppyLengthG",
-                        .headUnit = "CboHorizGuppyLengthG",
-                        .answerUnit = "CboHorizTankAnswerG",
-                        .answer = "TbHorizTankAnswerG"};
-  const ChartNames ef = {.stepped = "TbEllipticalTankHeightF",
-                         .steppedUnit = "CboEllipticalTankHeightF",
-                         .length = "TbEllipticalTankLengthF",
-                         .lengthUnit = "CboEllipticalTankLengthF",
-                         .fluid = "TbEllipticalTankFluidHeightF",
-                         .fluidUnit = "CboEllipticalTankFluidHeightF",
-                         .answerUnit = "CboEllipticalTankAnswerF",
-                         .answer = "TbEllipticalTankAnswerF",
-                         .width = "TbEllipticalTankWidthF",
-                         .widthUnit = "CboEllipticalTankWidthF"};
-  const ChartNames ec = {.stepped = "TbEllipticalInterHeightC",
-                         .steppedUnit = "CboEllipticalInterHeightC",
-                         .length = "TbEllipticalTankLengthC",
-                         .lengthUnit = "CboEllipticalTankLengthC",
-                         .fluid = "TbEllipticalFluidHeightC",
-                         .fluidUnit = "CboEllipticalFluidHeightC",
-                         .head = "TbEllipticalConicalLengthC",
-                         .headUnit = "CboEllipticalConicalLengthC",
-                         .answerUnit = "CboEllipticalTankAnswerC",
-                         .answer = "TbEllipticalTankAnswerC",
-                         .width = "TbEllipticalInterWidthC",
-                         .widthUnit = "CboEllipticalInterWidthC"};
-  const ChartNames ee = {.stepped = "TbEllipticalInterHeightE",
-                         .steppedUnit = "CboEllipticalInterHeightE",
-                         .length = "TbEllipticalTankLengthE",
-                         .lengthUnit = "CboEllipticalTankLengthE",
-                         .fluid = "TbEllipticalFluidHeightE",
-                         .fluidUnit = "CboEllipticalFluidHeightE",
-                         .head = "TbEllipticalConicalLengthE",
-                         .headUnit = "CboEllipticalConicalLengthE",
-                         .answerUnit = "CboEllipticalTankAnswerE",
-                         .answer = "TbEllipticalTankAnswerE",
-                         .width = "TbEllipticalInterWidthE",
-                         .widthUnit = "CboEllipticalInterWidthE"};
-  const ChartNames eg = {.stepped = "TbEllipticalInterHeightG",
-                         .steppedUnit = "CboEllipticalInterHeightG",
-                         .length = "TbEllipticalTankLengthG",
-                         .lengthUnit = "CboEllipticalTankLengthG",
-                         .fluid = "TbEllipticalFluidHeightG",
-                         .fluidUnit = "CboEllipticalFluidHeightG",
-                         .head = "TbEllipticalGuppyLengthG",
-                         .headUnit = "CboEllipticalGuppyLengthG",
-                         .answerUnit = "CboEllipticalTankAnswerG",
-                         .answer = "TbEllipticalTankAnswerG",
-                         .width = "TbEllipticalInterWidthG",
-                         .widthUnit = "CboEllipticalInterWidthG"};
-
-  // "a Height of" + the diameter (D, DU) or the internal height (H, HU).
-  auto height = [](const char* before, const ChartNames& n) {
-    return HeaderLine{lit(before), num(n.stepped), lit(" "), unit(n.steppedUnit)};
-  };
-  auto appended = [](HeaderLine line, std::initializer_list<HeaderPiece> more) {
-    line.insert(line.end(), more);
-    return line;
-  };
-  return {
-      circularProfile(
-          e, kEllipsoidUnitCheck, CalcHorizontalEllipsoidal,
-          {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank with Ellipsoid ends, a")},
-           appended(height("Height of ", e), {lit(", a Length of "), num(e.length), lit(" "), unit(e.lengthUnit)}),
-           HeaderLine{lit("and an Ellipsoid Length of "), num(e.head), lit(" "), unit(e.headUnit)}}),
-      ellipticalProfile(
-          ec, kConicalUnitCheck, CalcEllipticalConical,
-          {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Distorted Conical ends,")},
-           appended(height("a Height of ", ec), {lit(", a Width of "), num(ec.width), lit(" "), unit(ec.widthUnit)}),
-           HeaderLine{lit(" a Length of "), num(ec.length), lit(" "), unit(ec.lengthUnit),
-                      lit(" and an Conical Length of "), num(ec.head), lit(" "), unit(ec.headUnit)}}),
-      ellipticalProfile(
-          ee, kEllipsoidUnitCheck, CalcEllipticalEllipsoidal,
-          {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Ellipsoid ends, ")},
-           appended(height("a Height of ", ee), {lit(", a Width of "), num(ee.width), lit(" "), unit(ee.widthUnit)}),
-           HeaderLine{lit("a Length of "), num(ee.length), lit(" "), unit(ee.lengthUnit),
-                      lit(" and an Ellipsoid Length of "), num(ee.head), lit(" "), unit(ee.headUnit)}}),
-      // The length's unit opens the third line.
-      circularProfile(
-          c, kConicalUnitCheck, CalcHorizontalConical,
-          {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank with Conical ends and")},
-           appended(height(" a Height of ", c), {lit(" a Length of "), num(c.length), lit(" ")}),
-           HeaderLine{unit(c.lengthUnit), lit(" and a Conical Length of "), num(c.head), lit(" "), unit(c.headUnit)}}),
-      circularProfile(
-          g, kGuppyUnitCheck, CalcHorizontalGuppy,
-          {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank with Guppy ends")},
-           appended(height("a Height of ", g), {lit(" a Length of "), num(g.length), lit(" "), unit(g.lengthUnit)}),
-           HeaderLine{lit("and an Guppy Length of "), num(g.head), lit(" "), unit(g.headUnit)}}),
-      circularProfile(flat, nullptr, flatChartRow,
-                      {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank")},
-                       height("with flat ends and a Height of ", flat),
-                       HeaderLine{lit("and a Length of "), num(flat.length), lit(" "), unit(flat.lengthUnit)}}),
-      ellipticalProfile(ef, nullptr, CalcEllipticalFlat,
-                        {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Flat")},
-                         appended(height("ends, a Height of ", ef),
-                                  {lit(", a Width of "), num(ef.width), lit(" "), unit(ef.widthUnit)}),
-                         HeaderLine{lit(" and a Length of "), num(ef.length), lit(" "), unit(ef.lengthUnit)}}),
-      ellipticalProfile(
-          eg, kGuppyUnitCheck, CalcEllipticalGuppy,
-          {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Distorted Guppy ends, a")},
-           appended(height("Height of ", eg), {lit(", a Width of "), num(eg.width), lit(" "), unit(eg.widthUnit),
-                                               lit(" a Length of "), num(eg.length), lit(" "), unit(eg.lengthUnit)}),
-           HeaderLine{lit("and an Guppy Length of "), num(eg.head), lit(" "), unit(eg.headUnit)}}),
-  };
+// The headers of a tab: "a Height of" is the diameter, or the internal
+// height; the width is an elliptical tab's own.
+Headers horizontalHeaders(Tab tab) {
+  const TankRows& rows = rowsOf(tab);
+  const auto n = [&](R role) { return numOf(rows, role); };
+  const auto u = [&](R role) { return unitOf(rows, role); };
+  switch (tab) {
+    case kEllipsoidal:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank with Ellipsoid ends, a")},
+              HeaderLine{lit("Height of "), n(R::Height), lit(" "), u(R::Height), lit(", a Length of "), n(R::Length),
+                         lit(" "), u(R::Length)},
+              HeaderLine{lit("and an Ellipsoid Length of "), n(R::Bottom), lit(" "), u(R::Bottom)}};
+    case kEllipticalConical:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Distorted Conical ends,")},
+              HeaderLine{lit("a Height of "), n(R::Height), lit(" "), u(R::Height), lit(", a Width of "), n(R::Width),
+                         lit(" "), u(R::Width)},
+              HeaderLine{lit(" a Length of "), n(R::Length), lit(" "), u(R::Length), lit(" and an Conical Length of "),
+                         n(R::Bottom), lit(" "), u(R::Bottom)}};
+    case kEllipticalEllipsoidal:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Ellipsoid ends, ")},
+              HeaderLine{lit("a Height of "), n(R::Height), lit(" "), u(R::Height), lit(", a Width of "), n(R::Width),
+                         lit(" "), u(R::Width)},
+              HeaderLine{lit("a Length of "), n(R::Length), lit(" "), u(R::Length), lit(" and an Ellipsoid Length of "),
+                         n(R::Bottom), lit(" "), u(R::Bottom)}};
+    // The length's unit opens the third line.
+    case kConical:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank with Conical ends and")},
+              HeaderLine{lit(" a Height of "), n(R::Height), lit(" "), u(R::Height), lit(" a Length of "), n(R::Length),
+                         lit(" ")},
+              HeaderLine{u(R::Length), lit(" and a Conical Length of "), n(R::Bottom), lit(" "), u(R::Bottom)}};
+    case kGuppy:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank with Guppy ends")},
+              HeaderLine{lit("a Height of "), n(R::Height), lit(" "), u(R::Height), lit(" a Length of "), n(R::Length),
+                         lit(" "), u(R::Length)},
+              HeaderLine{lit("and an Guppy Length of "), n(R::Bottom), lit(" "), u(R::Bottom)}};
+    case kFlat:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Cylindrical Tank")},
+              HeaderLine{lit("with flat ends and a Height of "), n(R::Height), lit(" "), u(R::Height)},
+              HeaderLine{lit("and a Length of "), n(R::Length), lit(" "), u(R::Length)}};
+    case kEllipticalFlat:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Flat")},
+              HeaderLine{lit("ends, a Height of "), n(R::Height), lit(" "), u(R::Height), lit(", a Width of "),
+                         n(R::Width), lit(" "), u(R::Width)},
+              HeaderLine{lit(" and a Length of "), n(R::Length), lit(" "), u(R::Length)}};
+    case kEllipticalGuppy:
+      return {HeaderLine{lit("These dimensions are for a Horizontal Elliptical Tank with Distorted Guppy ends, a")},
+              HeaderLine{lit("Height of "), n(R::Height), lit(" "), u(R::Height), lit(", a Width of "), n(R::Width),
+                         lit(" "), u(R::Width), lit(" a Length of "), n(R::Length), lit(" "), u(R::Length)},
+              HeaderLine{lit("and an Guppy Length of "), n(R::Bottom), lit(" "), u(R::Bottom)}};
+  }
+  return {};
 }
 
 }  // namespace
 
 const TankChartProfile& horizontalChartProfile(int tab) {
-  static const std::vector<TankChartProfile> profiles = horizontalProfiles();
+  static const std::vector<TankChartProfile> profiles = [] {
+    std::vector<TankChartProfile> all;
+    for (std::size_t i = 0; i < horizontalTabs().size(); ++i) {
+      const Tab t = static_cast<Tab>(i);
+      const std::span<const TankCheck> checks =
+          isElliptical(t) ? std::span<const TankCheck>(kEllipticalChecks) : kCircularChecks;
+      all.push_back(tankChartProfile(rowsOf(t), checks, t == kFlat ? flatChartRow : horizontalTabs()[i].calculate,
+                                     horizontalHeaders(t)));
+    }
+    return all;
+  }();
   return profiles.at(static_cast<std::size_t>(tab));
 }
 
-// The rows, top first: length, diameter, fluid height and the heads' length;
-// or length, internal height, internal width, fluid height and the heads'.
 const TankPictureInputs* horizontalPictureInputs(int tab) {
-  using S = TankShape;
-  static const TankPictureInputs pictures[] = {
-      {.shape = S::HorizontalEllipsoidal, .height = 1, .bottom = 3, .fluid = 2, .length = 0},
-      {.shape = S::HorizontalEllipticalConical, .width = 2, .height = 1, .bottom = 4, .fluid = 3, .length = 0},
-      {.shape = S::HorizontalEllipticalEllipsoidal, .width = 2, .height = 1, .bottom = 4, .fluid = 3, .length = 0},
-      {.shape = S::HorizontalConical, .height = 1, .bottom = 3, .fluid = 2, .length = 0},
-      {.shape = S::HorizontalGuppy, .height = 1, .bottom = 3, .fluid = 2, .length = 0},
-      {.shape = S::HorizontalFlat, .height = 1, .fluid = 2, .length = 0},
-      {.shape = S::HorizontalEllipticalFlat, .width = 2, .height = 1, .fluid = 3, .length = 0},
-      {.shape = S::HorizontalEllipticalGuppy, .width = 2, .height = 1, .bottom = 4, .fluid = 3, .length = 0},
-  };
-  return tab >= 0 && tab < 8 ? &pictures[tab] : nullptr;
+  static const std::vector<TankPictureInputs> pictures = [] {
+    std::vector<TankPictureInputs> all;
+    for (const TankTab& t : horizontalTabs()) all.push_back(tankPictureInputs(t.shape, t.rows));
+    return all;
+  }();
+  return tab >= 0 && tab < static_cast<int>(pictures.size()) ? &pictures[static_cast<std::size_t>(tab)] : nullptr;
 }
 
 }  // namespace calvexa

@@ -6,6 +6,7 @@
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
 #include "tanks/tank_drawing_rules.h"
+#include "tanks/tank_form_rules.h"
 
 namespace calvexa {
 
@@ -33,6 +34,10 @@ extern const char* const kZeroInternalHeightText;
 // tab.
 inline constexpr WindowKey kHorizontalTanksWindow{"FrmHorizontalTanks"};
 const PageForm& horizontalTankForm();
+
+// The input rows of each tab, in the order of the tabs: the one place its
+// controls are named.
+const TankRows& horizontalTankRows(int tab);
 
 // The chart of each tab, in the order of the tabs.
 const TankChartProfile& horizontalChartProfile(int tab);

@@ -21,28 +21,73 @@ namespace {
 // only the fluid height's unit has the plain box.
 Message error(const char* text) { return {.text = text, .title = "Error", .icon = Icon::Information}; }
 
+using R = TankRole;
+
+// The rows, top first. The width is the picture's depth, front to back.
+const TankRows& rectangularRows() {
+  static const TankRows rows = {
+      {.caption = "Rectangular Length:",
+       .box = "TbSquareLength",
+       .list = "CboSquareLength",
+       .role = R::Length,
+       .valueName = "Rectangular Length",
+       .unitMessage = error("An improper Length unit has been chosen.\r\nRe-choose a Unit with the mouse"),
+       .boxCheck = error("Please type a Rectangular Tank Length Value"),
+       .listCheck = error("Please choose a Rectangular Tank Length Unit with the mouse"),
+       .boxTip = "Enter the rectangular length here",
+       .listTip = "Choose the rectangular length units here"},
+      {.caption = "Rectangular Width:",
+       .box = "TbSquareWidth",
+       .list = "CboSquareWidth",
+       .role = R::Depth,
+       .valueName = "Rectangular Width",
+       .unitMessage = error("An improper Width measurement has been chosen.\r\nRe-choose a Unit with the mouse"),
+       .boxCheck = error("Please type a Rectangular Tank Width Value"),
+       .listCheck = error("Please choose a Rectangular Tank Width Unit with the mouse"),
+       .boxTip = "Enter the rectangular width here",
+       .listTip = "Choose the rectangular width units here"},
+      {.caption = "Rectangular Height:",
+       .box = "TbSquareHeight",
+       .list = "CboSquareHeight",
+       .role = R::Height,
+       .valueName = "Rectangular Height",
+       .unitMessage = error("An improper Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"),
+       .boxCheck = error("Please type a Rectangular Tank Height Value"),
+       .listCheck = error("Please choose a Rectangular Tank Height Unit with the mouse"),
+       .boxTip = "Enter the rectangular height here",
+       .listTip = "Choose the rectangular height units here"},
+      {.caption = "Height of fluid from the tank bottom:",
+       .box = "TbFluidHeight",
+       .list = "CboFluidHeight",
+       .role = R::Fluid,
+       .reading = SizeReading::Fluid,
+       .valueName = "Fluid Height",
+       .unitMessage = {"An improper Fluid Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"},
+       .boxCheck = error("Please type a Fluid Height Value"),
+       .listCheck = error("Please choose a Fluid Height Unit with the mouse"),
+       .boxTip = "Enter the fluid height here",
+       .listTip = "Choose the fluid height units here"},
+      {.box = "TbLiquidVolumeAnswer",
+       .list = "CboLiquidVolumeAnswer",
+       .role = R::Answer,
+       .unitMessage = error("An improper Calculated Tank Volume Unit has been chosen.\r\nRe-choose a Unit with the "
+                            "mouse."),
+       .listCheck = error("Please choose an Answer Volume Unit with the mouse"),
+       .boxTip = "Press Calculate for your answer here",
+       .listTip = "Choose the answer units"},
+  };
+  return rows;
+}
+
 // Width, length, tank height and fluid height, in the order they are read.
 const std::array<Input, 4>& rectangularInputs() {
-  static const std::array<Input, 4> inputs = {
-      tankLength("TbSquareWidth", "CboSquareWidth", "Rectangular Width",
-                 error("An improper Width measurement has been chosen.\r\nRe-choose a Unit with the mouse")),
-      tankLength("TbSquareLength", "CboSquareLength", "Rectangular Length",
-                 error("An improper Length unit has been chosen.\r\nRe-choose a Unit with the mouse")),
-      tankLength("TbSquareHeight", "CboSquareHeight", "Rectangular Height",
-                 error("An improper Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse")),
-      tankFluidHeight(
-          "TbFluidHeight", "CboFluidHeight",
-          Message{.text = "An improper Fluid Tank Height unit has been chosen.\r\nRe-choose a Unit with the mouse"}),
-  };
+  static const std::array<Input, 4> inputs =
+      tankInputs(rectangularRows(), std::array{R::Depth, R::Length, R::Height, R::Fluid});
   return inputs;
 }
 
 const Input& rectangularAnswerUnit() {
-  static const Input input = {
-      .list = "CboLiquidVolumeAnswer",
-      .unitMessage = error("An improper Calculated Tank Volume Unit has been chosen.\r\nRe-choose a Unit with the "
-                           "mouse."),
-      .units = kTankVolumes};
+  static const Input input = tankInput(tankRow(rectangularRows(), R::Answer));
   return input;
 }
 
@@ -65,15 +110,9 @@ Outcome CalcRectangularTank(const Fields& fields) {
   if (!readInput(fields, rectangularAnswerUnit(), unit, outcome)) return outcome;
   const double answer = applyFactor(*unit.unit, V);
   if (!std::isfinite(answer)) return outcome.show(error(kRectangularNoVolumeText)), outcome;
-  writeAnswer(answer, "TbLiquidVolumeAnswer", generalAnswer, outcome);
+  writeAnswer(answer, tankRow(rectangularRows(), R::Answer).box, generalAnswer, outcome);
   return outcome;
 }
-
-namespace {
-
-// ---- The window ------------------------------------------------------------
-
-}  // namespace
 
 const PageForm& rectangularTankForm() {
   static const PageForm form = {
@@ -83,23 +122,11 @@ const PageForm& rectangularTankForm() {
       .pages = {{
           .heading = "Determine the volume of liquid from the bottom of a rectangular tank",
           .picture = {.name = "Image1",
-                      .drawing = "rectangular",
+                      .drawing = tankShapeName(TankShape::Rectangular),
                       .source = PictureSource::Window,
                       .width = 240,
                       .height = 210},
-          .rows =
-              {
-                  tankLengthRow("Rectangular Length:", "TbSquareLength", "CboSquareLength",
-                                "Enter the rectangular length here", "Choose the rectangular length units here"),
-                  tankLengthRow("Rectangular Width:", "TbSquareWidth", "CboSquareWidth",
-                                "Enter the rectangular width here", "Choose the rectangular width units here"),
-                  tankLengthRow("Rectangular Height:", "TbSquareHeight", "CboSquareHeight",
-                                "Enter the rectangular height here", "Choose the rectangular height units here"),
-                  tankLengthRow("Height of fluid from the tank bottom:", "TbFluidHeight", "CboFluidHeight",
-                                "Enter the fluid height here", "Choose the fluid height units here"),
-                  tankAnswerRow("TbLiquidVolumeAnswer", "CboLiquidVolumeAnswer", "Press Calculate for your answer here",
-                                "Choose the answer units"),
-              },
+          .rows = tankPageRows(rectangularRows()),
           .buttons = {{.name = "CmdCalculate", .caption = "&Calculate", .tip = "Press to calculate the answer"},
                       {.name = "CmdPrintChartData",
                        .caption = "&Print Chart with Data",
@@ -116,49 +143,34 @@ namespace {
 // ---- The chart ---------------------------------------------------------------
 
 // The chart's refusals carry the information icon and "Error" as well.
-ChartCheck box(const char* control, const char* message, const char* valueName) {
-  return requiredBox(control, error(message), valueName);
-}
-ChartCheck list(const char* control, const char* message) { return requiredList(control, error(message)); }
+constexpr TankCheck kChecks[] = {boxCheck(R::Height),  boxCheck(R::Length), boxCheck(R::Depth),
+                                 boxCheck(R::Fluid),   listCheck(R::Depth), listCheck(R::Length),
+                                 listCheck(R::Height), listCheck(R::Fluid), listCheck(R::Answer)};
 
 TankChartProfile makeRectangularProfile() {
-  return {
-      .required = {box("TbSquareHeight", "Please type a Rectangular Tank Height Value", "Rectangular Height"),
-                   box("TbSquareLength", "Please type a Rectangular Tank Length Value", "Rectangular Length"),
-                   box("TbSquareWidth", "Please type a Rectangular Tank Width Value", "Rectangular Width"),
-                   box("TbFluidHeight", "Please type a Fluid Height Value", "Fluid Height"),
-                   list("CboSquareWidth", "Please choose a Rectangular Tank Width Unit with the mouse"),
-                   list("CboSquareLength", "Please choose a Rectangular Tank Length Unit with the mouse"),
-                   list("CboSquareHeight", "Please choose a Rectangular Tank Height Unit with the mouse"),
-                   list("CboFluidHeight", "Please choose a Fluid Height Unit with the mouse"),
-                   list("CboLiquidVolumeAnswer", "Please choose an Answer Volume Unit with the mouse")},
-      .steppedBox = "TbSquareHeight",
-      .steppedList = "CboSquareHeight",
-      .fluidBox = "TbFluidHeight",
-      .fluidList = "CboFluidHeight",
-      .answerList = "CboLiquidVolumeAnswer",
-      .calculate = CalcRectangularTank,
-      .answer = "TbLiquidVolumeAnswer",
-      .headers = {HeaderLine{lit("These dimensions are for a Rectangular Tank with ")},
-                  HeaderLine{lit(" a width of "), num("TbSquareWidth"), lit(" "), unit("CboSquareWidth"),
-                             lit(", and a length of "), num("TbSquareLength"), lit(" "), unit("CboSquareLength")},
-                  HeaderLine{lit("and a Height of "), num("TbSquareHeight"), lit(" "), unit("CboSquareHeight")}},
-      // Only the unit: a cancelled dialog leaves the typed fluid height.
-      .fill = FluidFill::UnitOnly,
-  };
+  const TankRows& rows = rectangularRows();
+  const auto n = [&](R role) { return numOf(rows, role); };
+  const auto u = [&](R role) { return unitOf(rows, role); };
+  // Only the unit: a cancelled dialog leaves the typed fluid height.
+  return tankChartProfile(rows, kChecks, CalcRectangularTank,
+                          {HeaderLine{lit("These dimensions are for a Rectangular Tank with ")},
+                           HeaderLine{lit(" a width of "), n(R::Depth), lit(" "), u(R::Depth),
+                                      lit(", and a length of "), n(R::Length), lit(" "), u(R::Length)},
+                           HeaderLine{lit("and a Height of "), n(R::Height), lit(" "), u(R::Height)}},
+                          FluidFill::UnitOnly);
 }
 
 }  // namespace
+
+const TankRows& rectangularTankRows(int /*page*/) { return rectangularRows(); }
 
 const TankChartProfile& rectangularChartProfile(int /*page*/) {
   static const TankChartProfile profile = makeRectangularProfile();
   return profile;
 }
 
-// The rows, top first: length, width, height, fluid height.
 const TankPictureInputs* rectangularPictureInputs(int) {
-  static const TankPictureInputs picture = {
-      .shape = TankShape::Rectangular, .depth = 1, .height = 2, .fluid = 3, .length = 0};
+  static const TankPictureInputs picture = tankPictureInputs(TankShape::Rectangular, rectangularRows());
   return &picture;
 }
 

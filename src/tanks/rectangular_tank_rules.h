@@ -6,6 +6,7 @@
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
 #include "tanks/tank_drawing_rules.h"
+#include "tanks/tank_form_rules.h"
 
 namespace calvexa {
 
@@ -23,6 +24,9 @@ extern const char* const kRectangularNoVolumeText;
 // The rectangular tank window: one page, editable unit lists.
 inline constexpr WindowKey kRectangularTankWindow{"FrmRectangularTank"};
 const PageForm& rectangularTankForm();
+
+// The window's input rows: the one place its controls are named.
+const TankRows& rectangularTankRows(int page);
 
 // The window's chart (it has one page; `page` is 0).
 const TankChartProfile& rectangularChartProfile(int page);

@@ -6,6 +6,7 @@
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
 #include "tanks/tank_drawing_rules.h"
+#include "tanks/tank_form_rules.h"
 
 namespace calvexa {
 
@@ -22,6 +23,9 @@ extern const char* const kFluidOutsideSphereText;
 // The spherical tank window: one page, editable unit lists.
 inline constexpr WindowKey kSphericalTankWindow{"FrmSphericalTank"};
 const PageForm& sphericalTankForm();
+
+// The window's input rows: the one place its controls are named.
+const TankRows& sphericalTankRows(int page);
 
 // The window's chart (it has one page; `page` is 0).
 const TankChartProfile& sphericalChartProfile(int page);

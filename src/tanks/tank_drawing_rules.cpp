@@ -9,6 +9,43 @@
 #include "tanks/tank_units_rules.h"
 
 namespace calvexa {
+
+namespace {
+
+constexpr std::pair<const char*, TankShape> kShapeNames[] = {
+    {"vertical-flat", TankShape::VerticalFlat},
+    {"vertical-conical", TankShape::VerticalConical},
+    {"vertical-ellipsoidal", TankShape::VerticalEllipsoidal},
+    {"vertical-spherical", TankShape::VerticalSpherical},
+    {"elliptical-flat", TankShape::EllipticalFlat},
+    {"elliptical-conical", TankShape::EllipticalConical},
+    {"elliptical-ellipsoidal", TankShape::EllipticalEllipsoidal},
+    {"elliptical-spherical", TankShape::EllipticalSpherical},
+    {"horizontal-flat", TankShape::HorizontalFlat},
+    {"horizontal-ellipsoidal", TankShape::HorizontalEllipsoidal},
+    {"horizontal-conical", TankShape::HorizontalConical},
+    {"horizontal-guppy", TankShape::HorizontalGuppy},
+    {"horizontal-elliptical-flat", TankShape::HorizontalEllipticalFlat},
+    {"horizontal-elliptical-conical", TankShape::HorizontalEllipticalConical},
+    {"horizontal-elliptical-ellipsoidal", TankShape::HorizontalEllipticalEllipsoidal},
+    {"horizontal-elliptical-guppy", TankShape::HorizontalEllipticalGuppy},
+    {"rectangular", TankShape::Rectangular},
+    {"spherical", TankShape::Spherical},
+};
+
+}  // namespace
+
+const char* tankShapeName(TankShape shape) {
+  for (const auto& [name, named] : kShapeNames)
+    if (named == shape) return name;
+  return "";
+}
+
+std::optional<TankShape> tankShapeOf(std::string_view name) {
+  for (const auto& [key, shape] : kShapeNames)
+    if (name == key) return shape;
+  return std::nullopt;
+}
 namespace {
 
 constexpr int kCurveSteps = 32;

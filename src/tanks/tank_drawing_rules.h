@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/outcome.h"
@@ -33,6 +34,11 @@ enum class TankShape {
   Rectangular,
   Spherical,
 };
+
+// The name a page table gives the drawing of a shape ("vertical-conical"), and
+// the shape of a name (nullopt for a name of no shape).
+const char* tankShapeName(TankShape shape);
+std::optional<TankShape> tankShapeOf(std::string_view name);
 
 // The dimensions a drawing needs, all in one length unit.
 // Upright tanks: width (the diameter, or an elliptical tank's width), depth

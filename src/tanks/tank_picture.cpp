@@ -14,27 +14,6 @@ const QColor kWall(40, 40, 40);
 const QColor kFault(205, 30, 30);
 const QColor kMark(20, 20, 90);
 
-constexpr std::pair<const char*, TankShape> kShapeNames[] = {
-    {"vertical-flat", TankShape::VerticalFlat},
-    {"vertical-conical", TankShape::VerticalConical},
-    {"vertical-ellipsoidal", TankShape::VerticalEllipsoidal},
-    {"vertical-spherical", TankShape::VerticalSpherical},
-    {"elliptical-flat", TankShape::EllipticalFlat},
-    {"elliptical-conical", TankShape::EllipticalConical},
-    {"elliptical-ellipsoidal", TankShape::EllipticalEllipsoidal},
-    {"elliptical-spherical", TankShape::EllipticalSpherical},
-    {"horizontal-flat", TankShape::HorizontalFlat},
-    {"horizontal-ellipsoidal", TankShape::HorizontalEllipsoidal},
-    {"horizontal-conical", TankShape::HorizontalConical},
-    {"horizontal-guppy", TankShape::HorizontalGuppy},
-    {"horizontal-elliptical-flat", TankShape::HorizontalEllipticalFlat},
-    {"horizontal-elliptical-conical", TankShape::HorizontalEllipticalConical},
-    {"horizontal-elliptical-ellipsoidal", TankShape::HorizontalEllipticalEllipsoidal},
-    {"horizontal-elliptical-guppy", TankShape::HorizontalEllipticalGuppy},
-    {"rectangular", TankShape::Rectangular},
-    {"spherical", TankShape::Spherical},
-};
-
 // Maps tank coordinates (y up) into the widget's area, keeping proportions.
 struct Scale {
   double factor;
@@ -105,13 +84,9 @@ void drawMark(QPainter& painter, const DimensionMark& mark, const Scale& scale) 
 }  // namespace
 
 bool tankShapeNamed(const QString& name, TankShape& shape) {
-  for (const auto& [key, value] : kShapeNames) {
-    if (name == QLatin1String(key)) {
-      shape = value;
-      return true;
-    }
-  }
-  return false;
+  const std::optional<TankShape> named = tankShapeOf(name.toStdString());
+  if (named) shape = *named;
+  return named.has_value();
 }
 
 TankPicture::TankPicture(TankShape shape, QWidget* parent)

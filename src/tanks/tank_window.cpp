@@ -10,6 +10,7 @@
 #include "tanks/divisions_window.h"
 #include "tanks/tank_picture.h"
 #include "tanks/tank_windows.h"
+#include "ui/controls.h"
 #include "ui/form_builder.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
@@ -89,6 +90,12 @@ std::string TankWindow::chartName(int page) const {
   return tab.tab ? tab.tab : form().caption;
 }
 
+TabVolumes TankWindow::currentTabVolumes() const {
+  const auto* tabs = form().tabs ? qobject_cast<const TabControl*>(control(QString::fromUtf8(form().tabs))) : nullptr;
+  const int page = tabs ? tabs->currentIndex() : 0;
+  return tabVolumes(profiles_(page), chartName(page), pageFields(page));
+}
+
 // Every modal of a chart runs a loop of its own, in which the program may
 // close this window (it is unloaded, or a logout closes every window): after
 // each one the chart goes on only while the window and the dialog are there.
@@ -137,6 +144,7 @@ void TankWindow::PrintTankChart(int page) {
   report.footers = {printedOnLine(localNow()), kContactPhoneLine, kContactMailLine};
   report.recordset = std::move(build.recordset);
   const QPointer<ChartPreview> preview = new ChartPreview(std::move(report), ChartSource{profile, start}, seam, this);
+  preview->setHelpFile(registry().helpPath());
   seam.runModal(*preview);
   delete preview.data();  // already gone with this window, if it was closed
 }

@@ -6,6 +6,7 @@
 
 #include "tanks/chart_rules.h"
 #include "tanks/tank_drawing_rules.h"
+#include "tanks/tank_gauge_source_rules.h"
 #include "ui/page_window.h"
 
 namespace calvexa {
@@ -25,6 +26,9 @@ class TankWindow : public PageWindow {
   // The chart of `page`: its checks, the divisions dialog, the rows and the
   // report in its preview.
   void PrintTankChart(int page);
+
+  // The tab in front as a source of volumes for gauging, its texts as they are now.
+  TabVolumes currentTabVolumes() const;
 
  protected:
   void onControlsCreated(const QList<QPointer<QWidget>>& created) override;

@@ -6,6 +6,7 @@
 #include "core/page_table.h"
 #include "tanks/chart_rules.h"
 #include "tanks/tank_drawing_rules.h"
+#include "tanks/tank_form_rules.h"
 
 namespace calvexa {
 
@@ -28,6 +29,9 @@ extern const char* const kEllipticalSphericalBottomTooDeepText;
 // The upright tank window: eight tabs, two to a row, opening on tab 7.
 inline constexpr WindowKey kVerticalTankWindow{"FrmVerticalTank"};
 const PageForm& verticalTankForm();
+
+// The input rows of each tab, by tab: the one place its controls are named.
+const TankRows& verticalTankRows(int tab);
 
 // The chart of each tab, by tab.
 const TankChartProfile& verticalChartProfile(int tab);

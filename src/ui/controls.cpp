@@ -51,8 +51,22 @@ void PushButton::keyPressEvent(QKeyEvent* event) {
   QPushButton::keyPressEvent(event);
 }
 
-PictureButton::PictureButton(const QString& picture, QWidget* parent)
-    : QAbstractButton(parent), renderer_(new QSvgRenderer(picture, this)) {
+DrawingFile::DrawingFile(const QString& file) : file_(file) {}
+DrawingFile::~DrawingFile() = default;
+
+void DrawingFile::render(QPainter& painter, const QRectF& area) {
+  if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(file_);
+  if (renderer_->isValid()) renderer_->render(&painter, area);
+}
+
+SvgPicture::SvgPicture(const QString& file, QWidget* parent) : QWidget(parent), drawing_(file) {}
+
+void SvgPicture::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  drawing_.render(painter, rect());
+}
+
+PictureButton::PictureButton(const QString& picture, QWidget* parent) : QAbstractButton(parent), drawing_(picture) {
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -76,7 +90,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF area = QRectF(rect()).adjusted(3, 3, -3, -3);
   if (!isEnabled()) painter.setOpacity(0.3);  // a calculator not in this version
-  if (renderer_->isValid()) renderer_->render(&painter, area);
+  drawing_.render(painter, area);
   painter.setOpacity(1.0);
   if (borderShown_) {
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -263,7 +277,15 @@ void AnswerLabel::keyPressEvent(QKeyEvent* event) {
 }
 
 TabControl::TabControl(const QStringList& captions, int tabsPerRow, QWidget* parent)
-    : QWidget(parent), group_(new QButtonGroup(this)), stack_(new QStackedWidget(this)) {
+    : QWidget(parent), captions_(captions), tabsPerRow_(tabsPerRow), current_(captions.isEmpty() ? -1 : 0) {}
+
+void TabControl::ensureBuilt() const {
+  if (!stack_) const_cast<TabControl*>(this)->build();
+}
+
+void TabControl::build() {
+  group_ = new QButtonGroup(this);
+  stack_ = new QStackedWidget(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -272,26 +294,23 @@ TabControl::TabControl(const QStringList& captions, int tabsPerRow, QWidget* par
   layout->addLayout(tabs);
   layout->addWidget(stack_, 1);
   stack_->setFrameShape(QFrame::StyledPanel);
-  for (int i = 0; i < captions.size(); ++i) {
+  for (int i = 0; i < captions_.size(); ++i) {
     auto* button = new QToolButton(this);
     button->setObjectName(QStringLiteral("tab%1").arg(i));
-    button->setText(captions[i]);
+    button->setText(captions_[i]);
     button->setCheckable(true);
     button->setAutoRaise(false);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     group_->addButton(button, i);
-    tabs->addWidget(button, i / tabsPerRow, i % tabsPerRow);
+    tabs->addWidget(button, i / tabsPerRow_, i % tabsPerRow_);
+    button->installEventFilter(this);
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("page%1").arg(i));
     pages_.push_back(page);
     stack_->addWidget(page);
   }
-  if (!captions.isEmpty()) group_->button(0)->setChecked(true);
-  for (QAbstractButton* button : group_->buttons()) {
-    button->installEventFilter(this);
-    button->setFocusPolicy(button->isChecked() ? Qt::TabFocus : Qt::NoFocus);
-  }
+  showCurrent();
   connect(group_, &QButtonGroup::idClicked, this, &TabControl::setCurrentIndex);
   // Switching tabs from anywhere inside the control, wrapping at the ends.
   const auto keys = [this](QKeySequence sequence, int by) {
@@ -306,17 +325,32 @@ TabControl::TabControl(const QStringList& captions, int tabsPerRow, QWidget* par
   keys(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
-int TabControl::currentIndex() const { return stack_->currentIndex(); }
+QWidget* TabControl::page(int index) const {
+  ensureBuilt();
+  return pages_.value(index);
+}
+
+QAbstractButton* TabControl::tabButton(int index) const {
+  ensureBuilt();
+  return group_->button(index);
+}
+
+// The current tab checked and the only one that takes the focus, so Tab
+// into the strip lands on it; its page on top.
+void TabControl::showCurrent() {
+  if (current_ < 0) return;
+  group_->button(current_)->setChecked(true);
+  for (QAbstractButton* button : group_->buttons())
+    button->setFocusPolicy(button == group_->button(current_) ? Qt::TabFocus : Qt::NoFocus);
+  stack_->setCurrentIndex(current_);
+}
 
 void TabControl::setCurrentIndex(int index) {
-  if (index < 0 || index >= pages_.size()) return;
-  group_->button(index)->setChecked(true);
-  // Only the current tab takes the focus, so Tab into the strip lands on it.
-  for (QAbstractButton* button : group_->buttons())
-    button->setFocusPolicy(button == group_->button(index) ? Qt::TabFocus : Qt::NoFocus);
-  if (stack_->currentIndex() == index) return;
-  stack_->setCurrentIndex(index);
-  emit currentChanged(index);
+  if (index < 0 || index >= count()) return;
+  const bool changed = index != current_;
+  current_ = index;
+  if (stack_) showCurrent();
+  if (changed) emit currentChanged(index);
 }
 
 void TabControl::step(int by, bool wrap) {
@@ -358,7 +392,7 @@ bool TabControl::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* TabControl::firstInputOfCurrentPage() const {
-  QWidget* page = pages_.value(currentIndex());
+  QWidget* page = this->page(currentIndex());
   if (!page) return nullptr;
   QWidget* firstFocusable = nullptr;
   // Children in creation order, which is the tab order of a page.
@@ -368,13 +402,6 @@ QWidget* TabControl::firstInputOfCurrentPage() const {
     if (!firstFocusable) firstFocusable = child;
   }
   return firstFocusable;
-}
-
-QAbstractButton* TabControl::tabButton(int index) const { return group_->button(index); }
-
-QString TabControl::tabText(int index) const {
-  auto* button = group_->button(index);
-  return button ? button->text() : QString();
 }
 
 StatusPanels::StatusPanels(QWidget* parent)
@@ -391,9 +418,19 @@ StatusPanels::StatusPanels(QWidget* parent)
   addWidget(text_, 1);
   addPermanentWidget(date_);
   addPermanentWidget(time_);
-  refreshClock();
   connect(clock_, &QTimer::timeout, this, &StatusPanels::refreshClock);
+}
+
+// The clock runs while the bar can be seen, and is right when it appears.
+void StatusPanels::showEvent(QShowEvent* event) {
+  refreshClock();
   clock_->start(1000);
+  QStatusBar::showEvent(event);
+}
+
+void StatusPanels::hideEvent(QHideEvent* event) {
+  clock_->stop();
+  QStatusBar::hideEvent(event);
 }
 
 void StatusPanels::setText(const QString& text) { text_->setText(text); }

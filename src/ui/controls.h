@@ -9,10 +9,12 @@
 #include <QStatusBar>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 
 class QButtonGroup;
 class QToolButton;
 class QMenu;
+class QPainter;
 class QScrollBar;
 class QStackedWidget;
 class QSvgRenderer;
@@ -38,6 +40,34 @@ class PushButton : public QPushButton {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
+// An SVG drawing read from its file when it is first drawn: a window built
+// but not shown yet (a hidden window, the main menu before it maps) parses
+// none of its pictures.
+class DrawingFile {
+ public:
+  explicit DrawingFile(const QString& file);
+  ~DrawingFile();
+  // Draws the picture over `area`; nothing when the file is not a drawing.
+  void render(QPainter& painter, const QRectF& area);
+
+ private:
+  QString file_;
+  std::unique_ptr<QSvgRenderer> renderer_;
+};
+
+// A picture control: its drawing fills it.
+class SvgPicture : public QWidget {
+  Q_OBJECT
+ public:
+  SvgPicture(const QString& file, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  DrawingFile drawing_;
+};
+
 // A button showing a drawing; while a mouse button is held down over it a
 // single-line border is drawn, which gives the pressed look. Enter clicks it
 // when it has the focus; its tooltip is also its accessible name.
@@ -55,7 +85,7 @@ class PictureButton : public QAbstractButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QSvgRenderer* renderer_;
+  DrawingFile drawing_;
   bool borderShown_ = false;
 };
 
@@ -104,17 +134,20 @@ class AnswerLabel : public QLabel {
 // code of the window and changes no value. From the keyboard: Ctrl+Tab and
 // Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PageUp to the
 // previous one, both wrapping; only the current tab takes the focus, and the
-// arrow keys there move to a neighbouring tab and show it.
+// arrow keys there move to a neighbouring tab and show it. The tab buttons
+// and pages are made when a page or tab is first asked for (its window asks
+// before it is first shown): a window loaded at start-up but not opened
+// costs none of them.
 class TabControl : public QWidget {
   Q_OBJECT
  public:
   TabControl(const QStringList& captions, int tabsPerRow, QWidget* parent);
-  int count() const { return pages_.size(); }
-  int currentIndex() const;
+  int count() const { return static_cast<int>(captions_.size()); }
+  int currentIndex() const { return current_; }
   void setCurrentIndex(int index);
-  QWidget* page(int index) const { return pages_.value(index); }
+  QWidget* page(int index) const;
   QAbstractButton* tabButton(int index) const;
-  QString tabText(int index) const;
+  QString tabText(int index) const { return captions_.value(index); }
   // The first box of the current page, else its first control that takes the focus.
   QWidget* firstInputOfCurrentPage() const;
 
@@ -125,15 +158,21 @@ class TabControl : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void build();
+  void ensureBuilt() const;
+  void showCurrent();
   void step(int by, bool wrap);
   void switchByKeyboard(int by);
-  QButtonGroup* group_;
-  QStackedWidget* stack_;
+  QStringList captions_;
+  int tabsPerRow_;
+  int current_;
+  QButtonGroup* group_ = nullptr;
+  QStackedWidget* stack_ = nullptr;
   QVector<QWidget*> pages_;
 };
 
 // Status bar with three panels: text, date and time, the last two kept
-// current by the bar itself.
+// current by the bar itself while it is shown.
 class StatusPanels : public QStatusBar {
   Q_OBJECT
  public:
@@ -142,6 +181,10 @@ class StatusPanels : public QStatusBar {
   QString text() const;
   QString dateText() const;
   QString timeText() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void refreshClock();

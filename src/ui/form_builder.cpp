@@ -1,5 +1,6 @@
 #include "ui/form_builder.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -7,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
 #include <algorithm>
 #include <map>
 
@@ -66,7 +66,7 @@ QWidget* makeTabs(const ControlRow& design, QWidget* parent) {
   return new TabControl(design.tabs, design.tabsPerRow, parent);
 }
 
-QWidget* makePicture(const ControlRow& design, QWidget* parent) { return new QSvgWidget(design.picture, parent); }
+QWidget* makePicture(const ControlRow& design, QWidget* parent) { return new SvgPicture(design.picture, parent); }
 
 QWidget* makeControl(const ControlRow& design, QWidget* parent, Seam& seam, const DrawingFactory& drawings) {
   switch (design.kind) {
@@ -97,6 +97,8 @@ QWidget* makeControl(const ControlRow& design, QWidget* parent, Seam& seam, cons
       return makeTabs(design, parent);
     case ControlKind::Option:
       return new QRadioButton(design.caption, parent);
+    case ControlKind::CheckBox:
+      return new QCheckBox(design.caption, parent);
   }
   return nullptr;
 }

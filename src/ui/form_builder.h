@@ -35,6 +35,7 @@ enum class ControlKind {
   Line,           // separating line
   Tabs,           // tab control with its pages
   Option,         // option button
+  CheckBox,       // check box with its caption
 };
 
 // Where a control sits: on the window's surface, in a frame, or on a page

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -161,6 +162,14 @@ void FormWindow::setControlToolTip(const QString& name, const QString& tip) {
   }
 }
 
+// Tab strips are made before the window shows them with the rest of it.
+void FormWindow::setVisible(bool visible) {
+  if (visible)
+    for (const auto& built : QList<QPointer<QWidget>>(controls_))
+      if (auto* tabs = qobject_cast<TabControl*>(built)) tabs->page(tabs->currentIndex());
+  QMainWindow::setVisible(visible);
+}
+
 void FormWindow::showEvent(QShowEvent* event) {
   buildCurrentPages();
   QMainWindow::showEvent(event);
@@ -275,6 +284,7 @@ void FormWindow::buildMenus(const MenuTable& table) {
       }
       QAction* action = menu->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromUtf8(item.name));
+      if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
       if (item.action == MenuAction::SwitchTo) action->setEnabled(registry_.isAvailable(item.target));
       connect(action, &QAction::triggered, this, [this, item] { runMenuItem(item); });
     }

@@ -82,6 +82,7 @@ class FormWindow : public QMainWindow {
     return qobject_cast<T*>(control(QString::fromUtf8(name)));
   }
   const QList<QPointer<QWidget>>& controls() const { return controls_; }
+  void setVisible(bool visible) override;
 
   // Run by the registry: the load handler (status text, then the window's
   // own onLoad) and the unload handler.

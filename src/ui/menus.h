@@ -32,6 +32,7 @@ struct MenuItem {
   WindowKey target = {};
   Pointer pointer = Pointer::Busy;
   std::function<void(FormWindow&)> run = {};  // the command of a Run item, given the window of its menu
+  const char* shortcut = "";                  // its key, as QKeySequence reads it ("Ctrl+G"); none by default
 };
 
 struct Menu {

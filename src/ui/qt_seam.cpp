@@ -111,6 +111,10 @@ QString QtSeam::askOpenFileName(QWidget* owner, const QString& caption, const QS
   return QFileDialog::getOpenFileName(owner, caption, folder, filter);
 }
 
+QString QtSeam::readFile(const QString& path, qint64 mostBytes, QByteArray& contents) {
+  return readUpTo(path, mostBytes, contents);
+}
+
 bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer) {
   return execOwned(new QPrintDialog(&printer, owner)) == QDialog::Accepted;
 }

@@ -19,6 +19,7 @@ class QtSeam : public Seam {
   void runModal(QWidget& window) override;
   QString saveFile(const QString& path, const QByteArray& contents) override;
   QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) override;
+  QString readFile(const QString& path, qint64 mostBytes, QByteArray& contents) override;
   bool askPrinter(QWidget* owner, QPrinter& printer) override;
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;

@@ -1,5 +1,6 @@
 #include "ui/save_file.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
@@ -49,6 +50,18 @@ QString saveWhole(const QString& path, const QByteArray& contents, const DeviceL
   errno = 0;
   if (!file.commit()) return reasonFor(file, errno);
   return {};
+}
+
+QString readUpTo(const QString& path, qint64 mostBytes, QByteArray& contents) {
+  contents.clear();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+  contents = file.read(mostBytes + 1);
+  if (file.error() != QFileDevice::NoError) {
+    contents.clear();
+    return file.errorString();
+  }
+  return QString();
 }
 
 }  // namespace calvexa

@@ -21,4 +21,9 @@ using DeviceLayer = std::function<std::unique_ptr<QIODevice>(QIODevice& file)>;
 // system's reason ("No space left on device"), and the file is untouched.
 QString saveWhole(const QString& path, const QByteArray& contents, const DeviceLayer& layer = {});
 
+// Reads the file `path` into `contents`, at most `mostBytes` + 1 bytes (so a
+// reader can tell a file is too large without holding all of it). Empty when
+// read; otherwise the system's reason, and `contents` is empty.
+QString readUpTo(const QString& path, qint64 mostBytes, QByteArray& contents);
+
 }  // namespace calvexa

@@ -41,14 +41,18 @@ class Seam {
   virtual QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                                   const QString& filter) = 0;
 
-  // The desktop's open dialog: the file the user chose, or empty when the
-  // user cancelled.
-  virtual QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) = 0;
-
   // Saves `contents` as the file `path` the user chose, whole or not at all:
   // an old file is replaced only once every byte is written. Empty when
   // saved, otherwise the system's reason, the old file untouched.
   virtual QString saveFile(const QString& path, const QByteArray& contents) = 0;
+
+  // The desktop's open dialog: the file the user chose, or empty when the
+  // user cancelled.
+  virtual QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) = 0;
+
+  // Reads the file `path` the user chose, at most `mostBytes` + 1 bytes of
+  // it. Empty when read, otherwise the system's reason.
+  virtual QString readFile(const QString& path, qint64 mostBytes, QByteArray& contents) = 0;
 
   // The platform's print dialog for `printer`; false when the user cancels.
   virtual bool askPrinter(QWidget* owner, QPrinter& printer) = 0;

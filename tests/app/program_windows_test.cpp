@@ -2,15 +2,17 @@
 // and every window a parent or a menu item names is one of the program's.
 #include <set>
 
+#include "gauging/gauging_window.h"
 #include "support/window_test.h"
 
 namespace calvexa {
 namespace {
 
 const WindowKey kEveryWindow[] = {
-    kSplashWindow,    kMainMenuWindow,     kAboutWindow,           kConversionWindow,      kAnnularWindow,
-    kPipelineWindow,  kCoatingWindow,      kFuelUseWindow,         kCalculatorWindow,      kTankSelectionWindow,
-    kDivisionsWindow, kVerticalTankWindow, kHorizontalTanksWindow, kRectangularTankWindow, kSphericalTankWindow,
+    kSplashWindow,          kMainMenuWindow,        kAboutWindow,         kConversionWindow,
+    kAnnularWindow,         kPipelineWindow,        kCoatingWindow,       kFuelUseWindow,
+    kCalculatorWindow,      kTankSelectionWindow,   kDivisionsWindow,     kVerticalTankWindow,
+    kHorizontalTanksWindow, kRectangularTankWindow, kSphericalTankWindow, kGaugingWindow,
 };
 
 TEST(ProgramWindows, EveryWindowLoadsUnderItsNameAndNamesOnlyProgramWindows) {

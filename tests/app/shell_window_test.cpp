@@ -1,7 +1,11 @@
 // The shell: start-up, main menu, switching and closing windows, menus,
 // About box, status bar.
 #include <QCloseEvent>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 
+#include "gauging/gauging_window.h"
 #include "support/window_test.h"
 #include "ui/controls.h"
 
@@ -59,6 +63,55 @@ TEST_F(Shell, MainMenuControlsTooltipsAndMenus) {
   EXPECT_EQ(menuCaptions(menu, 1), QStringList({"&About...", "-", "&Help"}));
   EXPECT_TRUE(menu->control("CmdAnnularVolume")->isEnabled());
   EXPECT_TRUE(menu->control("CmdTankSelection")->isEnabled());
+}
+
+// What a picture control draws over a plain fill, and the same drawing
+// rendered straight from its file over the same fill, into `area`.
+struct Drawn {
+  QImage shown;
+  QImage expected;
+};
+
+Drawn drawnBeside(QWidget* control, const QString& file, QRectF area) {
+  const QColor fill(10, 200, 30);
+  Drawn drawn{QImage(control->size(), QImage::Format_ARGB32_Premultiplied), {}};
+  drawn.shown.fill(fill);
+  drawn.expected = drawn.shown;
+  control->render(&drawn.shown, QPoint(), QRegion(), QWidget::DrawChildren);
+  QPainter painter(&drawn.expected);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QSvgRenderer(file).render(&painter, area);
+  return drawn;
+}
+
+TEST_F(Shell, MainMenuPicturesAreDrawnFromTheFirstPaint) {
+  struct Case {
+    const char* control;
+    const char* file;
+    int inset;  // a picture button draws 3 pixels inside its edge, a picture fills its control
+  };
+  const Case cases[] = {
+      {"CmdOpenConversions", ":/pictures/conversion.svg", 3},
+      {"CmdTankSelection", ":/pictures/tank.svg", 3},
+      {"CmdAnnularVolume", ":/pictures/annulus.svg", 3},
+      {"CmdPipelineVolume", ":/pictures/pipeline.svg", 3},
+      {"CmdCoatingPic", ":/pictures/coating.svg", 3},
+      {"CmdFuelUse", ":/pictures/fuel.svg", 3},
+      {"BtnCalculator", ":/pictures/calculator.svg", 3},
+      {"Image1", ":/pictures/derrick.svg", 0},
+      {"Image2", ":/pictures/flask.svg", 0},
+  };
+  for (const Case& c : cases) {
+    QWidget* control = mainMenu()->control(c.control);
+    ASSERT_NE(control, nullptr) << c.control;
+    control->clearFocus();  // no focus frame over the picture
+    const QRectF area = QRectF(control->rect()).adjusted(c.inset, c.inset, -c.inset, -c.inset);
+    const Drawn drawn = drawnBeside(control, QString::fromUtf8(c.file), area);
+    QImage blank(drawn.expected.size(), drawn.expected.format());
+    blank.fill(QColor(10, 200, 30));
+    ASSERT_NE(drawn.expected, blank) << c.file << " is a drawing";
+    EXPECT_EQ(drawn.shown, drawn.expected) << c.control << " shows " << c.file;
+  }
 }
 
 TEST_F(Shell, PictureButtonShowsBorderWhileHeldDown) {
@@ -191,24 +244,26 @@ TEST_F(Shell, EveryWindowsMenusHaveTheirCaptionsAndNames) {
       {kTankSelectionWindow,
        {"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks=MnuFileHorizontalTanks",
         "&Main Menu", "&Pipeline Volume", "&Rectangular Tank=MnuFileRectangularTank",
-        "&Spherical Tank=MnuFileSphericalTank", "&Vertical Tanks=MnuFileVerticalTanks", "-", "E&xit"},
+        "&Spherical Tank=MnuFileSphericalTank", "&Vertical Tanks=MnuFileVerticalTanks",
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"&About...", "-", "&Help File=MnuHelpHelpFile"}},
       {kVerticalTankWindow,
-       {"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu", "&Pipeline Volume", "&Tank Selection", "-",
-        "E&xit"},
+       {"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu", "&Pipeline Volume", "&Tank Selection",
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
       {kHorizontalTanksWindow,
        {"&Annular Volume", "&Coating", "Con&version", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
-        "-", "E&xit"},
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
       {kRectangularTankWindow,
        {"&Annular Volume", "&Conversions", "C&oatings", "&Fuel Use", "&Main Menu", "&Pipeline Volume",
-        "&Tank Selection", "-", "E&xit"},
+        "&Tank Selection", "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"&About Calvexa", "-", "&Help File"}},
       {kSphericalTankWindow,
        {"&Annular Volume", "&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection",
-        "-", "E&xit"},
+        "Tank &Gauging=MnuFileTankGauging", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},
+      {kGaugingWindow, {"&Main Menu", "&Tank Selection", "-", "E&xit"}, {"Help &Documentation", "-", "&About Calvexa"}},
       {kAnnularWindow,
        {"&Coating", "Con&versions", "&Fuel Use", "&Main Menu", "&Pipeline Volume", "&Tank Selection", "-", "E&xit"},
        {"Help &Documentation", "-", "&About Calvexa"}},

@@ -10,6 +10,7 @@
 #include "conversion/conversion_rules.h"
 #include "core/input.h"
 #include "core/number_text.h"
+#include "support/calculation_checks.h"
 
 namespace calvexa {
 namespace {
@@ -50,51 +51,50 @@ TEST(Conversion, WorkedAnswers) {
   };
   const Case cases[] = {
       {"Vol", "1", "Barrels (Petroleum)", "Litres", "158.9873"},
-      {"Vol", "1", "Litres", "Barrels (Petroleum)", generalText(1 / (0.1589873 * 1000))},
+      {"Vol", "1", "Litres", "Barrels (Petroleum)", general(1 / (0.1589873 * 1000))},
       {"Vol", "1", "Litres", "Millilitres (mL)", "1000"},
       {"Vol", "1", "Cubic Meters", "Stere", "1"},
-      {"Vol", "1", "Gallons (U.S. Liquid)", "Quarts (U.S. Liquid)", generalText(3.785412 / (0.0009463529 * 1000))},
+      {"Vol", "1", "Gallons (U.S. Liquid)", "Quarts (U.S. Liquid)", general(3.785412 / (0.0009463529 * 1000))},
       {"Vol", "1", "Microlitres (uL)", "Cubic Meters", "1E-09"},
       {"Vol", "2", "MMCF", "Cubic Feet (volume, section modulus)",
-       generalText(2 * 0.02831685 * 1000000000 / (0.02831685 * 1000))},
-      {"Length", "1", "Meter", "Yard", generalText(1 * 1.0 / 0.9144)},
+       general(2 * 0.02831685 * 1000000000 / (0.02831685 * 1000))},
+      {"Length", "1", "Meter", "Yard", general(1 * 1.0 / 0.9144)},
       {"Length", "1", "Chain", "Rod", "4"},
       {"Length", "1", "Mile (International Nautical)", "Meter", "1852"},
-      {"Length", "1", "Mile (International Nautical)", "Mile (U.K. Nautical)", generalText(1852 / 1853.184)},
+      {"Length", "1", "Mile (International Nautical)", "Mile (U.K. Nautical)", general(1852 / 1853.184)},
       {"Length", "0.00001", "Meter", "Meter", "1E-05"},
-      {"Length", "3", "Feet (U.S. Survey)", "Inches", generalText(3 * 0.3048 / 0.0254)},
-      {"SqArea", "1", "Square Miles (International)", "Section", generalText(2589988.0 / 2589998)},
+      {"Length", "3", "Feet (U.S. Survey)", "Inches", general(3 * 0.3048 / 0.0254)},
+      {"SqArea", "1", "Square Miles (International)", "Section", general(2589988.0 / 2589998)},
       {"SqArea", "1", "Square Miles (U.S. Survey)", "Section", "1"},
       {"SqArea", "3", "Square Meters", "Square Centimeters (cc)", "30000"},
-      {"Mass", "1", "Kilograms", "Pounds (avoirdupois)", generalText((1 / 0.4536) * 1)},
+      {"Mass", "1", "Kilograms", "Pounds (avoirdupois)", general((1 / 0.4536) * 1)},
       {"Mass", "5", "Grams", "Milligrams", "5000"},
       {"Prefix", "100", "exa-meter (E)", "meter", "1E+20"},
       {"Prefix", "1", "kilo-meter (k)", "milli-meter (m)", "1000000"},
       {"Energy", "1", "Kilowatthour (kW-hr)", "Joules", "3600000"},
-      {"Energy", "1", "W\xC2\xB7s", "Watthour (W-hr)", generalText(1.0 / 3600)},
-      {"Pressure", "1", "Pascals (Pa)", "Poundal/square foot", generalText(1 / 1.488164)},
-      {"Pressure", "1", "lbf/Square Inch (psi)", "Atmospheres (standard)", generalText(6894.757 / 101325)},
+      {"Energy", "1", "W\xC2\xB7s", "Watthour (W-hr)", general(1.0 / 3600)},
+      {"Pressure", "1", "Pascals (Pa)", "Poundal/square foot", general(1 / 1.488164)},
+      {"Pressure", "1", "lbf/Square Inch (psi)", "Atmospheres (standard)", general(6894.757 / 101325)},
       {"Pressure", "1", "Kip/Square Inch (ksi)", "lbf/Square Inch (psi)", "1000"},
       {"Power", "1", "Horsepower (metric)", "Watts", "735.499"},
-      {"Speed", "100", "Kilometers per hour", "Miles per hour (International)",
-       generalText(100.0 * 1000 / 3600 / 0.44704)},
-      {"Speed", "1", "Meters per second", "Inches per hour", generalText(1 / 0.0254 * 60 * 60)},
-      {"VF", "1", "MMCFD (Mil cu ft/day)", "Cubic Meters per day", generalText(1 / (86400 / 28316.85) * 86400)},
-      {"VF", "1", "Cubic Yards per minute", "Cubic Yards per second", generalText(1.0 / 60 * 0.7645549 / 0.7645549)},
+      {"Speed", "100", "Kilometers per hour", "Miles per hour (International)", general(100.0 * 1000 / 3600 / 0.44704)},
+      {"Speed", "1", "Meters per second", "Inches per hour", general(1 / 0.0254 * 60 * 60)},
+      {"VF", "1", "MMCFD (Mil cu ft/day)", "Cubic Meters per day", general(1 / (86400 / 28316.85) * 86400)},
+      {"VF", "1", "Cubic Yards per minute", "Cubic Yards per second", general(1.0 / 60 * 0.7645549 / 0.7645549)},
       {"Temp", "100", "Celcius", "Fahrenheit", "212"},
       {"Temp", "-40", "Fahrenheit", "Celcius", "-40"},
-      {"Temp", "32", "Fahrenheit", "Rankine", generalText(32 + 459.67)},
+      {"Temp", "32", "Fahrenheit", "Rankine", general(32 + 459.67)},
       {"Temp", "0", "Kelvin", "Celcius", "-273.15"},
-      {"Temp", "-500", "Celcius", "Kelvin", generalText(-500 + 273.15)},  // below absolute zero is not refused
+      {"Temp", "-500", "Celcius", "Kelvin", general(-500 + 273.15)},  // below absolute zero is not refused
       {"Density", "10", "API Gravity", "Grams/cubic centimeter", "1"},
       {"Density", "1", "Grams/cubic centimeter", "API Gravity", "10"},
       {"Density", "1", "Grams/cubic centimeter", "Baume", "0"},
       {"Density", "1", "Tons/cubic yard", "Grams/cubic centimeter", "1.186553"},
-      {"Dosage", "1", "Tons/cubic yard", "Kilograms/cubic meter", generalText(1.186553 / 0.001)},
+      {"Dosage", "1", "Tons/cubic yard", "Kilograms/cubic meter", general(1.186553 / 0.001)},
       {"Dosage", "1", "Percent (%)", "Parts per million (ppm)", "10000"},
-      {"Angle", "1", "Revolution", "Radian (rad)", generalText(360 / 57.2958)},
+      {"Angle", "1", "Revolution", "Radian (rad)", general(360 / 57.2958)},
       {"Angle", "20", "Minute (')", "Degree", "0.333333333333333"},
-      {"Light", "1", "Flame", "Lux", generalText(1 / 0.02322576)},
+      {"Light", "1", "Flame", "Lux", general(1 / 0.02322576)},
       {"Light", "1", "Lux", "Meter-Candles", "1"},
       {"Conc", "1", "Mole/litre (mol/L)", "Millimole/Litre (mmol/L)", "1000"},
       {"Conc", "1", "One elementary entity/cubic meter", "Kilomole/cubic meter (Kmol/m3)", "1.66054E-27"},
@@ -205,7 +205,7 @@ TEST(Conversion, DensityOfZeroIsRefusedBeforeTheToUnit) {
   expectOnlyMessage(run("Density", "1.45E+02", "Baume", "Grams/cubic centimeter"), zero, "145 Baume");
   // Only exactly 145.
   expectAnswer(run("Density", "145.000001", "Baume", "Grams/cubic centimeter"), "Density",
-               generalText(145 / (145 - 145.000001)), "just above 145 Baume");
+               general(145 / (145 - 145.000001)), "just above 145 Baume");
   // Dosage has no zero rule.
   expectAnswer(run("Dosage", "0", "Pounds/cubic foot", "Percent (%)"), "Dosage", "0", "zero dosage");
 }

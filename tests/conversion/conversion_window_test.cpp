@@ -53,6 +53,21 @@ TEST_F(ConverterWindow, TabsInRowsOfFourStartingOnConcentration) {
   EXPECT_EQ(tabs->currentIndex(), 15);
   EXPECT_EQ(tabs->tabText(0), "Volume");
   EXPECT_EQ(tabs->tabText(17), "Viscosity (K)");
+  // Four to a row, left to right, rows top to bottom, every tab shown.
+  for (int i = 0; i < tabs->count(); ++i) {
+    const QAbstractButton* tab = tabs->tabButton(i);
+    EXPECT_TRUE(tab->isVisible()) << "tab " << i;
+    if (i % 4 != 0) {
+      const QRect before = tabs->tabButton(i - 1)->geometry();
+      EXPECT_EQ(tab->geometry().top(), before.top()) << "tab " << i;
+      EXPECT_GT(tab->geometry().left(), before.right()) << "tab " << i;
+    } else if (i > 0) {
+      const QRect above = tabs->tabButton(i - 4)->geometry();
+      EXPECT_EQ(tab->geometry().left(), above.left()) << "tab " << i;
+      EXPECT_GT(tab->geometry().top(), above.bottom()) << "tab " << i;
+    }
+  }
+  EXPECT_TRUE(converter()->control("CboConcFrom")->isVisible()) << "the current page with its controls";
   EXPECT_EQ(converter()->control<QLabel>("Label102")->text(), "Concentration Calculations");
   EXPECT_EQ(converter()->control<QLineEdit>("TbConcFrom")->text(), "1");
   EXPECT_EQ(converter()->control<QLabel>("TbConcTo")->text(), "");

@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "support/calculation_checks.h"
+
 namespace calvexa {
 namespace {
 
@@ -279,6 +281,19 @@ TEST(NumberTextMask, RoundsHalfAwayFromZeroOnTheExactValue) {
       {"tiny negative rounds to zero without sign", -0.0004, Mask::Fixed3, "0.000"},
       {"stored just below the half", 1.0005, Mask::Fixed3, "1.000"},
       {"carry into the integer", 0.99951171875, Mask::Fixed3, "1.000"},
+      // "#,##0.00"
+      {"a digit before the point", 0.25, Mask::Grouped2, "0.25"},
+      {"zero", 0.0, Mask::Grouped2, "0.00"},
+      {"negative zero", -0.0, Mask::Grouped2, "0.00"},
+      {"grouped", 31449.05, Mask::Grouped2, "31,449.05"},
+      {"millions, negative", -1234567.5, Mask::Grouped2, "-1,234,567.50"},
+      // 0.125 = 1/8 exactly: .12|5 is a true half, away from zero
+      {"exact half away from zero", 0.125, Mask::Grouped2, "0.13"},
+      {"exact half away from zero, negative", -0.125, Mask::Grouped2, "-0.13"},
+      // 4882.445 is stored as 4882.44499999999970896..., below the half
+      {"stored just below the half", 4882.445, Mask::Grouped2, "4,882.44"},
+      {"carry into a new group", 999.995, Mask::Grouped2, "1,000.00"},
+      {"tiny negative rounds to zero without sign", -0.004, Mask::Grouped2, "0.00"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(maskText(c.value, c.mask), c.expected) << c.name;
@@ -286,7 +301,7 @@ TEST(NumberTextMask, RoundsHalfAwayFromZeroOnTheExactValue) {
 }
 
 TEST(NumberTextMask, NonFiniteValuesDoNotCrash) {
-  for (Mask mask : {Mask::Grouped4, Mask::Grouped3, Mask::Hash3, Mask::Fixed3}) {
+  for (Mask mask : {Mask::Grouped4, Mask::Grouped3, Mask::Hash3, Mask::Fixed3, Mask::Grouped2}) {
     EXPECT_FALSE(maskText(kInf, mask).empty());
     EXPECT_FALSE(maskText(-kInf, mask).empty());
     EXPECT_FALSE(maskText(kNaN, mask).empty());
@@ -394,6 +409,84 @@ TEST(NumberTextRounded, RoundedDecimalsAgreeWithTheMasks) {
     if (shown == "." || shown == "-.") shown = "0";
     EXPECT_EQ(roundedDecimals(value, 3), *parseNumber(shown)) << value;
   }
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// The tests' own mask texts, against worked literals: the oracle the other
+// tests compare the program's texts with.
+TEST(MaskOracle, WorkedTexts) {
+  struct Case {
+    std::string got;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {grouped4(12000), "12,000.0000"},
+      {grouped4(0.25), ".2500"},
+      {grouped4(1234567.891), "1,234,567.8910"},
+      {grouped4(-0.00001), ".0000"},      // no minus on a zero
+      {grouped3(0.0625), ".063"},         // 0.0625 is exact: a tie, away from zero
+      {grouped3(999.9996), "1,000.000"},  // the carry reaches a new group
+      {hash3(12), "12."},
+      {hash3(0.25), ".25"},
+      {hash3(2.5), "2.5"},
+      {hash3(0), "."},
+      {hash3(-1.0015), "-1.002"},  // stored as 1.00150000000000005684…
+      {hash3(-1.0005), "-1."},     // stored as 1.00049999999999994493…
+      {fixed3(0.0625), "0.063"},
+      {fixed3(7068.5835), "7068.583"},  // stored just below …35: its exact value rounds down
+      {general(1.0 / 3), "0.333333333333333"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
+}
+
+}  // namespace
+}  // namespace calvexa
+
+// Plain decimals for files: a fixed number of decimals rounded half away from
+// zero on the double's exact value, or the shortest that reads back; never
+// an exponent. Ties are exact binary fractions (0.125, 2.5), worked by hand.
+namespace calvexa {
+namespace {
+
+TEST(FixedText, PlainDecimalsForFilesRoundHalfAwayFromZero) {
+  struct Case {
+    double value;
+    int decimals;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {2.5, 3, "2.500"},
+      {0.0025, 4, "0.0025"},
+      {2.5, 0, "3"},         // an exact half, away from zero
+      {-2.5, 0, "-3"},       //
+      {0.125, 2, "0.13"},    // exact in binary: a true tie
+      {1.0005, 3, "1.000"},  // 1.000499999999999989... below the half
+      {12345678.123, 3, "12345678.123"},
+      {1e-7, 3, "0.000"},
+      {-1e-7, 3, "0.000"},  // no minus on a zero
+      {1e21, 2, "1000000000000000000000.00"},
+      {-0.0, 1, "0.0"},
+      {7.0, -4, "7"},  // brought into range
+      {0.5, 40, "0.50000000000000000000"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(fixedText(c.value, c.decimals), c.expected) << c.value;
+}
+
+TEST(ExactDecimalText, ShortestPlainDecimalReadsBack) {
+  struct Case {
+    double value;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {0.1, "0.1"},     {1500, "1500"}, {1.5e-7, "0.00000015"},
+      {-2.25, "-2.25"}, {-0.0, "0"},    {1e21, "1000000000000000000000"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(exactDecimalText(c.value), c.expected) << c.value;
 }
 
 }  // namespace

@@ -60,22 +60,31 @@ TEST(GaugingForm, ListsHoldTheWindowsItems) {
 }
 
 // 12 ft 3 5/8 in = 147.625 in = 3.749675 m.
-TEST(GaugingForm, FeetInchesEighths) {
+// The reading box in feet, inches and eighths: the forms a gauger types are
+// read to the innage (in inches × 0.0254 m); anything else is the one
+// refusal and nothing is gauged.
+TEST(GaugingForm, ReadingInFeetInchesEighths) {
   const struct {
     const char* text;
     std::optional<double> metres;
   } cases[] = {
       {"12 3 5/8", 147.625 * 0.0254}, {"12 3", 147.0 * 0.0254},        {"12", 144.0 * 0.0254},
-      {"  0 0 1/8 ", 0.125 * 0.0254}, {"12 11 7/8", 155.875 * 0.0254}, {"", std::nullopt},
-      {"12 12", std::nullopt},        {"12 3 8/8", std::nullopt},      {"12 3 5/0", std::nullopt},
-      {"-1 3", std::nullopt},         {"12.5", std::nullopt},          {"12 3 5/8 1", std::nullopt},
-      {"12 3 5", std::nullopt},       {"a b", std::nullopt},
+      {"  0 0 1/8 ", 0.125 * 0.0254}, {"12 11 7/8", 155.875 * 0.0254}, {"12' 3 5/8\"", 147.625 * 0.0254},
+      {"12.5", 150.0 * 0.0254},       {"12 12", std::nullopt},         {"12 3 8/8", std::nullopt},
+      {"12 3 5/0", std::nullopt},     {"12 3 5/8 1", std::nullopt},    {"12 3 5", std::nullopt},
+      {"a b", std::nullopt},
   };
   for (const auto& c : cases) {
-    const std::optional<double> got = parseFeetInchesEighths(c.text);
-    ASSERT_EQ(got.has_value(), c.metres.has_value()) << c.text;
-    if (got) {
-      EXPECT_DOUBLE_EQ(*got, *c.metres) << c.text;
+    Fields fields = crudeFields();
+    fields["CboGaugeLengthUnit"] = "Feet-Inches-Eighths";
+    fields["TbGaugeReading"] = c.text;
+    fields["TbGaugeWater"] = "";
+    const GaugingOutcome out = gaugeFromFields(fields, kTank);
+    ASSERT_EQ(out.gauging.has_value(), c.metres.has_value()) << c.text << ": " << out.refusal;
+    if (out.gauging) {
+      EXPECT_NEAR(out.gauging->innage, *c.metres, 1e-12) << c.text;
+    } else {
+      EXPECT_EQ(out.refusal, "Please type in the Innage in feet, inches and eighths, such as 12 3 5/8.") << c.text;
     }
   }
 }
@@ -172,7 +181,7 @@ TEST(GaugingForm, ChecksInTheWindowsOrder) {
 
   // A reading in feet-inches-eighths that is not one says how to type it.
   fields["CboGaugeLengthUnit"] = "Feet-Inches-Eighths";
-  fields["TbGaugeReading"] = "6.5";
+  fields["TbGaugeReading"] = "6 13";
   EXPECT_EQ(gaugeFromFields(fields, kTank).refusal,
             "Please type in the Ullage in feet, inches and eighths, such as 12 3 5/8.");
 }

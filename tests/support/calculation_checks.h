@@ -62,6 +62,71 @@ inline std::string general(double value) {
   return buffer;
 }
 
+// The decimal digits of |value| rounded half away from zero to `decimals`
+// decimals: printf writes the double's exact digits (glibc prints them
+// exactly), and the rounding is done here on those digits, so a double that
+// lies exactly halfway goes away from zero where printf's own rounding would
+// go to the even digit. Gives the integer and fraction digits.
+struct DecimalDigits {
+  std::string integer, fraction;
+  bool zero() const {
+    return integer.find_first_not_of('0') == std::string::npos && fraction.find_first_not_of('0') == std::string::npos;
+  }
+};
+// The same rounding of a plain decimal text of at least `decimals` + 1
+// decimals ("1234.56785").
+inline DecimalDigits roundedDigits(const std::string& digits, int decimals) {
+  const std::size_t point = digits.find('.');
+  const auto places = static_cast<std::size_t>(decimals);
+  std::string kept = digits.substr(0, point) + digits.substr(point + 1, places);
+  if (digits[point + 1 + places] >= '5') {
+    std::size_t i = kept.size();
+    while (i > 0 && kept[i - 1] == '9') kept[--i] = '0';
+    if (i == 0) {
+      kept.insert(kept.begin(), '1');
+    } else {
+      ++kept[i - 1];
+    }
+  }
+  const std::size_t integerDigits = kept.size() - places;
+  return {kept.substr(0, integerDigits), kept.substr(integerDigits)};
+}
+inline DecimalDigits decimalDigits(double value, int decimals) {
+  char buffer[512];
+  std::snprintf(buffer, sizeof buffer, "%.100f", value < 0 ? -value : value);
+  return roundedDigits(buffer, decimals);
+}
+
+// The masks: "#,###.0000" and "#,###.000" (commas
+// every three digits, no digit before the point below 1), "###.###" (no
+// grouping, at most three decimals, the point always shown, no digit before
+// it below 1) and "0.000" (a digit before the point); each rounded half away
+// from zero, with no minus on a zero.
+inline std::string groupedDecimals(double value, int decimals) {
+  const DecimalDigits d = decimalDigits(value, decimals);
+  std::string integer;
+  if (d.integer.find_first_not_of('0') != std::string::npos) {
+    for (std::size_t i = 0; i < d.integer.size(); ++i) {
+      if (i > 0 && (d.integer.size() - i) % 3 == 0) integer += ',';
+      integer += d.integer[i];
+    }
+  }
+  return (value < 0 && !d.zero() ? "-" : "") + integer + "." + d.fraction;
+}
+inline std::string grouped4(double value) { return groupedDecimals(value, 4); }
+inline std::string grouped3(double value) { return groupedDecimals(value, 3); }
+inline std::string hash3(double value) {
+  DecimalDigits d = decimalDigits(value, 3);
+  const bool zero = d.zero();
+  while (!d.fraction.empty() && d.fraction.back() == '0') d.fraction.pop_back();
+  return (value < 0 && !zero ? "-" : "") + (d.integer.find_first_not_of('0') == std::string::npos ? "" : d.integer) +
+         "." + d.fraction;
+}
+inline std::string fixed3(double value) {
+  const DecimalDigits d = decimalDigits(value, 3);
+  return (value < 0 && !d.zero() ? "-" : "") + d.integer + "." + d.fraction;
+}
+
 // The one message of a refused calculation, with its title and icon.
 inline Message onlyShown(const Outcome& outcome) {
   EXPECT_EQ(outcome.effects.size(), 1u);

@@ -25,6 +25,15 @@ QString RecorderSeam::askSaveFileName(QWidget*, const QString&, const QString& s
   return saveAs;
 }
 
+QString RecorderSeam::askOpenFileName(QWidget*, const QString& caption, const QString&) {
+  openCaptions.push_back(caption);
+  return openFrom;
+}
+
+QString RecorderSeam::readFile(const QString& path, qint64 mostBytes, QByteArray& contents) {
+  return readUpTo(path, mostBytes, contents);
+}
+
 namespace {
 
 // Passes writes on to the file until `failAt` bytes are written, then fails

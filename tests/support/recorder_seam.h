@@ -24,8 +24,10 @@ class RecorderSeam : public Seam {
   // fails as a full disk does once that many bytes are written.
   QString saveFile(const QString& path, const QByteArray& contents) override;
   bool askPrinter(QWidget* owner, QPrinter& printer) override;
-  // Answers with `openAs` (empty: cancelled).
-  QString askOpenFileName(QWidget*, const QString&, const QString&) override { return openAs; }
+  // Records the caption; answers with `openFrom` (empty: cancelled).
+  QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) override;
+  // Reads as the program does.
+  QString readFile(const QString& path, qint64 mostBytes, QByteArray& contents) override;
   // Records the suggested name; answers with `saveAs` (empty: cancelled).
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;
@@ -49,7 +51,8 @@ class RecorderSeam : public Seam {
   int printersAsked = 0;
   QStringList suggestedNames;  // file names the save dialog offered
   QString saveAs;              // the file the user chooses
-  QString openAs;              // the file the user chooses to open
+  QStringList openCaptions;    // captions of the open dialogs asked
+  QString openFrom;            // the file the user opens
   qint64 failSaveAt = -1;      // the byte at which saving fails; -1: never
   QString failSaveReason = QStringLiteral("No space left on device");
   bool printerAccepted = false;

@@ -1,28 +1,42 @@
 // The chart preview's tools on a real chart: CSV and PDF export through the
 // save dialog (a file that cannot be written is named with its reason and
-// nothing is left), the fill-curve page, and the lookup bar.
+// nothing is left), the fill-curve page, the lookup bar and the row it
+// marks, and the preview as a document viewer: the page in focus, the page
+// box, the tool bar's icons, keys and overflow menu, F1, and a preview that
+// fits a screen at twice the scale.
 #include <sys/mount.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <cerrno>
 #include <cstring>
+#include <set>
 #include <string_view>
 
 #include "core/capacity_table.h"
+#include "core/input.h"
 #include "support/tank_window_test.h"
 #include "tanks/chart_preview.h"
 #include "tanks/chart_rules.h"
 #include "tanks/divisions_window.h"
 #include "ui/controls.h"
+#include "ui/page_view.h"
 
 namespace calvexa {
 namespace {
@@ -56,6 +70,16 @@ class ChartTools : public TankChooserTest {
   QTemporaryDir folder;
 };
 
+// The preview on screen, active, as the user meets it.
+void showPreview(ChartPreview& preview) {
+  preview.show();
+  preview.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+}
+
+// A whole number as an English reader writes it: "1,517".
+QString grouped(int n) { return QLocale(QLocale::English).toString(n); }
+
 QString readAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -79,10 +103,13 @@ TEST_F(ChartTools, ExportsTheRowsAsCsvUnderTheTabsName) {
   EXPECT_TRUE(lines[34].startsWith("3.000,7330.38")) << lines[34].toStdString();
 }
 
-// The text of a PDF file, by the poppler tools of the test packages.
-QString pdfText(const QString& file) {
+// The text of a PDF file, or of its page `page` (1 first), by the poppler
+// tools of the test packages.
+QString pdfText(const QString& file, int page = 0) {
   QProcess pdftotext;
-  pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+  QStringList arguments = {QStringLiteral("-layout")};
+  if (page > 0) arguments << "-f" << QString::number(page) << "-l" << QString::number(page);
+  pdftotext.start(QStringLiteral("pdftotext"), arguments << file << QStringLiteral("-"));
   EXPECT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext is part of the test packages";
   return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
@@ -360,7 +387,7 @@ TEST_F(ChartTools, OpensACapacityTableInThePreview) {
   app.seam.saveAs = folder.filePath("export.csv");
   chartWith([&](ChartPreview& preview) {
     const std::vector<ChartRow> chartRows = preview.report().recordset.rows;
-    app.seam.openAs = bad;
+    app.seam.openFrom = bad;
     EXPECT_FALSE(preview.openTable());
     ASSERT_EQ(app.seam.messages.size(), 1u);
     const std::string message = app.seam.messages[0].text;
@@ -369,7 +396,7 @@ TEST_F(ChartTools, OpensACapacityTableInThePreview) {
     EXPECT_EQ(preview.report().recordset.rows.size(), chartRows.size()) << "the chart stays";
     app.seam.messages.clear();
 
-    app.seam.openAs = good;
+    app.seam.openFrom = good;
     ASSERT_TRUE(preview.openTable());
     const ChartReport& report = preview.report();
     EXPECT_EQ(report.headers[0], "Capacity table of tank T-101");
@@ -413,6 +440,224 @@ TEST_F(ChartTools, OpensACapacityTableInThePreview) {
   ASSERT_EQ(again.table->rows().size(), 3u);
   EXPECT_EQ(again.table->rows()[2].height, 2);
   EXPECT_EQ(again.table->rows()[2].volume, 250);
+}
+
+// The preview opens with the keys on the page; the page box follows the
+// page shown, takes a page typed (grouped or not; Ctrl+G goes to it) and
+// keeps the bar's width as the numbers grow.
+TEST_F(ChartTools, OpensWithThePageInFocusAndAPageBoxThatJumps) {
+  chartWith(
+      [&](ChartPreview& preview) {
+        showPreview(preview);
+        auto* view = preview.findChild<PageView*>("ChartPreview");
+        auto* box = preview.findChild<QLineEdit*>("PreviewPageBox");
+        auto* count = preview.findChild<QLabel*>("PreviewPageCount");
+        auto* bar = preview.findChild<QToolBar*>("PreviewTools");
+        ASSERT_TRUE(view && box && count && bar);
+        EXPECT_EQ(QApplication::focusWidget(), view);
+        ASSERT_GT(preview.pageCount(), 1000) << "70,000 rows of about 66 a page";
+        EXPECT_EQ(box->text(), "1");
+        EXPECT_EQ(count->text(), "of " + grouped(preview.pageCount()));
+        const int width = bar->sizeHint().width();
+        QTest::keyClick(view, Qt::Key_PageDown);
+        EXPECT_EQ(box->text(), "2");
+        QTest::keyClick(view, Qt::Key_G, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), box);
+        EXPECT_EQ(box->selectedText(), "2") << "the page number ready to be typed over";
+        QTest::keyClicks(box, "1,000");
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(view->currentPage(), 1000);
+        EXPECT_EQ(box->text(), "1,000");
+        EXPECT_EQ(QApplication::focusWidget(), view) << "the keys back on the page";
+        EXPECT_EQ(bar->sizeHint().width(), width) << "the bar as wide at page 1,000 as at page 1";
+        struct Typed {
+          const char* text;
+          int page;
+        };
+        for (const Typed& t : {Typed{"12", 12}, Typed{"0", 1}, Typed{"999999", preview.pageCount()},
+                               Typed{"twelve", preview.pageCount()}, Typed{"1,2", preview.pageCount()}}) {
+          box->setFocus();
+          box->selectAll();
+          QTest::keyClicks(box, t.text);
+          QTest::keyClick(box, Qt::Key_Return);
+          EXPECT_EQ(view->currentPage(), t.page) << t.text;
+          EXPECT_EQ(box->text(), grouped(t.page)) << t.text << ": the box shows the page shown";
+        }
+      },
+      "70000");
+}
+
+// Every tool: an icon that shows without an icon theme, its keys in its
+// tooltip, Alt with its mnemonic among them; and no mnemonic of the preview
+// used twice (Fit Width and Whole Page shared Alt+W once).
+TEST_F(ChartTools, ToolsCarryIconsTipsWithTheirKeysAndMnemonicsUsedOnce) {
+  chartWith([&](ChartPreview& preview) {
+    showPreview(preview);
+    auto* bar = preview.findChild<QToolBar*>("PreviewTools");
+    ASSERT_TRUE(bar);
+    std::multiset<QString> mnemonics;
+    int tools = 0;
+    for (QAction* action : bar->actions()) {
+      if (action->isSeparator() || action->text().isEmpty()) continue;  // the page box
+      ++tools;
+      SCOPED_TRACE(action->objectName().toStdString());
+      const QImage icon = action->icon().pixmap(16, 16).toImage();
+      ASSERT_FALSE(icon.isNull());
+      bool drawn = false;
+      for (int y = 0; y < icon.height() && !drawn; ++y)
+        for (int x = 0; x < icon.width() && !drawn; ++x) drawn = qAlpha(icon.pixel(x, y)) > 128;
+      EXPECT_TRUE(drawn) << "an icon with something in it";
+      const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+      ASSERT_FALSE(mnemonic.isEmpty()) << action->text().toStdString();
+      EXPECT_TRUE(action->shortcuts().contains(mnemonic));
+      for (const QKeySequence& key : action->shortcuts())
+        EXPECT_TRUE(action->toolTip().contains(key.toString(QKeySequence::NativeText)))
+            << action->toolTip().toStdString();
+      mnemonics.insert(mnemonic.toString());
+    }
+    EXPECT_GE(tools, 12);
+    for (QLabel* label : preview.findChildren<QLabel*>())
+      if (label->buddy()) mnemonics.insert(QKeySequence::mnemonic(label->text()).toString());
+    for (QPushButton* button : preview.findChildren<QPushButton*>())
+      mnemonics.insert(QKeySequence::mnemonic(button->text()).toString());
+    for (const QString& key : mnemonics) EXPECT_EQ(mnemonics.count(key), 1u) << key.toStdString();
+    EXPECT_EQ(mnemonics.count(""), 0u) << "every tool, box and button has its letter";
+    // Two that shared a letter, pressed with Alt: each does its own.
+    auto* view = preview.findChild<PageView*>("ChartPreview");
+    QTest::keyClick(&preview, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(view->currentPage(), preview.pageCount()) << "Alt+T: the last page";
+    QTest::keyClick(&preview, Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(view->currentPage(), 1) << "Alt+F: the first page";
+  });
+}
+
+// A lookup turns to the page of the height looked up and marks its row (the
+// row's page in the PDF holds that height); numbers are taken as Copy gives
+// them; a failed lookup clears the other box and the mark.
+TEST_F(ChartTools, LookupShowsAndMarksTheRowOfTheHeight) {
+  app.seam.saveAs = folder.filePath("chart.pdf");
+  int pageOfHalfway = 0, pageOfThousand = 0;
+  chartWith(
+      [&](ChartPreview& preview) {
+        showPreview(preview);
+        auto* view = preview.findChild<PageView*>("ChartPreview");
+        auto* height = preview.findChild<QLineEdit*>("TbLookupHeight");
+        auto* volume = preview.findChild<QLineEdit*>("TbLookupVolume");
+        ASSERT_TRUE(view && height && volume);
+        ASSERT_TRUE(preview.exportPdf());
+        QTest::keyClicks(height, "1.5");
+        QTest::keyClick(height, Qt::Key_Return);
+        EXPECT_FALSE(volume->text().isEmpty());
+        pageOfHalfway = view->currentPage();
+        EXPECT_GT(pageOfHalfway, 1) << "row 1,000 of 2,001";
+        const QRect mark = view->markOnScreen();
+        ASSERT_FALSE(mark.isEmpty());
+        EXPECT_TRUE(view->viewport()->rect().contains(mark));
+        // 1,000 litres in the cone of 1 m radius at 1 m deep: pi h³ / 3 = 1 m³,
+        // h = (3 / pi)^(1/3) = 0.984745 m, shown with the chart's four
+        // decimals; the nearest row is 0.9840 (row 656 of steps of 0.0015).
+        volume->clear();
+        QTest::keyClicks(volume, "1,000.0000");
+        QTest::keyClick(volume, Qt::Key_Return);
+        EXPECT_EQ(height->text(), "0.9847");
+        pageOfThousand = view->currentPage();
+        EXPECT_FALSE(view->markOnScreen().isEmpty());
+        // A number out of place or a volume beyond full: a message, the other box emptied.
+        height->clear();
+        QTest::keyClicks(height, "1,2");
+        QTest::keyClick(height, Qt::Key_Return);
+        EXPECT_TRUE(volume->text().isEmpty()) << "no old answer beside the new question";
+        EXPECT_TRUE(view->markOnScreen().isEmpty());
+        height->clear();
+        QTest::keyClicks(height, "0");
+        QTest::keyClick(height, Qt::Key_Return);
+        EXPECT_EQ(volume->text(), "0.000");
+        volume->clear();
+        QTest::keyClicks(volume, "99,999");
+        QTest::keyClick(volume, Qt::Key_Return);
+        EXPECT_TRUE(height->text().isEmpty());
+      },
+      "2000");
+  ASSERT_EQ(app.seam.messages.size(), 2u);
+  EXPECT_EQ(app.seam.messages[0].text, notANumberText("the liquid height"));
+  EXPECT_NE(app.seam.messages[1].text.find("full"), std::string::npos);
+  // Heights of 2,000 divisions of 3 m, steps of 0.0015 m, with four decimals.
+  EXPECT_TRUE(pdfText(app.seam.saveAs, pageOfHalfway).contains("1.5000"));
+  EXPECT_TRUE(pdfText(app.seam.saveAs, pageOfThousand).contains("0.9840"));
+}
+
+// Narrower than its tools, the preview puts the tools that do not fit into
+// the bar's overflow menu, Close and Print among them.
+TEST_F(ChartTools, ANarrowPreviewHasItsToolsInAnOverflowMenu) {
+  chartWith([&](ChartPreview& preview) {
+    showPreview(preview);
+    const int narrow = 420;
+    EXPECT_LE(preview.minimumSizeHint().width(), narrow);
+    preview.resize(narrow, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(preview.width(), narrow);
+    auto* bar = preview.findChild<QToolBar*>("PreviewTools");
+    auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    ASSERT_TRUE(more);
+    ASSERT_TRUE(more->isVisible()) << "the overflow button";
+    auto* close = preview.findChild<QAction*>("PreviewClose");
+    ASSERT_TRUE(close);
+    EXPECT_FALSE(bar->widgetForAction(close)->isVisible()) << "Close does not fit";
+    QMenu* menu = nullptr;
+    QTimer::singleShot(0, &preview, [&] {
+      menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu) menu->close();
+    });
+    more->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(menu) << "the overflow opens a menu";
+    EXPECT_TRUE(menu->actions().contains(close));
+    EXPECT_TRUE(menu->actions().contains(preview.findChild<QAction*>("PreviewPrint")));
+    // Wide again, every tool is on the bar.
+    preview.resize(1200, 500);
+    QApplication::processEvents();
+    EXPECT_TRUE(bar->widgetForAction(close)->isVisible());
+  });
+}
+
+// F1 in the preview opens the help file at its section on the preview and
+// its tools; the section is there.
+TEST_F(ChartTools, F1OpensTheHelpOnTheChartTools) {
+  chartWith([&](ChartPreview& preview) {
+    showPreview(preview);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  });
+  ASSERT_EQ(app.seam.helpSections, QStringList{"chartpreview"});
+  EXPECT_TRUE(app.seam.helpOpened[0].endsWith("/CalvexaHelp.html"));
+  EXPECT_TRUE(readAll(QStringLiteral(CALVEXA_HELP_SOURCE)).contains("<a name=\"chartpreview\">"));
+}
+
+// At twice the scale on a screen of 1600 by 1200 (800 by 600 to the
+// program), the preview opens within the screen's free area. These tests run
+// in their own processes with that screen and scale (tests/CMakeLists.txt).
+class ScaleTwo : public ChartTools {
+ protected:
+  void SetUp() override {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_EQ(screen->geometry().size() * screen->devicePixelRatio(), QSize(1600, 1200))
+        << "run with the screen of support/screen_1600x1200.json";
+    ASSERT_EQ(screen->devicePixelRatio(), 2) << "run with QT_SCALE_FACTOR=2";
+    ChartTools::SetUp();
+  }
+};
+
+TEST_F(ScaleTwo, ThePreviewOpensInsideTheScreen) {
+  chartWith([&](ChartPreview& preview) {
+    showPreview(preview);
+    const QRect room = preview.screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(preview.frameGeometry()))
+        << preview.frameGeometry().width() << "x" << preview.frameGeometry().height();
+    auto* close = preview.findChild<QAction*>("PreviewClose");
+    auto* bar = preview.findChild<QToolBar*>("PreviewTools");
+    const bool onBar = bar->widgetForAction(close)->isVisible();
+    const bool inMenu = bar->findChild<QToolButton*>("qt_toolbar_ext_button")->isVisible();
+    EXPECT_TRUE(onBar || inMenu) << "Close within reach";
+  });
 }
 
 }  // namespace

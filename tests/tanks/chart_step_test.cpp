@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "core/decimal_text.h"
 #include "core/feet_inches.h"
+#include "core/number_text.h"
 #include "tanks/chart_rules.h"
 #include "tanks/chart_step_rules.h"
 
@@ -37,7 +37,7 @@ TEST(ChartStep, AQuarterCentimetreOfATwoAndAHalfMetreTankIsAThousandAndOneRows) 
     // Row i is i × 25 ten-thousandths of a metre.
     char expected[32];
     std::snprintf(expected, sizeof expected, "%d.%04d", i * 25 / 10000, i * 25 % 10000);
-    const std::string text = decimalText(heights[static_cast<std::size_t>(i)], decimals);
+    const std::string text = fixedText(heights[static_cast<std::size_t>(i)], decimals);
     EXPECT_EQ(text, expected) << "row " << i;
     printed.insert(text);
   }

@@ -55,7 +55,7 @@ TEST(ChartRows, ThirtyDivisionsOfAThreeMetreTankAreThirtyOneRows) {
   EXPECT_EQ(built.recordset.volumeUnit, "Cubic Meters");
   // The tab ends showing the full tank.
   EXPECT_EQ(built.effects.written("TbLiquidHeight"), "3");
-  EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), generalText(1 * kPi7 * 3));
+  EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), general(1 * kPi7 * 3));
   EXPECT_TRUE(built.effects.messageTexts().empty());
 }
 
@@ -219,7 +219,7 @@ TEST(ChartStart, HeaderNumbersHaveNoLeadingZeroBelowOne) {
   // The rows show the same height with its zero.
   const ChartBuild built = buildChartRows(verticalChartProfile(0), start, 1);
   EXPECT_EQ(rowHeightText(built.recordset.rows.back().height, built.recordset.heightDecimals), "0.500");
-  EXPECT_EQ(rowVolumeText(built.recordset.rows.back().volume), maskText(rounded3(36 * kPi7 * 0.5), Mask::Fixed3));
+  EXPECT_EQ(rowVolumeText(built.recordset.rows.back().volume), fixed3(36 * kPi7 * 0.5));
 }
 
 TEST(ChartStart, HeaderTemplatesOfTheEllipticalTabs) {
@@ -403,7 +403,7 @@ TEST(ChartRows, ALongChartBuiltInTwoHalvesMatchesTheRowsInOrder) {
     EXPECT_EQ(rows[static_cast<std::size_t>(i)].volume, rounded3(1 * kPi7 * h)) << i;
   }
   EXPECT_EQ(rows.back().height, 3.0);
-  EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), generalText(1 * kPi7 * 3));
+  EXPECT_EQ(built.effects.written("TbTankLiquidAnswer"), general(1 * kPi7 * 3));
 
   // Rows above 2 m refused: past the middle of the 3 m tank.
   const ChartBuild refused = chartRefusedBelowTheBrim(refusedBelowTheBrim<2>, divisions);
@@ -413,7 +413,7 @@ TEST(ChartRows, ALongChartBuiltInTwoHalvesMatchesTheRowsInOrder) {
   while (firstRefused * 3.0 / divisions <= 2) ++firstRefused;
   EXPECT_GT(firstRefused, divisions / 2) << "the refusal is in the second half";
   EXPECT_EQ(refused.recordset.rows.size(), static_cast<std::size_t>(firstRefused));
-  EXPECT_EQ(refused.effects.written("TbLiquidHeight"), generalText(firstRefused * 3.0 / divisions));
+  EXPECT_EQ(refused.effects.written("TbLiquidHeight"), general(firstRefused * 3.0 / divisions));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
@@ -107,6 +109,62 @@ ChartStart conicalTank() {
 }
 
 constexpr double kPi = 3.141592654;
+
+// The lookup boxes take a number as a box reads it and as Copy gives an
+// answer ("#,###.0000"); group separators out of place are refused rather
+// than skipped, so "1,2" never becomes 12.
+TEST(ChartLookup, BoxesTakeNumbersAsCopyGivesThem) {
+  struct Case {
+    const char* text;
+    std::optional<double> number;
+  };
+  const Case cases[] = {
+      {"1,767.1459", 1767.1459},   {"1767.1459", 1767.1459},  {"12,000.0000", 12000},   {"-12,345,678.5", -12345678.5},
+      {" 1,000 ", 1000},           {".2500", 0.25},           {"1,234E2", 123400},      {"999", 999},
+      {"1,2", std::nullopt},       {"12,34.5", std::nullopt}, {"1,2345", std::nullopt}, {"1234,567", std::nullopt},
+      {",123", std::nullopt},      {"1,,234", std::nullopt},  {"1,234,", std::nullopt}, {"1.234,5", std::nullopt},
+      {"1,234.5,6", std::nullopt}, {"", std::nullopt},        {",", std::nullopt},      {"1,234abc", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(lookupNumber(c.text), c.number) << '"' << c.text << '"';
+}
+
+// The page box: a whole page number, grouped or not; beyond the ends the
+// first or last page; anything else nothing.
+TEST(ChartPageBox, TypedPagesAndTheCountShown) {
+  struct Case {
+    const char* text;
+    std::optional<int> page;
+  };
+  const Case cases[] = {
+      {"760", 760},       {"1,517", 1517},
+      {"0", 1},           {"-4", 1},
+      {"2000", 1517},     {"1e9", 1517},
+      {" 12 ", 12},       {"12.5", std::nullopt},
+      {"", std::nullopt}, {"twelve", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(typedPage(c.text, 1517), c.page) << '"' << c.text << '"';
+  EXPECT_EQ(typedPage("3", 0), 1) << "a document without pages still has the first";
+  struct Whole {
+    long long value;
+    const char* text;
+  };
+  for (const Whole& w : {Whole{0, "0"}, Whole{999, "999"}, Whole{1000, "1,000"}, Whole{1517, "1,517"},
+                         Whole{100001, "100,001"}, Whole{1234567, "1,234,567"}, Whole{-4500, "-4,500"}})
+    EXPECT_EQ(groupedWhole(w.value), w.text);
+}
+
+// The row marked for a lookup: the nearest height, the lower of two as near.
+TEST(ChartLookup, NearestRowOfAHeight) {
+  const std::vector<ChartRow> rows = {{0, 0}, {0.1, 5}, {0.2, 9}, {0.3, 12}};
+  struct Case {
+    double height;
+    std::size_t row;
+  };
+  for (const Case& c :
+       {Case{0, 0}, Case{0.04, 0}, Case{0.06, 1}, Case{0.2, 2}, Case{0.25, 2}, Case{0.29, 3}, Case{-1, 0}, Case{7, 3}})
+    EXPECT_EQ(nearestRow(rows, c.height), c.row) << c.height;
+  EXPECT_EQ(nearestRow({}, 1), std::nullopt);
+}
 
 TEST(ChartLookup, VolumeForAHeightAndHeightForAVolumeBothWays) {
   const ChartStart start = conicalTank();

@@ -20,8 +20,7 @@ namespace {
 constexpr double kPi9 = 3.141592654;
 const double kHalfPi = 2 * std::atan(1.0);  // ArcCos(0): a half-full shell is r² × this × L
 
-std::string four(double value) { return maskText(value, Mask::Grouped4); }
-std::string hash3(double value) { return maskText(value, Mask::Hash3); }
+std::string four(double value) { return grouped4(value); }
 
 struct Control {
   const char* box = nullptr;
@@ -39,65 +38,31 @@ struct Tab {
   Control width = {};
 };
 
-const Tab kFlat = {CalcHorizontalFlat,
-                   "TbHorizTankAnswer",
-                   "CboHorizTankAnswer",
-                   {"TbHorizInterDiameter", "CboHorizInterDiameter"},
-                   {"TbHorizTankLength", "CboHorizTankLength"},
-                   {"TbHorizFluidHeight", "CboHorizFluidHeight"}};
-const Tab kEllipsoidal = {CalcHorizontalEllipsoidal,
-                          "TbHorizTankAnswerS",
-                          "CboHorizTankAnswerS",
-                          {"TbHorizInterDiameterS", "CboHorizInterDiameterS"},
-                          {"TbHorizTankLengthS", "CboHorizTankLengthS"},
-                          {"TbHorizFluidHeightS", "CboHorizFluidHeightS"},
-                          {"TbHorizSphereLengthS", "CboHorizSphereLengthS"}};
-const Tab kConical = {CalcHorizontalConical,
-                      "TbHorizTankAnswerC",
-                      "CboHorizTankAnswerC",
-                      {"TbHorizInterDiameterC", "CboHorizInterDiameterC"},
-                      {"TbHorizTankLengthC", "CboHorizTankLengthC"},
-                      {"TbHorizFluidHeightC", "CboHorizFluidHeightC"},
-                      {"TbHorizConicalLengthC", "CboHorizConicalLengthC"}};
-const Tab kGuppy = {CalcHorizontalGuppy,
-                    "TbHorizTankAnswerG",
-                    "CboHorizTankAnswerG",
-                    {"TbHorizInterDiameterG", "CboHorizInterDiameterG"},
-                    {"TbHorizTankLengthG", "CboHorizTankLengthG"},
-                    {"TbHorizFluidHeightG", "CboHorizFluidHeightG"},
-                    {"TbHorizGuppyLengthG", "CboHorizGuppyLengthG"}};
-const Tab kEllFlat = {CalcEllipticalFlat,
-                      "TbEllipticalTankAnswerF",
-                      "CboEllipticalTankAnswerF",
-                      {"TbEllipticalTankHeightF", "CboEllipticalTankHeightF"},
-                      {"TbEllipticalTankLengthF", "CboEllipticalTankLengthF"},
-                      {"TbEllipticalTankFluidHeightF", "CboEllipticalTankFluidHeightF"},
-                      {},
-                      {"TbEllipticalTankWidthF", "CboEllipticalTankWidthF"}};
-const Tab kEllConical = {CalcEllipticalConical,
-                         "TbEllipticalTankAnswerC",
-                         "CboEllipticalTankAnswerC",
-                         {"TbEllipticalInterHeightC", "CboEllipticalInterHeightC"},
-                         {"TbEllipticalTankLengthC", "CboEllipticalTankLengthC"},
-                         {"TbEllipticalFluidHeightC", "CboEllipticalFluidHeightC"},
-                         {"TbEllipticalConicalLengthC", "CboEllipticalConicalLengthC"},
-                         {"TbEllipticalInterWidthC", "CboEllipticalInterWidthC"}};
-const Tab kEllEllipsoidal = {CalcEllipticalEllipsoidal,
-                             "TbEllipticalTankAnswerE",
-                             "CboEllipticalTankAnswerE",
-                             {"TbEllipticalInterHeightE", "CboEllipticalInterHeightE"},
-                             {"TbEllipticalTankLengthE", "CboEllipticalTankLengthE"},
-                             {"TbEllipticalFluidHeightE", "CboEllipticalFluidHeightE"},
-                             {"TbEllipticalConicalLengthE", "CboEllipticalConicalLengthE"},
-                             {"TbEllipticalInterWidthE", "CboEllipticalInterWidthE"}};
-const Tab kEllGuppy = {CalcEllipticalGuppy,
-                       "TbEllipticalTankAnswerG",
-                       "CboEllipticalTankAnswerG",
-                       {"TbEllipticalInterHeightG", "CboEllipticalInterHeightG"},
-                       {"TbEllipticalTankLengthG", "CboEllipticalTankLengthG"},
-                       {"TbEllipticalFluidHeightG", "CboEllipticalFluidHeightG"},
-                       {"TbEllipticalGuppyLengthG", "CboEllipticalGuppyLengthG"},
-                       {"TbEllipticalInterWidthG", "CboEllipticalInterWidthG"}};
+// A tab's controls from the window's table.
+Tab tabOf(int index, Calculation calculate) {
+  const TankRows& rows = horizontalTankRows(index);
+  const auto control = [&](TankRole role) {
+    return hasTankRow(rows, role) ? Control{tankRow(rows, role).box, tankRow(rows, role).list} : Control{};
+  };
+  const TankInputRow& answer = tankRow(rows, TankRole::Answer);
+  return {.calculate = calculate,
+          .answer = answer.box,
+          .answerUnit = answer.list,
+          .across = control(TankRole::Height),
+          .length = control(TankRole::Length),
+          .fluid = control(TankRole::Fluid),
+          .head = control(TankRole::Bottom),
+          .width = control(TankRole::Width)};
+}
+
+const Tab kEllipsoidal = tabOf(0, CalcHorizontalEllipsoidal);
+const Tab kEllConical = tabOf(1, CalcEllipticalConical);
+const Tab kEllEllipsoidal = tabOf(2, CalcEllipticalEllipsoidal);
+const Tab kConical = tabOf(3, CalcHorizontalConical);
+const Tab kGuppy = tabOf(4, CalcHorizontalGuppy);
+const Tab kFlat = tabOf(5, CalcHorizontalFlat);
+const Tab kEllFlat = tabOf(6, CalcEllipticalFlat);
+const Tab kEllGuppy = tabOf(7, CalcEllipticalGuppy);
 
 // The typed sizes of a tank: across (diameter or internal height), length,
 // fluid height, head length, width (taken by the tabs that have the box).
@@ -165,7 +130,7 @@ TEST(HorizontalTanks, WorkedValues) {
       {"flat, half full in litres", &kFlat, tank(kFlat, {"2", "5", "1"}, "Meters", "Litres"), "7,853.9816"},
       {"flat, full to the brim", &kFlat, tank(kFlat, {"2", "5", "2"}), four(2 * halfShell)},
       {"flat, 6 ft across with 36 in of fluid is half full", &kFlat,
-       with(tank(kFlat, {"6", "10", "36"}, "Feet"), {{"CboHorizFluidHeight", "Inches"}}),
+       with(tank(kFlat, {"6", "10", "36"}, "Feet"), {{kFlat.fluid.list, "Inches"}}),
        four(feet6 * feet6 * kHalfPi * (10 * 0.3048))},
       {"flat, 24 in of fluid in a 24 in tank is full", &kFlat, tank(kFlat, {"24", "1", "24"}, "Inches"),
        four(2 * kHalfPi * std::pow(24 * 0.3048 / 2 / 12, 2) * (0.3048 / 12))},
@@ -201,7 +166,7 @@ TEST(HorizontalTanks, WorkedValues) {
       {"elliptical (E), as wide as high, is the circular (E) with four decimals", &kEllEllipsoidal,
        tank(kEllEllipsoidal, {"2", "5", "1", "0.5"}), four(halfShell + ellipsoidHalf)},
       {"elliptical, internal height in feet, width in inches", &kEllFlat,
-       with(tank(kEllFlat, {"2", "5", "1", "1", "36"}, "Feet"), {{"CboEllipticalTankWidthF", "Inches"}}),
+       with(tank(kEllFlat, {"2", "5", "1", "1", "36"}, "Feet"), {{kEllFlat.width.list, "Inches"}}),
        four((36 * 0.3048 / 2 / 12) / (2 * 0.3048 / 2) *
             ((2 * 0.3048 / 2) * (2 * 0.3048 / 2) * kHalfPi * (5 * 0.3048)))},
   };
@@ -340,10 +305,10 @@ TEST(HorizontalTanks, ChecksRunInTheirOrderWithTheirMessages) {
       // looks at the answer unit (a test of its own): the unit is chosen here.
       {"flat",
        &kFlat,
-       {{diameter, "CboHorizInterDiameter", "Meters"},
-        {length, "CboHorizTankLength", "Meters"},
-        {fluid, "CboHorizFluidHeight", "Meters"},
-        {kAbove, "TbHorizFluidHeight", "1"}}},
+       {{diameter, kFlat.across.list, "Meters"},
+        {length, kFlat.length.list, "Meters"},
+        {fluid, kFlat.fluid.list, "Meters"},
+        {kAbove, kFlat.fluid.box, "1"}}},
       {"(E)", &kEllipsoidal,
        circular(kEllipsoidal,
                 "An improper Horizontal Ellipsoid Length measurement has been chosen. Re-choose a Horizontal "
@@ -378,7 +343,7 @@ TEST(HorizontalTanks, ChecksRunInTheirOrderWithTheirMessages) {
     SCOPED_TRACE(c.name);
     // Every unit empty, as in a fresh window; the fluid box empty too.
     Fields f = tank(*c.tab, {"2", "5", ""}, "", "");
-    if (c.tab == &kFlat) f = with(f, {{"TbHorizFluidHeight", "3"}, {"CboHorizTankAnswer", "Litres"}});
+    if (c.tab == &kFlat) f = with(f, {{kFlat.fluid.box, "3"}, {kFlat.answerUnit, "Litres"}});
     expectChecksInOrder(c.tab->calculate, f, c.checks, c.tab->answer);
   }
 }
@@ -487,47 +452,22 @@ TEST(HorizontalTankWindow, TableHasEveryTabInOrderOpeningOnTheFlatTab) {
   ASSERT_EQ(form.pages.size(), 8u);
   struct Expected {
     const char* tab;
-    const char* heading;
+    const char* heading;  // after the circular or elliptical opening
     Calculation calculate;
-    const char* calculateButton;
-    const char* printButton;
-    const char* picture;
-    const char* drawing;
-    std::vector<const char*> captions;  // rows, top to bottom
   };
-  const std::vector<const char*> circular = {
-      "Length of Tank:", "Internal Tank Diameter:", "Height of fluid from the Tank Bottom:"};
-  auto rows = [](std::vector<const char*> first, std::vector<const char*> more) {
-    first.insert(first.end(), more.begin(), more.end());
-    first.push_back("Liquid Volume:");
-    return first;
-  };
-  const std::vector<const char*> ell = {
-      "Length of Tank:", "Internal Tank Height:", "Internal Tank Width:", "Height of fluid from the Tank Bottom:"};
   const char* const circ = "Determine the volume of liquid from the bottom of a circular horizontal tank with ";
   const char* const ellip = "Determine the volume of liquid from the bottom of an Elliptical horizontal tank with ";
   const Expected expected[] = {
-      {"Horizontal Tank Volume (E)", "Ellipsoidal ends.", CalcHorizontalEllipsoidal, "CmdCalcHorizTankVolumeS",
-       "CmdPrintHorizChartDataS", "Picture6", "horizontal-ellipsoidal", rows(circular, {"Ellipsoid Length (a):"})},
-      {"Elliptical Tank Volume (C)", "Conical ends.", CalcEllipticalConical, "CmdCalcEllipTankConicalEnd",
-       "CmdPrintCalcEllipTankConicalEnd", "Picture10", "horizontal-elliptical-conical",
-       rows(ell, {"Conical Length (a):"})},
-      {"Elliptical Tank Volume(E)", "Ellipsoidal ends.", CalcEllipticalEllipsoidal, "CmdEllipticalTankEllipsEnd",
-       "CmdPrintEllipticalTankEllipsEnd", "Picture11", "horizontal-elliptical-ellipsoidal",
-       rows(ell, {"Ellipsoidal Length (a):"})},
-      {"Horizontal Tank Volume (C)", "Conical ends.", CalcHorizontalConical, "Command1", "Command2", "Picture7",
-       "horizontal-conical", rows(circular, {"Conical Length (a):"})},
-      {"Horizontal Tank Volume (G)", "Guppy ends.", CalcHorizontalGuppy, "CmdGuppyCalculate", "Command3", "Picture8",
-       "horizontal-guppy", rows(circular, {"Guppy End Length (a):"})},
-      {"Horizontal Tank Volume (Flat)", "flat ends.", CalcHorizontalFlat, "CmdCalcHorizTankVolume", "CmdPrintChartData",
-       "Picture5", "horizontal-flat", rows(circular, {})},
-      {"Elliptical Tank Volume (Flat)", "Flat ends.", CalcEllipticalFlat, "CmdEllipticalTankFlatEndCalc",
-       "CmdPrintEllipTnkFlatEnd", "Picture1", "horizontal-elliptical-flat", rows(ell, {})},
-      {"Elliptical Tank Volume (G)", "distorted Guppy ends.", CalcEllipticalGuppy, "CmdCalcEllipTnkGuppyEnd",
-       "CmdPrintEllipTnkGuppyEnd", "Picture2", "horizontal-elliptical-guppy", rows(ell, {"Guppy Length (a):"})},
+      {"Horizontal Tank Volume (E)", "Ellipsoidal ends.", CalcHorizontalEllipsoidal},
+      {"Elliptical Tank Volume (C)", "Conical ends.", CalcEllipticalConical},
+      {"Elliptical Tank Volume(E)", "Ellipsoidal ends.", CalcEllipticalEllipsoidal},
+      {"Horizontal Tank Volume (C)", "Conical ends.", CalcHorizontalConical},
+      {"Horizontal Tank Volume (G)", "Guppy ends.", CalcHorizontalGuppy},
+      {"Horizontal Tank Volume (Flat)", "flat ends.", CalcHorizontalFlat},
+      {"Elliptical Tank Volume (Flat)", "Flat ends.", CalcEllipticalFlat},
+      {"Elliptical Tank Volume (G)", "distorted Guppy ends.", CalcEllipticalGuppy},
   };
   EXPECT_STREQ(form.pages[static_cast<std::size_t>(form.firstTab)].tab, "Horizontal Tank Volume (Flat)");
-  int boxes = 0;
   for (std::size_t i = 0; i < 8; ++i) {
     const Page& page = form.pages[i];
     const Expected& e = expected[i];
@@ -536,38 +476,15 @@ TEST(HorizontalTankWindow, TableHasEveryTabInOrderOpeningOnTheFlatTab) {
     EXPECT_EQ(page.heading, std::string(i == 0 || i == 3 || i == 4 || i == 5 ? circ : ellip) + e.heading);
     EXPECT_EQ(page.calculate, e.calculate);
     ASSERT_EQ(page.buttons.size(), 2u);
-    EXPECT_STREQ(page.buttons[0].name, e.calculateButton);
     EXPECT_STREQ(page.buttons[0].caption, "&Calculate");
-    EXPECT_STREQ(page.buttons[1].name, e.printButton);
     EXPECT_STREQ(page.buttons[1].caption, i == 5 ? "&Print Chart With Data" : "&Print Chart with Data");
     EXPECT_EQ(page.buttons[1].action, ButtonAction::Window);
-    EXPECT_STREQ(page.picture.name, e.picture);
-    EXPECT_STREQ(page.picture.drawing, e.drawing);
     EXPECT_EQ(page.picture.source, PictureSource::Window);
-    ASSERT_EQ(page.rows.size(), e.captions.size());
-    for (std::size_t r = 0; r < page.rows.size(); ++r) {
-      const PageRow& row = page.rows[r];
-      EXPECT_STREQ(row.caption, e.captions[r]);
-      if (row.kind == RowKind::Answer) {
-        EXPECT_EQ(r, page.rows.size() - 1);
-        EXPECT_EQ(row.items, &TankVolumeUnits());
-      } else {
-        ++boxes;
-        EXPECT_STREQ(row.boxText, "1");
-        EXPECT_EQ(row.items, &TankLengthUnits());
-      }
-    }
-    // The chart of the tab belongs to it: its fluid box, answer and lists.
-    const TankChartProfile& chart = horizontalChartProfile(static_cast<int>(i));
-    EXPECT_STREQ(chart.answer, page.rows.back().box);
-    EXPECT_STREQ(chart.answerList, page.rows.back().list);
     for (const PageRow& row : page.rows) {
-      if (row.caption == std::string("Height of fluid from the Tank Bottom:")) {
-        EXPECT_STREQ(chart.fluidBox, row.box);
-      }
+      EXPECT_EQ(row.items, row.kind == RowKind::Answer ? &TankVolumeUnits() : &TankLengthUnits());
+      EXPECT_STREQ(row.boxText, row.kind == RowKind::Answer ? "" : "1");
     }
   }
-  EXPECT_EQ(boxes, 34) << "every dimension and fluid-height box";
 }
 
 // ---- Charts -------------------------------------------------------------------
@@ -703,14 +620,14 @@ double rowVolume(double volume) {
 TEST(HorizontalCharts, ConicalChartFromAFluidHeightInCentimetres) {
   // 2 m across, 5 m long, cones 1 m; the fluid height typed as 50 cm.
   Fields f = tank(kConical, {"2", "5", "50"});
-  f["CboHorizFluidHeightC"] = "Centimeters";
+  f[kConical.fluid.list] = "Centimeters";
   const TankChartProfile& profile = horizontalChartProfile(3);
   const ChartStart start = startChart(profile, f);
   ASSERT_TRUE(start.ok());
   // Only this tab's fluid boxes change: the height and its unit of a full tank.
   ASSERT_EQ(start.writes.effects.size(), 2u);
-  EXPECT_EQ(start.writes.written("CboHorizFluidHeightC"), "Meters");
-  EXPECT_EQ(start.writes.written("TbHorizFluidHeightC"), "2");
+  EXPECT_EQ(start.writes.written(kConical.fluid.list), "Meters");
+  EXPECT_EQ(start.writes.written(kConical.fluid.box), "2");
   const ChartBuild built = buildChartRows(profile, start, 4);
   ASSERT_TRUE(built.complete);
   EXPECT_TRUE(built.effects.messageTexts().empty());
@@ -738,14 +655,14 @@ TEST(HorizontalCharts, ConicalChartFromAFluidHeightInCentimetres) {
     EXPECT_EQ(built.recordset.rows[i].height, expected[i].height) << i;
     EXPECT_EQ(built.recordset.rows[i].volume, expected[i].volume) << i;
   }
-  EXPECT_EQ(built.effects.written("TbHorizFluidHeightC"), "2");
-  EXPECT_EQ(built.effects.written("TbHorizTankAnswerC"), four(full));
+  EXPECT_EQ(built.effects.written(kConical.fluid.box), "2");
+  EXPECT_EQ(built.effects.written(kConical.answer), four(full));
 }
 
 TEST(HorizontalCharts, EllipticalChartsStepTheInternalHeight) {
   // Elliptical (E): 2 ft high, 3 ft wide, 10 ft long, ellipsoids of 6 in.
   Fields f = tank(kEllEllipsoidal, {"2", "10", "1", "6", "3"}, "Feet", "Litres");
-  f["CboEllipticalConicalLengthE"] = "Inches";
+  f[kEllEllipsoidal.head.list] = "Inches";
   const TankChartProfile& profile = horizontalChartProfile(2);
   const ChartStart start = startChart(profile, f);
   ASSERT_TRUE(start.ok());
@@ -757,7 +674,11 @@ TEST(HorizontalCharts, EllipticalChartsStepTheInternalHeight) {
   // Half full: 1.5 × (half of pi × b² × L + heads at half height), in litres.
   const double b = 0.3048, a = 6 * 0.3048 / 12;
   const double half = b * b * kHalfPi * (10 * 0.3048) + b * b * (a * kPi9) * (1 - b / (b * 3));
-  EXPECT_EQ(built.recordset.rows[1].volume, roundedDecimals(*answerValue(four(1.5 * half * 1000)), 3));
+  // The answer as its label shows it, four decimals, then rounded to three on
+  // those digits.
+  const DecimalDigits shown = decimalDigits(1.5 * half * 1000, 4);
+  const DecimalDigits read = roundedDigits(shown.integer + "." + shown.fraction, 3);
+  EXPECT_EQ(built.recordset.rows[1].volume, std::stod(read.integer + "." + read.fraction));
 }
 
 TEST(HorizontalCharts, AnUnknownAnswerUnitOnTheFlatTabStopsTheChartWithOneMessage) {

@@ -58,7 +58,7 @@ TEST_F(RectSphereWindows, RectangularTankFromTheMainMenuToAChartAndBack) {
   EXPECT_EQ(tip("CmdPrintChartData"), "Press to print a tank sheet");
   EXPECT_EQ(tip("CmdCalculate"), "Press to calculate the answer");
   EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Conversions", "C&oatings", "&Fuel Use", "&Main Menu",
-                                          "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
+                                          "&Pipeline Volume", "&Tank Selection", "Tank &Gauging", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"&About Calvexa", "-", "&Help File"}));
 
   // Calculate at once: the width's unit first, with the icon and title "Error".
@@ -142,7 +142,7 @@ TEST_F(RectSphereWindows, SphericalTankFromTheMainMenuToAChartAndBack) {
   EXPECT_EQ(tip("CboSphereDiameter"), "Choose the sphere diameter units here");
   EXPECT_EQ(tip("CmdPrintSphereCalculation"), "Press to print this tanks graduated levels");
   EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coating", "Con&versions", "&Fuel Use", "&Main Menu",
-                                          "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
+                                          "&Pipeline Volume", "&Tank Selection", "Tank &Gauging", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
 
   // The start values, all in metres: the whole sphere of 1 m, a sixth of pi.

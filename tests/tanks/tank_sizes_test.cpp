@@ -10,6 +10,7 @@
 #include "core/outcome.h"
 #include "core/page_table.h"
 #include "support/calculation_checks.h"
+#include "support/tank_windows.h"
 #include "tanks/chart_rules.h"
 #include "tanks/horizontal_tank_rules.h"
 #include "tanks/rectangular_tank_rules.h"
@@ -18,19 +19,6 @@
 
 namespace calvexa {
 namespace {
-
-struct TankWindow {
-  const char* name;
-  const PageForm& form;
-  const TankChartProfile& (*profile)(int page);
-};
-
-const TankWindow kWindows[] = {
-    {"upright", verticalTankForm(), verticalChartProfile},
-    {"horizontal", horizontalTankForm(), horizontalChartProfile},
-    {"rectangular", rectangularTankForm(), rectangularChartProfile},
-    {"spherical", sphericalTankForm(), sphericalChartProfile},
-};
 
 bool isBottomOrHead(const PageRow& row) { return std::string(row.caption).find("(a)") != std::string::npos; }
 
@@ -68,10 +56,10 @@ std::string sizeName(const char* caption) {
 
 TEST(TankSizes, EverySizeBelowZeroIsRefusedNamingItAndTheChartStopsBeforeAnything) {
   int sizes = 0;
-  for (const TankWindow& window : kWindows) {
+  for (const TankWindow& window : kTankWindows) {
     for (std::size_t p = 0; p < window.form.pages.size(); ++p) {
       const Page& page = window.form.pages[p];
-      const TankChartProfile& profile = window.profile(static_cast<int>(p));
+      const TankChartProfile& profile = window.chart(static_cast<int>(p));
       const Fields working = workingPage(page, profile);
       SCOPED_TRACE(std::string(window.name) + " " + (page.tab ? page.tab : ""));
       const Outcome answered = page.calculate(working);
@@ -108,15 +96,15 @@ TEST(TankSizes, NegativeFluidHeightsKeepTheirOwnRules) {
     const char* answer;
   };
   const Case cases[] = {
-      {"horizontal flat", kWindows[1], 5,
+      {"horizontal flat", kTankWindows[1], 5,
        "The fluid height cannot be lower than zero.  Check the value entered for the fluid level", nullptr},
       // 2 × 2 m floor, 2 m high, -1 m of fluid: 2 × ((-1 ÷ 2) × 2 × 2) = -4 m³, in litres.
-      {"rectangular", kWindows[2], 0, nullptr, "-4000"},
-      {"spherical", kWindows[3], 0, kFluidOutsideSphereText, nullptr},
+      {"rectangular", kTankWindows[2], 0, nullptr, "-4000"},
+      {"spherical", kTankWindows[3], 0, kFluidOutsideSphereText, nullptr},
   };
   for (const Case& c : cases) {
     const Page& page = c.window.form.pages[static_cast<std::size_t>(c.page)];
-    const TankChartProfile& profile = c.window.profile(c.page);
+    const TankChartProfile& profile = c.window.chart(c.page);
     Fields fields = workingPage(page, profile);
     fields[profile.fluidBox] = "-1";
     const Outcome outcome = page.calculate(fields);

@@ -56,9 +56,9 @@ TEST_F(TankWindows, ChooserHasItsFourButtonsInADiamondAndOpensTheUprightTanks) {
     }
     previous = button;
   }
-  EXPECT_EQ(menuCaptions(0),
-            QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use", "&Horizontal Tanks", "&Main Menu",
-                         "&Pipeline Volume", "&Rectangular Tank", "&Spherical Tank", "&Vertical Tanks", "-", "E&xit"}));
+  EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "&Coatings", "C&onversions", "&Fuel Use",
+                                          "&Horizontal Tanks", "&Main Menu", "&Pipeline Volume", "&Rectangular Tank",
+                                          "&Spherical Tank", "&Vertical Tanks", "Tank &Gauging", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"&About...", "-", "&Help File"}));
   EXPECT_TRUE(menuItem(chooser(), "MnuFileVerticalTanks")->isEnabled());
   EXPECT_TRUE(menuItem(chooser(), "MnuFileHorizontalTanks")->isEnabled());
@@ -87,7 +87,7 @@ TEST_F(TankWindows, UprightWindowOpensOnTabSevenWithEveryUnitEmpty) {
   EXPECT_EQ(text("CmdPrintVerticalTankFlat"), "&Print Chart with Data");
   EXPECT_NE(qobject_cast<TankPicture*>(window->control("Picture8")), nullptr);
   EXPECT_EQ(menuCaptions(0), QStringList({"&Annular Volume", "Coating", "Conversion", "Fuel Use", "Main Menu",
-                                          "&Pipeline Volume", "&Tank Selection", "-", "E&xit"}));
+                                          "&Pipeline Volume", "&Tank Selection", "Tank &Gauging", "-", "E&xit"}));
   EXPECT_EQ(menuCaptions(1), QStringList({"Help &Documentation", "-", "&About Calvexa"}));
   // Calculate on tab 0 at once reports the diameter's unit first.
   tabs()->setCurrentIndex(0);
@@ -476,7 +476,7 @@ TEST_F(TankWindows, LongChartsShowProgressThatCancels) {
   click("CmdPrintVerticalTankFlat");
   EXPECT_EQ(app.seam.progressLabels.size(), 1);
   EXPECT_EQ(app.seam.modals, QStringList({"FrmTankSections"})) << "no preview after Cancel";
-  EXPECT_EQ(text("TbLiquidHeight"), "1") << "the full tank of step 4: the tank is 1 m high";
+  EXPECT_EQ(text("TbLiquidHeight"), "1") << "the tab shows a full tank before the dialog: the tank is 1 m high";
   EXPECT_EQ(text("TbTankLiquidAnswer"), "");
 }
 

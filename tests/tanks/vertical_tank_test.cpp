@@ -18,75 +18,38 @@ namespace {
 constexpr double kPi7 = 3.1415926;    // flat tabs
 constexpr double kPi9 = 3.141592654;  // bottoms
 
-// The texts of one tab: its boxes in table order, each with its unit list.
+// The texts of one tab, from the window's table: its boxes in table order,
+// each with its unit list.
 struct Tab {
-  Calculation calculate;
-  const char* answer;
-  const char* answerUnit;
-  std::vector<std::pair<const char*, const char*>> rows;  // box, list
+  Calculation calculate = nullptr;
+  const char* answer = nullptr;
+  const char* answerUnit = nullptr;
+  std::vector<std::pair<const char*, const char*>> rows = {};  // box, list
 };
 
-// Diameter or width first, then the rows as the window lists them.
-const Tab kFlat = {CalcVerticalFlat,
-                   "TbTankLiquidAnswer",
-                   "CboTankLiquidAnswer",
-                   {{"TbInternalTankDiameter", "CboInternalTankDiameter"},
-                    {"TbTankHeight", "CboTankHeight"},
-                    {"TbLiquidHeight", "CboLiquidHeight"}}};
-const Tab kConical = {CalcVerticalConical,
-                      "TbVerticalLiquidVolumeC",
-                      "CboVerticalLiquidVolumeC",
-                      {{"TbVerticalTankDiameterC", "CboVerticalTankDiameterC"},
-                       {"TbVerticalTankHeightC", "CboVerticalTankHeightC"},
-                       {"TbVerticalFluidHeightC", "CboVerticalFluidHeightC"},
-                       {"TbVerticalConicalHeightC", "CboVerticalConicalHeightC"}}};
-const Tab kEllipsoidal = {CalcVerticalEllipsoidal,
-                          "TbVerticalLiquidVolumeE",
-                          "CboVerticalLiquidVolumeE",
-                          {{"TbVerticalTankDiameterE", "CboVerticalTankDiameterE"},
-                           {"TbVerticalTankHeightE", "CboVerticalTankHeightE"},
-                           {"TbVerticalFluidHeightE", "CboVerticalFluidHeightE"},
-                           {"TbVerticalConicalHeightE", "CboVerticalConicalHeightE"}}};
-const Tab kSpherical = {CalcVerticalSpherical,
-                        "TbVerticalLiquidVolumeS",
-                        "CboVerticalLiquidVolumeS",
-                        {{"TbVerticalTankDiameterS", "CboVerticalTankDiameterS"},
-                         {"TbVerticalTankHeightS", "CboVerticalTankHeightS"},
-                         {"TbVerticalFluidHeightS", "CboVerticalFluidHeightS"},
-                         {"TbVerticalSphericalHeightS", "CboVerticalSphericalHeightS"}}};
-// Width, depth, total height, fluid height, bottom depth.
-const Tab kEllipticalFlat = {CalcVerticalEllipticalFlat,
-                             "TbEllipticalLiquidAnswerF",
-                             "CboEllipticalLiquidAnswerF",
-                             {{"TbEllipticalWidthDiameterF", "CboEllipticalWidthDiameterF"},
-                              {"TbEllipticalDepthDiameterF", "CboEllipticalDepthDiameterF"},
-                              {"TbEllipticalTankHeightF", "CboEllipticalTankHeightF"},
-                              {"TbEllipticalLiquidHeightF", "CboEllipticalLiquidHeightF"}}};
-// Width, depth, total height, fluid height, bottom depth.
-const Tab kEllipticalConical = {CalcVerticalEllipticalConical,
-                                "TbEllipticalLiquidAnswerC",
-                                "CboEllipticalLiquidAnswerC",
-                                {{"TbEllipticalWidthDiameterC", "CboEllipticalWidthDiameterC"},
-                                 {"TbEllipticalDepthDiameterC", "CboEllipticalDepthDiameterC"},
-                                 {"TbEllipticalTankHeightC", "CboEllipticalTankHeightC"},
-                                 {"TbEllipticalLiquidHeightC", "CboEllipticalLiquidHeightC"},
-                                 {"TbEllipticalConicalHeightC", "CboEllipticalConicalHeightC"}}};
-const Tab kEllipticalEllipsoidal = {CalcVerticalEllipticalEllipsoidal,
-                                    "TbEllipticalLiquidAnswerE",
-                                    "CboEllipticalLiquidAnswerE",
-                                    {{"TbEllipticalWidthDiameterE", "CboEllipticalWidthDiameterE"},
-                                     {"TbEllipticalDepthDiameterE", "CboEllipticalDepthDiameterE"},
-                                     {"TbEllipticalTankHeightE", "CboEllipticalTankHeightE"},
-                                     {"TbEllipticalLiquidHeightE", "CboEllipticalLiquidHeightE"},
-                                     {"TbEllipticalEllipsoidlHeightE", "CboEllipticalEllipsoidlHeightE"}}};
-const Tab kEllipticalSpherical = {CalcVerticalEllipticalSpherical,
-                                  "TbEllipticalLiquidAnswerS",
-                                  "CboEllipticalLiquidAnswerS",
-                                  {{"TbEllipticalWidthDiameterS", "CboEllipticalWidthDiameterS"},
-                                   {"TbEllipticalDepthDiameterS", "CboEllipticalDepthDiameterS"},
-                                   {"TbEllipticalTankHeightS", "CboEllipticalTankHeightS"},
-                                   {"TbEllipticalLiquidHeightS", "CboEllipticalLiquidHeightS"},
-                                   {"TbEllipticalSphericalHeightS", "CboEllipticalSphericalHeightS"}}};
+Tab tabOf(int index, Calculation calculate) {
+  Tab tab = {.calculate = calculate};
+  for (const TankInputRow& row : verticalTankRows(index)) {
+    if (row.role == TankRole::Answer) {
+      tab.answer = row.box;
+      tab.answerUnit = row.list;
+    } else {
+      tab.rows.emplace_back(row.box, row.list);
+    }
+  }
+  return tab;
+}
+
+// Diameter or width first, then the rows as the window lists them: width,
+// depth, total height, fluid height, bottom depth.
+const Tab kFlat = tabOf(0, CalcVerticalFlat);
+const Tab kConical = tabOf(1, CalcVerticalConical);
+const Tab kEllipsoidal = tabOf(2, CalcVerticalEllipsoidal);
+const Tab kSpherical = tabOf(3, CalcVerticalSpherical);
+const Tab kEllipticalFlat = tabOf(4, CalcVerticalEllipticalFlat);
+const Tab kEllipticalConical = tabOf(5, CalcVerticalEllipticalConical);
+const Tab kEllipticalEllipsoidal = tabOf(6, CalcVerticalEllipticalEllipsoidal);
+const Tab kEllipticalSpherical = tabOf(7, CalcVerticalEllipticalSpherical);
 
 // The tab's fields: each value with its unit, and the answer unit.
 Fields fields(const Tab& tab, const std::vector<const char*>& values, const char* unit, const char* answerUnit) {
@@ -220,7 +183,7 @@ TEST(VerticalTanks, ConicalTabReportsItsInputsBeforeACubicMetreAnswer) {
   EXPECT_EQ(cubic.effects[0].kind, Effect::Kind::Show) << "the report box comes first";
   EXPECT_EQ(cubic.effects[0].message.text, "Diam = 2, Flu = 0.5, Height = 3, Con = 1, Answer = " + general(V));
   EXPECT_EQ(cubic.effects[0].message.icon, Icon::None);
-  EXPECT_EQ(cubic.written("TbVerticalLiquidVolumeC"), general(V));
+  EXPECT_EQ(cubic.written(kConical.answer), general(V));
   // In metres whatever the boxes' units.
   const Outcome feet = CalcVerticalConical(fields(kConical, {"2", "3", "0.5", "1"}, "Feet", "Cubic Meters"));
   EXPECT_EQ(feet.messageTexts().at(0).substr(0, 30), "Diam = 0.6096, Flu = 0.1524, H");
@@ -254,85 +217,85 @@ TEST(VerticalTanks, ChecksRunInTheirOrderWithTheirMessages) {
   const Case cases[] = {
       {"flat",
        &kFlat,
-       {{kDiameterUnit, "CboInternalTankDiameter", "Meters"},
-        {kHeightUnit, "CboTankHeight", "Meters"},
-        {kLiquidUnit, "CboLiquidHeight", "Meters"},
-        {kAboveTank, "TbLiquidHeight", "1"},
-        {kAnswerUnit, "CboTankLiquidAnswer", "Litres"}}},
+       {{kDiameterUnit, kFlat.rows[0].second, "Meters"},
+        {kHeightUnit, kFlat.rows[1].second, "Meters"},
+        {kLiquidUnit, kFlat.rows[2].second, "Meters"},
+        {kAboveTank, kFlat.rows[2].first, "1"},
+        {kAnswerUnit, kFlat.answerUnit, "Litres"}}},
       {"conical",
        &kConical,
        {{"An improper Conical Height measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboVerticalConicalHeightC", "Meters"},
-        {kDiameterUnit, "CboVerticalTankDiameterC", "Meters"},
-        {kHeightUnit, "CboVerticalTankHeightC", "Meters"},
-        {kLiquidUnit, "CboVerticalFluidHeightC", "Meters"},
-        {kAboveTank, "TbVerticalFluidHeightC", "1"},
-        {kAnswerUnit, "CboVerticalLiquidVolumeC", "Litres"}}},
+         kConical.rows[3].second, "Meters"},
+        {kDiameterUnit, kConical.rows[0].second, "Meters"},
+        {kHeightUnit, kConical.rows[1].second, "Meters"},
+        {kLiquidUnit, kConical.rows[2].second, "Meters"},
+        {kAboveTank, kConical.rows[2].first, "1"},
+        {kAnswerUnit, kConical.answerUnit, "Litres"}}},
       {"ellipsoidal",
        &kEllipsoidal,
        {{"An improper Ellipsoid Height measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboVerticalConicalHeightE", "Meters"},
-        {kDiameterUnit, "CboVerticalTankDiameterE", "Meters"},
-        {kHeightUnit, "CboVerticalTankHeightE", "Meters"},
-        {kLiquidUnit, "CboVerticalFluidHeightE", "Meters"},
-        {kAboveTank, "TbVerticalFluidHeightE", "1"},
-        {kAnswerUnit, "CboVerticalLiquidVolumeE", "Litres"}}},
+         kEllipsoidal.rows[3].second, "Meters"},
+        {kDiameterUnit, kEllipsoidal.rows[0].second, "Meters"},
+        {kHeightUnit, kEllipsoidal.rows[1].second, "Meters"},
+        {kLiquidUnit, kEllipsoidal.rows[2].second, "Meters"},
+        {kAboveTank, kEllipsoidal.rows[2].first, "1"},
+        {kAnswerUnit, kEllipsoidal.answerUnit, "Litres"}}},
       {"spherical: the bottom no deeper than half the diameter, before the answer unit",
        &kSpherical,
        {{"An improper Spherical Height measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboVerticalSphericalHeightS", "Meters"},
-        {kDiameterUnit, "CboVerticalTankDiameterS", "Meters"},
-        {kHeightUnit, "CboVerticalTankHeightS", "Meters"},
-        {kLiquidUnit, "CboVerticalFluidHeightS", "Meters"},
-        {kAboveTank, "TbVerticalFluidHeightS", "1"},
-        {kSphericalBottomTooDeepText, "TbVerticalSphericalHeightS", "1"},
-        {kAnswerUnit, "CboVerticalLiquidVolumeS", "Litres"}}},
+         kSpherical.rows[3].second, "Meters"},
+        {kDiameterUnit, kSpherical.rows[0].second, "Meters"},
+        {kHeightUnit, kSpherical.rows[1].second, "Meters"},
+        {kLiquidUnit, kSpherical.rows[2].second, "Meters"},
+        {kAboveTank, kSpherical.rows[2].first, "1"},
+        {kSphericalBottomTooDeepText, kSpherical.rows[3].first, "1"},
+        {kAnswerUnit, kSpherical.answerUnit, "Litres"}}},
       {"elliptical flat",
        &kEllipticalFlat,
-       {{widthMessage, "CboEllipticalWidthDiameterF", "Meters"},
-        {kDepthUnit, "CboEllipticalDepthDiameterF", "Meters"},
-        {kHeightUnit, "CboEllipticalTankHeightF", "Meters"},
-        {kLiquidUnit, "CboEllipticalLiquidHeightF", "Meters"},
-        {kAboveTank, "TbEllipticalLiquidHeightF", "1"},
-        {kAnswerUnit, "CboEllipticalLiquidAnswerF", "Litres"}}},
+       {{widthMessage, kEllipticalFlat.rows[0].second, "Meters"},
+        {kDepthUnit, kEllipticalFlat.rows[1].second, "Meters"},
+        {kHeightUnit, kEllipticalFlat.rows[2].second, "Meters"},
+        {kLiquidUnit, kEllipticalFlat.rows[3].second, "Meters"},
+        {kAboveTank, kEllipticalFlat.rows[3].first, "1"},
+        {kAnswerUnit, kEllipticalFlat.answerUnit, "Litres"}}},
       {"elliptical conical",
        &kEllipticalConical,
-       {{widthMessage, "CboEllipticalWidthDiameterC", "Meters"},
+       {{widthMessage, kEllipticalConical.rows[0].second, "Meters"},
         {"An improper Conical Length measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboEllipticalConicalHeightC", "Meters"},
-        {kDepthUnit, "CboEllipticalDepthDiameterC", "Meters"},
-        {kHeightUnit, "CboEllipticalTankHeightC", "Meters"},
-        {kLiquidUnit, "CboEllipticalLiquidHeightC", "Meters"},
-        {kAboveTank, "TbEllipticalLiquidHeightC", "1"},
-        {kAnswerUnit, "CboEllipticalLiquidAnswerC", "Litres"}}},
+         kEllipticalConical.rows[4].second, "Meters"},
+        {kDepthUnit, kEllipticalConical.rows[1].second, "Meters"},
+        {kHeightUnit, kEllipticalConical.rows[2].second, "Meters"},
+        {kLiquidUnit, kEllipticalConical.rows[3].second, "Meters"},
+        {kAboveTank, kEllipticalConical.rows[3].first, "1"},
+        {kAnswerUnit, kEllipticalConical.answerUnit, "Litres"}}},
       {"elliptical ellipsoidal",
        &kEllipticalEllipsoidal,
-       {{widthMessage, "CboEllipticalWidthDiameterE", "Meters"},
+       {{widthMessage, kEllipticalEllipsoidal.rows[0].second, "Meters"},
         {"An improper Ellipsoid Length measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboEllipticalEllipsoidlHeightE", "Meters"},
-        {kDepthUnit, "CboEllipticalDepthDiameterE", "Meters"},
-        {kHeightUnit, "CboEllipticalTankHeightE", "Meters"},
-        {kLiquidUnit, "CboEllipticalLiquidHeightE", "Meters"},
-        {kAboveTank, "TbEllipticalLiquidHeightE", "1"},
-        {kAnswerUnit, "CboEllipticalLiquidAnswerE", "Litres"}}},
+         kEllipticalEllipsoidal.rows[4].second, "Meters"},
+        {kDepthUnit, kEllipticalEllipsoidal.rows[1].second, "Meters"},
+        {kHeightUnit, kEllipticalEllipsoidal.rows[2].second, "Meters"},
+        {kLiquidUnit, kEllipticalEllipsoidal.rows[3].second, "Meters"},
+        {kAboveTank, kEllipticalEllipsoidal.rows[3].first, "1"},
+        {kAnswerUnit, kEllipticalEllipsoidal.answerUnit, "Litres"}}},
       {"elliptical spherical",
        &kEllipticalSpherical,
        {{"An improper Width measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboEllipticalWidthDiameterS", "Meters"},
+         kEllipticalSpherical.rows[0].second, "Meters"},
         {"An improper Spherical Length measurement has been chosen. Re-choose a Unit with the mouse.",
-         "CboEllipticalSphericalHeightS", "Meters"},
-        {kDepthUnit, "CboEllipticalDepthDiameterS", "Meters"},
-        {kHeightUnit, "CboEllipticalTankHeightS", "Meters"},
-        {kLiquidUnit, "CboEllipticalLiquidHeightS", "Meters"},
-        {kAboveTank, "TbEllipticalLiquidHeightS", "1"},
-        {kEllipticalSphericalBottomTooDeepText, "TbEllipticalSphericalHeightS", "1"},
-        {kAnswerUnit, "CboEllipticalLiquidAnswerS", "Litres"}}},
+         kEllipticalSpherical.rows[4].second, "Meters"},
+        {kDepthUnit, kEllipticalSpherical.rows[1].second, "Meters"},
+        {kHeightUnit, kEllipticalSpherical.rows[2].second, "Meters"},
+        {kLiquidUnit, kEllipticalSpherical.rows[3].second, "Meters"},
+        {kAboveTank, kEllipticalSpherical.rows[3].first, "1"},
+        {kEllipticalSphericalBottomTooDeepText, kEllipticalSpherical.rows[4].first, "1"},
+        {kAnswerUnit, kEllipticalSpherical.answerUnit, "Litres"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     // Sizes: 2 m across (and deep), 3 m high, fluid 4 m, bottom 1.5 m deep; units empty.
     std::vector<const char*> values = {"2", "3", "4", "1.5"};
-    if (c.tab->rows.front().first == std::string("TbEllipticalWidthDiameterF")) values = {"2", "2", "3", "4"};
+    if (c.tab->rows.front().first == std::string(kEllipticalFlat.rows[0].first)) values = {"2", "2", "3", "4"};
     if (c.tab->rows.size() == 5) values = {"2", "2", "3", "4", "1.5"};
     Fields f = fields(*c.tab, values, "", "");
     expectChecksInOrder(c.tab->calculate, f, c.checks, c.tab->answer);
@@ -378,7 +341,7 @@ TEST(VerticalTanks, RefusesTextThatIsNotANumberAndAnswersThatAreNotFinite) {
   }
   // Other negative sizes are taken as they are.
   const Outcome negative = CalcVerticalFlat(fields(kFlat, {"2", "3", "-1"}, "Meters", "Cubic Meters"));
-  EXPECT_EQ(onlyAnswer(negative, "TbTankLiquidAnswer"), general(1 * kPi7 * -1 - 0 * kPi7 * -1));
+  EXPECT_EQ(onlyAnswer(negative, kFlat.answer), general(1 * kPi7 * -1 - 0 * kPi7 * -1));
 }
 
 TEST(TankUnits, ListsAndRules) {
