@@ -125,12 +125,6 @@ const UnitFactor* volumeUnitRow(std::string_view unit) {
   return matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), unit);
 }
 
-// value ÷ multiplier × divisors: the way back through a unit's factor.
-double unapplyFactor(const UnitFactor& factor, double value) {
-  for (double divisor : factor.divisors) value *= divisor;
-  return value / factor.multiplier;
-}
-
 // ---------------------------------------------------------------------------
 // Header keys: each reads its value fields into the table's info (giving a
 // fault, or nothing) and writes its value back (nothing when the info has

@@ -41,6 +41,7 @@ std::string belowZeroText(std::string_view valueName) {
 
 std::optional<double> readNumber(const Fields& fields, std::string_view box, std::string_view valueName,
                                  Outcome& outcome) {
+  if (fields.replaced && fields.replaced->box == box) return fields.replaced->number;
   const std::string& text = fieldText(fields, box);
   std::optional<double> value = parseNumber(text);
   if (!value) outcome.show(numberTooLarge(text) ? tooLargeText(valueName) : notANumberText(valueName));
@@ -73,13 +74,47 @@ bool acceptAnswer(double value, Outcome& outcome) {
   return false;
 }
 
-std::string hash3Answer(double value) { return maskText(value, Mask::Hash3); }
-std::string grouped3Answer(double value) { return maskText(value, Mask::Grouped3); }
-std::string grouped4Answer(double value) { return maskText(value, Mask::Grouped4); }
-std::string generalAnswer(double value) { return generalText(value); }
+namespace {
+
+// What each answer form shows, by form.
+struct FormRow {
+  AnswerForm form;
+  std::optional<Mask> mask = {};  // none: general number text
+  ShownDigits shown = {};
+};
+constexpr FormRow kForms[] = {
+    {.form = AnswerForm::General, .shown = {ShownDigits::Kind::Significant, 15}},
+    {.form = AnswerForm::Grouped4, .mask = Mask::Grouped4, .shown = {ShownDigits::Kind::Decimals, 4}},
+    {.form = AnswerForm::Grouped3, .mask = Mask::Grouped3, .shown = {ShownDigits::Kind::Decimals, 3}},
+    {.form = AnswerForm::Hash3, .mask = Mask::Hash3, .shown = {ShownDigits::Kind::Decimals, 3}},
+};
+
+const FormRow& formRow(AnswerForm form) {
+  for (const FormRow& row : kForms)
+    if (row.form == form) return row;
+  return kForms[0];
+}
+
+}  // namespace
+
+std::string answerText(double value, AnswerForm form) {
+  const FormRow& row = formRow(form);
+  return row.mask ? maskText(value, *row.mask) : generalText(value);
+}
+
+ShownDigits shownDigits(AnswerForm form) { return formRow(form).shown; }
+
+double shownValue(double value, AnswerForm form) {
+  const ShownDigits shown = shownDigits(form);
+  return shown.kind == ShownDigits::Kind::Decimals ? roundedDecimals(value, shown.count)
+                                                   : roundedSignificant(value, shown.count);
+}
 
 void writeAnswer(double answer, const char* target, AnswerForm form, Outcome& outcome) {
-  if (acceptAnswer(answer, outcome)) outcome.write(target, form(answer));
+  if (!acceptAnswer(answer, outcome)) return;
+  outcome.write(target, answerText(answer, form));
+  outcome.effects.back().number = answer;
+  outcome.effects.back().form = form;
 }
 
 }  // namespace calvexa

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "core/number_text.h"
 #include "core/outcome.h"
 #include "core/units.h"
 
@@ -98,14 +99,23 @@ std::optional<double> readNumber(const Fields& fields, std::string_view box, std
 // True when value is finite; otherwise adds the out-of-range message.
 bool acceptAnswer(double value, Outcome& outcome);
 
-// The answer forms.
-using AnswerForm = std::string (*)(double);
-std::string hash3Answer(double value);     // "###.###"
-std::string grouped3Answer(double value);  // "#,###.000"
-std::string grouped4Answer(double value);  // "#,###.0000"
-std::string generalAnswer(double value);   // general number text, up to 15 digits
+// The answer forms, by the names the calculations use.
+constexpr AnswerForm hash3Answer = AnswerForm::Hash3;        // "###.###"
+constexpr AnswerForm grouped3Answer = AnswerForm::Grouped3;  // "#,###.000"
+constexpr AnswerForm grouped4Answer = AnswerForm::Grouped4;  // "#,###.0000"
+constexpr AnswerForm generalAnswer = AnswerForm::General;    // general number text, up to 15 digits
 
-// Refuses a non-finite answer (its message) or writes it to `target` in `form`.
+// The text of `value` in `form`.
+std::string answerText(double value, AnswerForm form);
+
+// The decimals or significant digits `form` shows of a number.
+ShownDigits shownDigits(AnswerForm form);
+
+// The number an answer label shows of `value` in `form`, read back.
+double shownValue(double value, AnswerForm form);
+
+// Refuses a non-finite answer (its message) or writes it to `target` in
+// `form`, the number kept with its text.
 void writeAnswer(double answer, const char* target, AnswerForm form, Outcome& outcome);
 
 }  // namespace calvexa

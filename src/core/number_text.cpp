@@ -313,6 +313,86 @@ double roundedDecimals(double value, int decimals) {
   return value < 0 ? -magnitude : magnitude;
 }
 
+namespace {
+
+// |value| rounded to `digits` significant digits (ties as to_chars breaks
+// them, as generalText does), as integer digits and decimals.
+void significantParts(double magnitude, int digits, std::string& integer, std::string& fraction) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::scientific, std::max(0, digits - 1));
+  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::size_t e = text.find('e');
+  std::string mantissa;
+  for (char c : text.substr(0, e))
+    if (c != '.') mantissa.push_back(c);
+  int exponent = 0;
+  const std::string_view power = text.substr(e + 1);
+  std::from_chars(power.data() + (power.front() == '+' ? 1 : 0), power.data() + power.size(), exponent);
+  if (exponent < 0) {
+    integer = "0";
+    fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+  } else if (static_cast<std::size_t>(exponent) + 1 >= mantissa.size()) {
+    integer = mantissa + std::string(static_cast<std::size_t>(exponent) + 1 - mantissa.size(), '0');
+    fraction.clear();
+  } else {
+    integer = mantissa.substr(0, static_cast<std::size_t>(exponent) + 1);
+    fraction = mantissa.substr(static_cast<std::size_t>(exponent) + 1);
+  }
+}
+
+// Adds one to the last of `digits`, carrying.
+void carryUp(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
+
+double roundedOnShown(double value, ShownDigits shown, int decimals) {
+  if (!std::isfinite(value)) return value;
+  std::string integer;
+  std::string fraction;
+  if (shown.kind == ShownDigits::Kind::Decimals) {
+    roundedParts(value, shown.count, integer, fraction);
+  } else {
+    significantParts(std::fabs(value), shown.count, integer, fraction);
+  }
+  const auto kept = static_cast<std::size_t>(std::max(0, decimals));
+  if (fraction.size() > kept) {
+    const bool up = fraction[kept] >= '5';
+    fraction.resize(kept);
+    if (up) {
+      std::string digits = integer + fraction;
+      carryUp(digits);
+      integer = digits.substr(0, digits.size() - kept);
+      fraction = digits.substr(digits.size() - kept);
+    }
+  }
+  std::string digits = std::move(integer);
+  digits += '.';
+  digits += fraction;
+  double magnitude = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+  return value < 0 ? -magnitude : magnitude;
+}
+
+double roundedSignificant(double value, int digits) {
+  if (value == 0.0 || !std::isfinite(value)) return value == 0.0 ? 0.0 : value;
+  std::array<char, 64> buffer{};
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  double rounded = 0;
+  std::from_chars(buffer.data(), result.ptr, rounded);
+  return rounded;
+}
+
 std::optional<std::int32_t> roundToInt32(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   double rounded = std::nearbyint(value);  // default rounding: ties to even

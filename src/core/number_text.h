@@ -64,6 +64,24 @@ std::string exactDecimalText(double value);
 // rounded half away from zero on its exact decimal value (maskText's rounding).
 double roundedDecimals(double value, int decimals);
 
+// How many digits a text shows of a number: decimals, or significant digits.
+struct ShownDigits {
+  enum class Kind { Decimals, Significant };
+  Kind kind = Kind::Decimals;
+  int count = 3;
+};
+
+// `value` rounded as a text of `shown` digits shows it (decimals half away
+// from zero, as the masks round; significant digits as generalText rounds),
+// then rounded again, half away from zero on those digits, to `decimals`
+// decimals: 7068.58349 shown with four decimals is 7068.5835, which is
+// 7068.584. Values that are not finite come back as they are.
+double roundedOnShown(double value, ShownDigits shown, int decimals);
+
+// `value` rounded to `digits` significant digits as generalText rounds it:
+// the number a box holds once the value is written into it.
+double roundedSignificant(double value, int digits = 15);
+
 // An answer as shown ("12,000.0000", ".2500", "12.") as a plain number: no
 // group separators, a zero before a leading point, no trailing zeros after
 // the point and no point left alone ("12000", "0.25", "12"). Every digit

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,12 +25,23 @@ struct Message {
   }
 };
 
+// How an answer label shows its number.
+enum class AnswerForm {
+  General,   // general number text, up to 15 significant digits
+  Grouped4,  // "#,###.0000"
+  Grouped3,  // "#,###.000"
+  Hash3,     // "###.###"
+};
+
 struct Effect {
   enum class Kind { Show, Write };
   Kind kind;
   Message message;     // Show
   std::string target;  // Write: objectName of the answer control
   std::string text;    // Write: the answer text
+  // Write of an answer: the number its text shows, and how it shows it.
+  std::optional<double> number = {};
+  AnswerForm form = AnswerForm::General;
 };
 
 struct Outcome {
@@ -59,6 +71,12 @@ struct Outcome {
       if (e->kind == Effect::Kind::Write && e->target == target) return e->text;
     return none;
   }
+  // The last write to target, or none.
+  const Effect* lastWrite(std::string_view target) const {
+    for (auto e = effects.rbegin(); e != effects.rend(); ++e)
+      if (e->kind == Effect::Kind::Write && e->target == target) return &*e;
+    return nullptr;
+  }
   bool wrote(std::string_view target) const {
     for (const auto& e : effects)
       if (e.kind == Effect::Kind::Write && e.target == target) return true;
@@ -73,8 +91,18 @@ struct NameHash {
 };
 
 // The texts of a window's boxes and lists, by control objectName. A missing
-// name reads as an empty text.
-using Fields = std::unordered_map<std::string, std::string, NameHash, std::equal_to<>>;
+// name reads as an empty text. One box may be given as a number instead
+// (`replaced`): a calculation reads that number where it would read the box,
+// so a chart can run a tab's calculation row by row without writing each
+// row's fluid height out as text and reading it back.
+struct ReplacedNumber {
+  std::string box;
+  double number = 0;
+};
+struct Fields : std::unordered_map<std::string, std::string, NameHash, std::equal_to<>> {
+  using unordered_map::unordered_map;
+  std::optional<ReplacedNumber> replaced = {};
+};
 
 inline const std::string& fieldText(const Fields& fields, std::string_view name) {
   static const std::string empty;

@@ -8,6 +8,11 @@ double applyFactor(const UnitFactor& factor, double value) {
   return result;
 }
 
+double unapplyFactor(const UnitFactor& factor, double value) {
+  for (double divisor : factor.divisors) value *= divisor;
+  return value / factor.multiplier;
+}
+
 const UnitFactor* matchUnit(const UnitTable& table, const UnitOrder& order, std::string_view unit) {
   for (const UnitFactor& row : table) {
     if (row.name != unit) continue;

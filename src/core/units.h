@@ -28,6 +28,9 @@ using UnitItems = std::vector<std::string>;
 // value × multiplier ÷ divisors, in that order.
 double applyFactor(const UnitFactor& factor, double value);
 
+// value × divisors ÷ multiplier: the way back through a unit's factor.
+double unapplyFactor(const UnitFactor& factor, double value);
+
 // The row of `unit` when `order` accepts it (exact, case-sensitive comparison
 // of the whole text); nullptr otherwise, the empty text included.
 const UnitFactor* matchUnit(const UnitTable& table, const UnitOrder& order, std::string_view unit);

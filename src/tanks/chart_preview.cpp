@@ -1,6 +1,8 @@
 #include "tanks/chart_preview.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -12,10 +14,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/feet_inches.h"
 #include "core/input.h"
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
@@ -26,6 +30,9 @@ namespace calvexa {
 namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// Where the choice of heights in feet and inches is remembered.
+const char* const kFeetInchesSetting = "charts/feetInches";
 
 constexpr QSize kDesignSize(840, 920);
 constexpr QSize kFrameRoom(16, 48);  // the window manager's frame and title bar
@@ -100,6 +107,12 @@ const std::vector<ChartPreview::Tool>& ChartPreview::tools() {
        .icon = "zoom-fit-best",
        .run = [](ChartPreview& p) { p.preview_->fitInView(); }},
       {.kind = ToolKind::Separator},
+      {.name = "CmdOpenTable",
+       .caption = "Open Capacity Ta&ble...",
+       .tip = "Open a tank's calibrated capacity table (CSV) in this preview",
+       .icon = "document-open",
+       .look = Look::IconAndText,
+       .run = [](ChartPreview& p) { p.openTable(); }},
       {.name = "PreviewExportCsv",
        .caption = "Export C&SV...",
        .tip = "Save the chart's rows as a CSV file for a spreadsheet",
@@ -137,13 +150,13 @@ const std::vector<ChartPreview::Tool>& ChartPreview::tools() {
   return table;
 }
 
-ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner)
+ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, QWidget* owner)
     : QDialog(owner),
-      report_(report),
-      source_(source),
+      report_(std::move(report)),
+      source_(std::move(source)),
       seam_(seam),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      painter_(report),
+      painter_(report_),
       preview_(new PageView(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
@@ -167,7 +180,7 @@ ChartPreview::ChartPreview(const ChartReport& report, const ChartSource& source,
   });
   addAction(goToPage);
   fitScreen();
-  showReport();
+  showHeightsAsChosen();
   preview_->setFocus(Qt::OtherFocusReason);  // the keys page from the start
 }
 
@@ -234,15 +247,19 @@ QWidget* ChartPreview::buildPageBox() {
 QLayout* ChartPreview::buildLookupBar() {
   lookupHeight_ = new QLineEdit(this);
   lookupVolume_ = new QLineEdit(this);
-  const QString heightUnit = text(report_.recordset.heightUnit), volumeUnit = text(report_.recordset.volumeUnit);
-  auto* heightLabel = new QLabel(QStringLiteral("Liquid &height (%1):").arg(heightUnit), this);
-  auto* volumeLabel = new QLabel(QStringLiteral("&Volume (%1):").arg(volumeUnit), this);
-  heightLabel->setBuddy(lookupHeight_);
-  volumeLabel->setBuddy(lookupVolume_);
+  heightLabel_ = new QLabel(this);
+  volumeLabel_ = new QLabel(this);
+  lookupNote_ = new QLabel(this);
+  lookupUnit_ = new QComboBox(this);
+  feetInches_ = new QCheckBox(this);
+  heightLabel_->setBuddy(lookupHeight_);
+  volumeLabel_->setBuddy(lookupVolume_);
   lookupHeight_->setObjectName(QStringLiteral("TbLookupHeight"));
   lookupVolume_->setObjectName(QStringLiteral("TbLookupVolume"));
-  lookupHeight_->setAccessibleName(heightLabel->text());
-  lookupVolume_->setAccessibleName(volumeLabel->text());
+  lookupNote_->setObjectName(QStringLiteral("LblLookupNote"));
+  lookupUnit_->setObjectName(QStringLiteral("CboLookupVolumeUnit"));
+  lookupUnit_->setToolTip(QStringLiteral("The unit of the look-up's volume"));
+  showLookupUnits();
   auto* lookup = new QPushButton(QStringLiteral("&Look Up"), this);
   lookup->setObjectName(QStringLiteral("CmdLookup"));
   lookup->setAutoDefault(false);
@@ -253,11 +270,32 @@ QLayout* ChartPreview::buildLookupBar() {
   connect(lookupHeight_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
   connect(lookupVolume_, &QLineEdit::returnPressed, this, &ChartPreview::lookUp);
   connect(lookup, &QPushButton::clicked, this, &ChartPreview::lookUp);
+  // Heights in feet and inches, for a chart in Feet or Inches; the choice
+  // is remembered between runs.
+  feetInches_->setObjectName(QStringLiteral("ChkFeetInches"));
+  feetInches_->setText(QStringLiteral("Heights as ft-in-\u215B"));
+  feetInches_->setToolTip(QStringLiteral("Print, export and look up heights as feet, inches and eighths: 12' 3 5/8\""));
+  feetInches_->setChecked(QSettings().value(kFeetInchesSetting).toBool());
+  connect(feetInches_, &QCheckBox::toggled, this, [this](bool on) {
+    QSettings().setValue(kFeetInchesSetting, on);
+    showHeightsAsChosen();
+  });
+  // Two rows, so that a narrow window keeps them whole: the look-up, then
+  // its volume unit, its note and the choice of heights in feet and inches.
   auto* bar = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{heightLabel, lookupHeight_, volumeLabel, lookupVolume_, lookup})
+  for (QWidget* w : std::initializer_list<QWidget*>{heightLabel_, lookupHeight_, volumeLabel_, lookupVolume_, lookup})
     bar->addWidget(w);
   bar->addStretch(1);
-  return bar;
+  auto* second = new QHBoxLayout;
+  second->addWidget(new QLabel(QStringLiteral("Volumes in:"), this));
+  second->addWidget(lookupUnit_);
+  second->addWidget(lookupNote_);
+  second->addWidget(feetInches_);
+  second->addStretch(1);
+  auto* rows = new QVBoxLayout;
+  rows->addLayout(bar);
+  rows->addLayout(second);
+  return rows;
 }
 
 // The window's size as designed, within the screen's free area: at a large
@@ -270,6 +308,25 @@ void ChartPreview::fitScreen() {
 
 // A dialog of the preview still open (the print dialog, a message) goes
 // first: it may refer to the printer, which goes with the preview.
+// The look-up boxes in the units of the report shown.
+void ChartPreview::showLookupUnits() {
+  heightLabel_->setText(QStringLiteral("Liquid &height (%1):").arg(text(report_.recordset.heightUnit)));
+  volumeLabel_->setText(QStringLiteral("&Volume:"));
+  lookupUnit_->clear();
+  for (const std::string& unit : lookupVolumeUnits(report_.recordset.volumeUnit)) lookupUnit_->addItem(text(unit));
+  lookupHeight_->setAccessibleName(heightLabel_->text());
+  lookupVolume_->setAccessibleName(volumeLabel_->text());
+}
+
+// The check box is offered for heights in Feet or Inches only; the report
+// shows its heights as it says.
+void ChartPreview::showHeightsAsChosen() {
+  const bool offered = canShowFeetInches(report_.recordset.heightUnit);
+  feetInches_->setVisible(offered);
+  report_.feetInches = offered && feetInches_->isChecked();
+  showReport();
+}
+
 ChartPreview::~ChartPreview() { qDeleteAll(findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly)); }
 
 int ChartPreview::pageCount() const { return preview_->pageCount(); }
@@ -370,8 +427,41 @@ QByteArray ChartPreview::pdf(bool& cancelled) {
 }
 
 bool ChartPreview::exportCsv() {
-  return save("csv", QStringLiteral("CSV files (*.csv)"),
-              [this](bool&) { return QByteArray::fromStdString(chartCsv(report_.recordset)); });
+  return save("csv", QStringLiteral("CSV files (*.csv)"), [this](bool&) {
+    if (!table_) return QByteArray::fromStdString(chartCapacityCsv(report_));
+    std::vector<double> volumes;
+    volumes.reserve(table_->rows().size());
+    for (const CapacityRow& row : table_->rows()) volumes.push_back(row.volume);
+    return QByteArray::fromStdString(capacityTableCsv(*table_, reportCsvOptions(report_, decimalsNeeded(volumes))));
+  });
+}
+
+bool ChartPreview::openTable() {
+  const QPointer<ChartPreview> self(this);  // the open dialog's loop may close the preview
+  const QString file = seam_.askOpenFileName(this, QStringLiteral("Open a Capacity Table"),
+                                             QStringLiteral("Capacity tables (*.csv);;All files (*)"));
+  if (!self || file.isEmpty()) return false;
+  const auto refuse = [this, &file](const std::string& why) {
+    seam_.showMessage(this, Message{"The capacity table " + file.toStdString() + " could not be opened: " + why, "",
+                                    Icon::Exclamation});
+    return false;
+  };
+  QByteArray bytes;
+  const QString reason = seam_.readFile(file, static_cast<qint64>(kMostCapacityTableBytes), bytes);
+  if (!reason.isEmpty()) return refuse(reason.toStdString() + ".");
+  if (bytes.size() > static_cast<qint64>(kMostCapacityTableBytes)) return refuse("the file is larger than 64 MiB.");
+  CapacityTableReading reading = readCapacityTable(std::string_view(bytes.constData(), bytes.size()));
+  if (!reading.table) return refuse(reading.fault);
+  table_ = std::move(reading.table);
+  report_ = capacityTableReport(*table_, report_.footers);
+  lookupHeight_->clear();
+  lookupVolume_->clear();
+  lookupNote_->clear();
+  typedLast_ = nullptr;
+  showLookupUnits();
+  showHeightsAsChosen();
+  preview_->setCurrentPage(1);
+  return true;
 }
 
 bool ChartPreview::exportPdf() {
@@ -383,11 +473,20 @@ void ChartPreview::lookUp() {
   if (!from) from = lookupVolume_->text().isEmpty() ? lookupHeight_ : lookupVolume_;
   const bool byHeight = from == lookupHeight_;
   QLineEdit* other = byHeight ? lookupVolume_ : lookupHeight_;
-  const std::optional<double> typed = lookupNumber(from->text().toStdString());
-  const Lookup found = !typed
+  // A height in feet and inches when the report shows them; a volume in
+  // the unit picked for the look-up.
+  const std::optional<FeetOrInches> feetOrInchesUnit = feetOrInches(report_.recordset.heightUnit);
+  const std::optional<double> typed = byHeight && report_.feetInches && feetOrInchesUnit
+                                          ? parseFeetInches(from->text().toStdString(), *feetOrInchesUnit)
+                                          : lookupNumber(from->text().toStdString());
+  const std::string chartUnit = report_.recordset.volumeUnit, pickedUnit = lookupUnit_->currentText().toStdString();
+  const std::optional<double> asked = typed && !byHeight ? convertVolume(*typed, pickedUnit, chartUnit) : typed;
+  const Lookup found = !asked
                            ? Lookup{.message = Message{notANumberText(byHeight ? "the liquid height" : "the volume")}}
-                       : byHeight ? lookupVolume(source_.profile, source_.start, *typed)
-                                  : lookupHeight(source_.profile, source_.start, *typed);
+                       : table_   ? (byHeight ? lookupTableVolume(*table_, *asked) : lookupTableHeight(*table_, *asked))
+                       : byHeight ? lookupVolume(source_.profile, source_.start, *asked)
+                                  : lookupHeight(source_.profile, source_.start, *asked);
+  lookupNote_->setText(text(found.note));
   if (!found.found) {
     // No answer beside a question it does not belong to.
     other->clear();
@@ -396,9 +495,9 @@ void ChartPreview::lookUp() {
     return;
   }
   // Answers as the chart prints them: heights with its decimals, volumes with three.
-  other->setText(
-      text(byHeight ? rowVolumeText(found.value) : rowHeightText(found.value, report_.recordset.heightDecimals)));
-  markRowAt(byHeight ? *typed : found.value);
+  other->setText(text(byHeight ? rowVolumeText(convertVolume(found.value, chartUnit, pickedUnit).value_or(found.value))
+                               : reportHeightText(report_, found.value)));
+  markRowAt(byHeight ? *asked : found.value);
 }
 
 // The chart's row nearest the height, on its page, marked.

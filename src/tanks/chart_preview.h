@@ -8,10 +8,15 @@
 #include <QKeySequence>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "core/capacity_table.h"
 #include "tanks/chart_report_painter.h"
+#include "tanks/chart_rules.h"
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -22,13 +27,13 @@ namespace calvexa {
 class PageView;
 class Progress;
 class Seam;
-struct ChartStart;
 struct TankChartProfile;
 
-// The tab a chart was made from, for its lookups.
+// The tab a chart was made from, for its lookups: its profile (a table of
+// the program's) and its own copy of the chart's start.
 struct ChartSource {
   const TankChartProfile& profile;
-  const ChartStart& start;
+  ChartStart start;
 };
 
 class ChartPreview : public QDialog {
@@ -37,10 +42,12 @@ class ChartPreview : public QDialog {
   // The help file's section on the chart preview and its tools.
   static constexpr const char* kHelpSection = "chartpreview";
 
-  ChartPreview(const ChartReport& report, const ChartSource& source, Seam& seam, QWidget* owner);
+  // The preview owns its report and its source.
+  ChartPreview(ChartReport report, ChartSource source, Seam& seam, QWidget* owner);
   ~ChartPreview() override;
 
   int pageCount() const;
+  const ChartReport& report() const { return report_; }
   // Prints through the platform's print dialog (which can print to a PDF file).
   void printReport();
   // Saves the chart through the desktop's save dialog; false when nothing
@@ -51,6 +58,10 @@ class ChartPreview : public QDialog {
   // row of the height looked up is shown and marked. A lookup that fails
   // clears the other box.
   void lookUp();
+  // Asks for a capacity table file and shows it in place of the chart: its
+  // pages, look-ups and exports; a file that cannot be read is named with
+  // the first fault and the preview stays as it was.
+  bool openTable();
   // The help file that F1 and the Help tool open, at kHelpSection.
   void setHelpFile(const QString& file) { helpFile_ = file; }
   void openHelp();
@@ -80,6 +91,8 @@ class ChartPreview : public QDialog {
   // Lays the report out for the printer as it is set, and shows it.
   void showReport();
   void showPageNumber();
+  void showHeightsAsChosen();
+  void showLookupUnits();
   void goToTypedPage();
   void markRowAt(double height);
   QString askFile(const char* extension, const QString& filter);
@@ -90,8 +103,9 @@ class ChartPreview : public QDialog {
   QByteArray pdf(bool& cancelled);
   std::unique_ptr<Progress> startProgress(const QString& label);
 
-  const ChartReport& report_;
+  ChartReport report_;  // before the painter, which paints it
   ChartSource source_;
+  std::optional<CapacityTable> table_;  // the table opened, in place of the tab's chart
   Seam& seam_;
   std::unique_ptr<QPrinter> printer_;
   ChartReportPainter painter_;
@@ -100,6 +114,11 @@ class ChartPreview : public QDialog {
   QLabel* pageCount_ = nullptr;
   QLineEdit* lookupHeight_ = nullptr;
   QLineEdit* lookupVolume_ = nullptr;
+  QCheckBox* feetInches_ = nullptr;
+  QLabel* heightLabel_ = nullptr;
+  QLabel* volumeLabel_ = nullptr;
+  QLabel* lookupNote_ = nullptr;
+  QComboBox* lookupUnit_ = nullptr;  // the look-up's volume unit: the report's, or Barrels
   QLineEdit* typedLast_ = nullptr;
   QString helpFile_;
 };

@@ -139,7 +139,7 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   painter.setFont(row_);
   double y = top + ascent;
   for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
-    const QString height = QString::fromLatin1(rowHeightText(rows[i].height, report_.recordset.heightDecimals));
+    const QString height = QString::fromLatin1(reportHeightText(report_, rows[i].height));
     const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
     painter.drawText(QPointF(heightRight - numberWidth(height), y), height);
     painter.drawText(QPointF(columnLeft_[1], y), heightUnit_);

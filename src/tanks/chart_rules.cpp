@@ -8,6 +8,7 @@
 #include "core/identity.h"
 #include "core/input.h"
 #include "core/number_text.h"
+#include "tanks/chart_step_rules.h"
 
 namespace calvexa {
 
@@ -53,15 +54,16 @@ void keepMessages(const Outcome& row, Outcome& effects) {
     if (effect.kind == Effect::Kind::Show) effects.effects.push_back(effect);
 }
 
-// The volume a row's calculation gives, as the chart reads it from its
-// answer; nullopt when it refused, with its message (or, for an answer
-// that is no number, the out-of-range message) added to `refusal`.
+// The volume a row's calculation gives, from the number its answer shows;
+// nullopt when it refused, with its message (or, for an answer that is no
+// number, the out-of-range message) added to `refusal`.
 std::optional<double> rowVolume(const TankChartProfile& profile, const Outcome& row, Outcome& refusal) {
-  const bool answered = row.wrote(profile.answer);
-  const std::optional<double> volume = answered ? chartVolume(row.written(profile.answer)) : std::nullopt;
+  const Effect* answer = row.lastWrite(profile.answer);
+  const std::optional<double> volume =
+      answer && answer->number ? std::optional<double>(chartVolume(*answer->number, answer->form)) : std::nullopt;
   if (!volume) {
     keepMessages(row, refusal);
-    if (answered) refusal.show(kAnswerOutOfRangeText);
+    if (answer) refusal.show(kAnswerOutOfRangeText);
   }
   return volume;
 }
@@ -131,36 +133,7 @@ DivisionCount readDivisions(const std::string& result) {
   return {DivisionCount::Kind::Count, static_cast<int>(count)};
 }
 
-std::optional<double> answerValue(const std::string& text) {
-  if (text.find(',') == std::string::npos && text != "." && text != "-.") return parseNumber(text);
-  std::string digits;
-  digits.reserve(text.size());
-  for (char c : text)
-    if (c != ',') digits.push_back(c);
-  if (digits == "." || digits == "-.") return 0.0;
-  return parseNumber(digits);
-}
-
-// What "#,###.000" shows of the answer, read back without its separators. An
-// answer shown with more decimals is rounded on its own digits, so a half
-// shown ("…5835") goes up whatever the binary value below it; an answer in
-// exponent form is rounded as a number.
-std::optional<double> chartVolume(const std::string& answer) {
-  const std::optional<double> value = answerValue(answer);
-  if (!value) return std::nullopt;
-  std::string digits;
-  for (char c : answer)
-    if (c != ',' && c != ' ') digits.push_back(c);
-  const std::size_t point = digits.find('.');
-  if (digits.find_first_of("Ee") != std::string::npos || point == std::string::npos || digits.size() - point - 1 <= 3)
-    return roundedDecimals(*value, 3);
-  const bool up = digits[point + 4] >= '5';
-  digits.resize(point + 4);
-  std::optional<double> cut = answerValue(digits);
-  if (!cut) return roundedDecimals(*value, 3);
-  if (up) cut = *cut + (*cut < 0 || digits.front() == '-' ? -0.001 : 0.001);
-  return roundedDecimals(*cut, 3);
-}
+double chartVolume(double answer, AnswerForm form) { return roundedOnShown(answer, shownDigits(form), 3); }
 
 namespace {
 
@@ -174,29 +147,33 @@ struct Span {
   Outcome refusal;   // the refused row's message
   bool refused = false;
   bool cancelled = false;
-  std::string fluid;   // the last row's fluid-height text
+  double fluid = 0;    // the last row's fluid height
   std::string answer;  // the last answer the rows wrote
-  void end(const std::string& lastFluid, const Outcome& lastRow, std::string_view answerBox) {
+  void end(double lastFluid, const Outcome& lastRow, std::string_view answerBox) {
     fluid = lastFluid;
     if (lastRow.wrote(answerBox)) answer = lastRow.written(answerBox);
   }
 };
 
-Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divisions, int from, int to,
-             const ChartProgress& progress, const std::atomic<bool>& stop) {
+Span runSpan(const TankChartProfile& profile, const ChartStart& start, const std::vector<double>& heights, int from,
+             int to, const ChartProgress& progress, const std::atomic<bool>& stop) {
   Span span;
   span.rows.reserve(static_cast<std::size_t>(std::max(0, to - from + 1)));
+  // The fluid height goes in as a number: the one the box would hold with
+  // the row's height written into it (up to 15 significant digits).
   Fields fields = start.fields;
-  std::string& fluid = fields[profile.fluidBox];
+  fields.replaced = ReplacedNumber{profile.fluidBox};
+  double& fluid = fields.replaced->number;
+  if (fields[profile.fluidBox].empty()) fields[profile.fluidBox] = generalText(start.height);
   Outcome lastRow;  // the last row answered
-  const double H = start.height;
+  const int last = static_cast<int>(heights.size()) - 1;
   for (int i = from; i <= to; ++i) {
     if (i % 1000 == 0 && (stop.load(std::memory_order_relaxed) || (progress && !progress(i)))) {
       span.cancelled = true;
       return span;
     }
-    const double h = i == divisions ? H : static_cast<double>(i) * H / divisions;
-    fluid = generalText(h);
+    const double h = heights[static_cast<std::size_t>(i)];
+    fluid = roundedSignificant(h);
     Outcome row = profile.calculate(fields);
     const std::optional<double> volume = rowVolume(profile, row, span.refusal);
     if (!volume) {
@@ -207,7 +184,7 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
     }
     // What a row that succeeds shows (the conical tab's report box) is
     // shown once, for the full tank, not once per row.
-    if (i == divisions) keepMessages(row, span.messages);
+    if (i == last) keepMessages(row, span.messages);
     span.rows.push_back({h, *volume});
     lastRow = std::move(row);
   }
@@ -218,26 +195,51 @@ Span runSpan(const TankChartProfile& profile, const ChartStart& start, int divis
 // Long charts are built in two halves at once, one on a thread of its own.
 constexpr int kRowsForTwoThreads = 20000;
 
+// The heights of the rows, the 0 row first: i × H ÷ N (row N at exactly
+// H), or the steps.
+std::vector<double> rowHeights(double H, const ChartSpacing& spacing) {
+  if (spacing.step) return chartStepHeights(H, *spacing.step);
+  const int divisions = spacing.divisions;
+  std::vector<double> heights;
+  heights.reserve(static_cast<std::size_t>(std::max(0, divisions)) + 1);
+  heights.push_back(0);
+  for (int i = 1; i <= divisions; ++i) heights.push_back(i == divisions ? H : static_cast<double>(i) * H / divisions);
+  return heights;
+}
+
 }  // namespace
 
+int chartRowCount(double height, const ChartSpacing& spacing) {
+  return static_cast<int>(rowHeights(height, spacing).size());
+}
+
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
+                          const ChartProgress& progress) {
+  return buildChartRows(profile, start, ChartSpacing{.divisions = divisions}, progress);
+}
+
+ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, const ChartSpacing& spacing,
                           const ChartProgress& progress) {
   ChartBuild build;
   build.recordset.heightUnit = start.heightUnit;
   build.recordset.volumeUnit = start.volumeUnit;
-  build.recordset.heightDecimals = chartHeightDecimals(start.height, divisions);
+  build.recordset.heightDecimals =
+      spacing.step ? chartStepHeightDecimals(*spacing.step) : chartHeightDecimals(start.height, spacing.divisions);
+  build.recordset.fraction = spacing.fraction;
+  const std::vector<double> heights = rowHeights(start.height, spacing);
+  const int divisions = static_cast<int>(heights.size()) - 1;
   std::atomic<bool> stop = false;
   std::vector<Span> spans;
   if (divisions >= kRowsForTwoThreads && std::thread::hardware_concurrency() >= 2) {
     const int middle = divisions / 2;
     Span second;
-    std::thread worker([&] { second = runSpan(profile, start, divisions, middle + 1, divisions, {}, stop); });
-    spans.push_back(runSpan(profile, start, divisions, 1, middle, progress, stop));
+    std::thread worker([&] { second = runSpan(profile, start, heights, middle + 1, divisions, {}, stop); });
+    spans.push_back(runSpan(profile, start, heights, 1, middle, progress, stop));
     if (spans.front().cancelled || spans.front().refused) stop = true;
     worker.join();
     spans.push_back(std::move(second));
   } else {
-    spans.push_back(runSpan(profile, start, divisions, 1, divisions, progress, stop));
+    spans.push_back(runSpan(profile, start, heights, 1, divisions, progress, stop));
   }
   if (spans.front().cancelled) {
     build.cancelled = true;  // the tab stays as the dialog left it
@@ -255,14 +257,14 @@ ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& sta
     if (!span.answer.empty()) answer = span.answer;
     if (span.refused) {
       for (Effect& effect : span.refusal.effects) build.effects.effects.push_back(std::move(effect));
-      build.effects.write(profile.fluidBox, span.fluid);
+      build.effects.write(profile.fluidBox, generalText(span.fluid));
       if (!answer.empty()) build.effects.write(profile.answer, answer);
       return build;
     }
   }
   if (progress) progress(divisions);
-  build.effects.write(profile.fluidBox, spans.back().fluid);
-  build.effects.write(profile.answer, answer);
+  build.effects.write(profile.fluidBox, generalText(spans.back().fluid));
+  if (!answer.empty()) build.effects.write(profile.answer, answer);  // none for a chart of one row
   build.complete = true;
   return build;
 }
@@ -299,6 +301,14 @@ int chartHeightDecimals(double height, int divisions) {
 }
 
 std::string rowHeightText(double height, int decimals) { return fixedText(height, decimals); }
+bool canShowFeetInches(const std::string& heightUnit) { return feetOrInches(heightUnit).has_value(); }
+
+std::string reportHeightText(const ChartReport& report, double height) {
+  const std::optional<FeetOrInches> unit = feetOrInches(report.recordset.heightUnit);
+  if (report.feetInches && unit) return feetInchesText(height, *unit, report.recordset.fraction);
+  return rowHeightText(height, report.recordset.heightDecimals);
+}
+
 std::string rowVolumeText(double volume) { return maskText(volume, Mask::Fixed3); }
 
 std::string pageNumberText(int page, int pages) {
@@ -312,6 +322,13 @@ std::string divisionsLine(std::string_view chartName, int divisions, double heig
   const double step = divisions > 0 ? height / divisions : 0;
   return std::string(chartName) + ": " + count + (divisions == 1 ? " division" : " divisions") + " of " +
          rowHeightText(step, decimals) + " " + std::string(heightUnit) + ".";
+}
+
+std::string spacingLine(std::string_view chartName, const ChartSpacing& spacing, double height, int decimals,
+                        std::string_view heightUnit) {
+  if (!spacing.step) return divisionsLine(chartName, spacing.divisions, height, decimals, heightUnit);
+  return std::string(chartName) + ": a row every " + rowHeightText(*spacing.step, decimals) + " " +
+         std::string(heightUnit) + ".";
 }
 
 int pageCount(std::size_t rows, int rowsPerPage) {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/feet_inches.h"
 #include "core/outcome.h"
 #include "core/page_table.h"
 
@@ -69,6 +70,8 @@ struct ChartRecordset {
   std::string volumeUnit;
   std::vector<ChartRow> rows;
   int heightDecimals = 3;  // the heights are printed with these (chartHeightDecimals)
+  // The fraction of an inch heights in feet and inches are rounded to.
+  InchFraction fraction = InchFraction::Eighths;
 };
 
 // The start of a chart. `refused` holds the one message of a chart that
@@ -124,14 +127,27 @@ using ChartProgress = std::function<bool(int rowsDone)>;
 ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, int divisions,
                           const ChartProgress& progress = {});
 
-// The number an answer label shows, as the chart reads it back: group
-// separators skipped, a lone point is 0; nullopt for any other text.
-std::optional<double> answerValue(const std::string& text);
+// How the rows of a chart are spaced, as the divisions dialog asks: a number
+// of divisions of the height, or a step between rows.
+struct ChartSpacing {
+  int divisions = 30;
+  // In the chart's height unit, above zero: rows at 0, step, 2·step, … and
+  // the full height last (chartStepHeights). None: by divisions.
+  std::optional<double> step = {};
+  InchFraction fraction = InchFraction::Eighths;  // of the step's unit
+};
+// The same by divisions or by step: with a step, the rows are those of
+// chartStepHeights, printed with chartStepHeightDecimals.
+ChartBuild buildChartRows(const TankChartProfile& profile, const ChartStart& start, const ChartSpacing& spacing,
+                          const ChartProgress& progress = {});
+// The rows a chart of `spacing` has, the 0 row included.
+int chartRowCount(double height, const ChartSpacing& spacing);
 
-// The volume of a row: the answer as shown, rounded to three decimals half
-// away from zero on the digits shown ("7,068.5835" is 7068.584), as the text
-// "#,###.000" shows it; nullopt when the answer is not a number.
-std::optional<double> chartVolume(const std::string& answer);
+// The volume of a row: the answer's number as its label shows it (`form`),
+// rounded again to three decimals half away from zero on the digits shown
+// (7068.58349 shown as "7,068.5835" is 7068.584), as "#,###.000" would show
+// the label's text.
+double chartVolume(double answer, AnswerForm form);
 
 // "Printed on Tuesday, 08 December 2026 at 3:45:07 pm, by Calvexa." in
 // English, whatever the user's language.
@@ -141,17 +157,30 @@ std::string printedOnLine(const std::tm& when);
 // rows print their heights; counts of a thousand and more are grouped.
 std::string divisionsLine(std::string_view chartName, int divisions, double height, int decimals,
                           std::string_view heightUnit);
+// Footer2 of a chart by step: "Vertical Tank (C): a row every 0.0025 Meters."
+// A chart by divisions gets divisionsLine.
+std::string spacingLine(std::string_view chartName, const ChartSpacing& spacing, double height, int decimals,
+                        std::string_view heightUnit);
 
 // The report: title, three header lines, the column captions, the rows in
 // "0.000" with their units, three footer lines and "Page: n of m".
+// The line under the footer of every page of a chart worked from a tab's
+// dimensions.
+extern const char* const kNominalDimensionsLine;
 struct ChartReport {
   std::string name;  // the tab or window it charts, for file names: "Vertical Tank (Flat)"
   std::array<std::string, 3> headers;
   std::array<std::string, 3> footers;
   ChartRecordset recordset;
+  // Heights printed as 12' 3 5/8" (to the recordset's fraction), when its
+  // height unit is Feet or Inches.
+  bool feetInches = false;
 };
-// Footer3: what the volumes are, and what they are not.
-extern const char* const kNominalDimensionsLine;
+// True when heights in `heightUnit` can be shown in feet, inches and eighths.
+bool canShowFeetInches(const std::string& heightUnit);
+// A row's height as the report prints it: with the recordset's decimals, or
+// in feet and inches when the report asks for them and its unit allows.
+std::string reportHeightText(const ChartReport& report, double height);
 extern const char* const kReportTitle;                    // "Calvexa"
 extern const std::array<const char*, 4> kColumnCaptions;  // "Liquid Height" ...
 // The decimals a chart of `divisions` divisions of `height` prints its

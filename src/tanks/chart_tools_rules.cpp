@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/capacity_table.h"
+#include "core/field_units.h"
 #include "core/input.h"
 #include "core/number_text.h"
 
@@ -14,14 +15,14 @@ namespace {
 // of its refusal.
 Lookup volumeAt(const TankChartProfile& profile, const ChartStart& start, double h) {
   Fields fields = start.fields;
-  fields[profile.fluidBox] = generalText(h);
+  fields.replaced = ReplacedNumber{profile.fluidBox, roundedSignificant(h)};
+  if (fields[profile.fluidBox].empty()) fields[profile.fluidBox] = generalText(h);
   const Outcome outcome = profile.calculate(fields);
   Lookup result;
-  const std::optional<double> value =
-      outcome.wrote(profile.answer) ? answerValue(outcome.written(profile.answer)) : std::nullopt;
-  if (value) {
+  const Effect* answer = outcome.lastWrite(profile.answer);
+  if (answer && answer->number) {
     result.found = true;
-    result.value = *value;
+    result.value = shownValue(*answer->number, answer->form);
     return result;
   }
   for (const Effect& effect : outcome.effects)
@@ -61,6 +62,100 @@ std::string chartCsv(const ChartRecordset& recordset) {
     csv += "\r\n";
   }
   return csv;
+}
+
+CapacityCsvOptions reportCsvOptions(const ChartReport& report, int volumeDecimals) {
+  return {.heightDecimals = report.recordset.heightDecimals,
+          .volumeDecimals = volumeDecimals,
+          .feetInches = report.feetInches && canShowFeetInches(report.recordset.heightUnit),
+          .fraction = report.recordset.fraction};
+}
+
+std::string chartCapacityCsv(const ChartReport& report) {
+  const ChartRecordset& chart = report.recordset;
+  std::vector<CapacityRow> rows;
+  rows.reserve(chart.rows.size());
+  for (const ChartRow& row : chart.rows) rows.push_back({row.height, row.volume});
+  const CapacityTableReading table = capacityTableFromRows(
+      {.tank = report.name, .heightUnit = chart.heightUnit, .volumeUnit = chart.volumeUnit}, std::move(rows));
+  if (!table.table) return chartCsv(chart);
+  return capacityTableCsv(*table.table, reportCsvOptions(report));
+}
+
+int decimalsNeeded(const std::vector<double>& values) {
+  constexpr int kLeast = 3, kMost = 10;
+  for (int decimals = kLeast; decimals < kMost; ++decimals) {
+    const bool whole = std::all_of(values.begin(), values.end(), [decimals](double v) {
+      return std::fabs(roundedDecimals(v, decimals) - v) <= std::fabs(v) * 1e-12;
+    });
+    if (whole) return decimals;
+  }
+  return kMost;
+}
+
+ChartReport capacityTableReport(const CapacityTable& table, const std::array<std::string, 3>& footers) {
+  const CapacityTableInfo& info = table.info();
+  const std::string tank = info.tank.empty() ? std::string("(no identifier)") : info.tank;
+  ChartReport report;
+  report.name = info.tank.empty() ? "Capacity table" : info.tank;
+  std::string calibrated;
+  if (!info.calibratedOn.empty()) calibrated = "Calibrated on " + info.calibratedOn;
+  if (!info.calibratedBy.empty()) calibrated += (calibrated.empty() ? "Calibrated by " : " by ") + info.calibratedBy;
+  report.headers = {"Capacity table of tank " + tank, calibrated.empty() ? calibrated : calibrated + ".",
+                    "Heights in " + info.heightUnit + ", volumes in " + info.volumeUnit + "."};
+  // The printed-on line stays; the lines on the volumes' source name the table.
+  report.footers = {footers[0], "Tank " + tank + ": " + std::to_string(table.rows().size()) + " rows.",
+                    "Volumes from the calibrated table of tank " + tank + ", read by linear interpolation."};
+  report.recordset.heightUnit = info.heightUnit;
+  report.recordset.volumeUnit = info.volumeUnit;
+  std::vector<double> heights;
+  heights.reserve(table.rows().size());
+  report.recordset.rows.reserve(table.rows().size());
+  for (const CapacityRow& row : table.rows()) {
+    report.recordset.rows.push_back({row.height, row.volume});
+    heights.push_back(row.height);
+  }
+  report.recordset.heightDecimals = decimalsNeeded(heights);
+  return report;
+}
+
+std::vector<std::string> lookupVolumeUnits(const std::string& chartUnit) {
+  const bool known = matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), chartUnit) != nullptr;
+  if (!known || chartUnit == "Barrels") return {chartUnit};
+  return {chartUnit, "Barrels"};
+}
+
+std::optional<double> convertVolume(double value, std::string_view from, std::string_view to) {
+  if (from == to) return value;
+  const UnitFactor* in = matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), from);
+  const UnitFactor* out = matchUnit(kCubicMetresToVolume, CapacityVolumeUnits(), to);
+  if (!in || !out) return std::nullopt;
+  return applyFactor(*out, unapplyFactor(*in, value));
+}
+
+namespace {
+
+Lookup tableLookup(const TableLookup& found, const CapacityTable& table, double height) {
+  Lookup result;
+  if (!found.found) {
+    result.message = Message{found.message};
+    return result;
+  }
+  result.found = true;
+  result.value = found.value;
+  if (table.inCriticalZone(height)) result.note = "in the critical zone";
+  return result;
+}
+
+}  // namespace
+
+Lookup lookupTableVolume(const CapacityTable& table, double height) {
+  return tableLookup(table.volumeAt(height), table, height);
+}
+
+Lookup lookupTableHeight(const CapacityTable& table, double volume) {
+  const TableLookup found = table.heightAt(volume);
+  return tableLookup(found, table, found.value);
 }
 
 std::string chartFileName(std::string_view chartName, std::string_view extension) {

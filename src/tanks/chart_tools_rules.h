@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/capacity_table.h"
 #include "core/outcome.h"
 #include "tanks/chart_rules.h"
 
@@ -20,6 +21,16 @@ namespace calvexa {
 // unit, the volume with exactly three decimals, its unit; no group
 // separators and never an exponent. Texts are quoted where CSV needs it.
 std::string chartCsv(const ChartRecordset& recordset);
+
+// The chart as a capacity table file (the tank named by the chart's name,
+// its units, "height,volume" and the rows, with the "height ft-in" column
+// when the report shows feet and inches), which the capacity table reader
+// reads back row for row; a chart that is no such table (fewer than two
+// rows, heights that do not rise) is written as chartCsv writes it.
+std::string chartCapacityCsv(const ChartReport& report);
+
+// The options that write `report`'s rows as it prints them.
+CapacityCsvOptions reportCsvOptions(const ChartReport& report, int volumeDecimals = 3);
 
 // One CSV field: quoted, its quotes doubled, when it holds a comma, a quote
 // or a line break.
@@ -68,12 +79,38 @@ std::optional<int> typedPage(std::string_view text, int pages);
 // A whole number with group separators: "1,517".
 std::string groupedWhole(long long value);
 
-// A lookup: the number found, or the one message why there is none.
+// A lookup: the number found, or the one message why there is none; a note
+// to add to the answer ("in the critical zone").
 struct Lookup {
   bool found = false;
   double value = 0;
   Message message = {};
+  std::string note = {};
 };
+
+// A calibrated capacity table as a report: titled with its tank, its rows
+// with the decimals they need (at least three), and "calibrated table" where
+// a nominal chart says it was worked from dimensions.
+ChartReport capacityTableReport(const CapacityTable& table, const std::array<std::string, 3>& footers);
+
+// The decimals that print every one of `values` as it is, from three up to
+// ten (values with more are rounded to ten).
+int decimalsNeeded(const std::vector<double>& values);
+
+// The volume units the look-up offers for a chart in `chartUnit`: its own,
+// then Barrels (when it is a known volume unit other than Barrels).
+std::vector<std::string> lookupVolumeUnits(const std::string& chartUnit);
+
+// `value` in the volume unit `from` as a volume in `to` (names of the
+// capacity tables' volume units), through cubic metres; the same value
+// when the names are the same; nullopt for a name no table takes.
+std::optional<double> convertVolume(double value, std::string_view from, std::string_view to);
+
+// Look-ups in a calibrated table, by linear interpolation; a height in the
+// table's critical zone (the one asked, or the one found) adds "in the
+// critical zone".
+Lookup lookupTableVolume(const CapacityTable& table, double height);
+Lookup lookupTableHeight(const CapacityTable& table, double volume);
 
 // The volume of the tab's tank filled to `height` (in the chart's height
 // unit), in the chart's volume unit: the tab's calculation run with the

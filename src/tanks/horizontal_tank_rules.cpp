@@ -48,7 +48,7 @@ bool fluidHeightRules(double D, double& h, const char* answer, Outcome& outcome)
     return false;
   }
   if (h == 0) {
-    outcome.write(answer, "0");
+    writeAnswer(0, answer, generalAnswer, outcome);
     return false;
   }
   if (h < 0) {
@@ -469,7 +469,7 @@ Outcome CalcHorizontalFlat(const Fields& fields) {
   if (!shell) return outcome;
   const double V = SegmentVolume(shell->r, shell->L, shell->h);
   if (!acceptAnswer(V, outcome)) return outcome;
-  outcome.write(tab.answer, generalText(V));
+  writeAnswer(V, tab.answer, generalAnswer, outcome);
   Reading unit;
   if (!readInput(fields, tab.answerUnit, unit, outcome)) return outcome;
   writeAnswer(applyFactor(*unit.unit, V), tab.answer, tab.form, outcome);

@@ -110,7 +110,7 @@ Outcome CalcRectangularTank(const Fields& fields) {
   if (!readInput(fields, rectangularAnswerUnit(), unit, outcome)) return outcome;
   const double answer = applyFactor(*unit.unit, V);
   if (!std::isfinite(answer)) return outcome.show(error(kRectangularNoVolumeText)), outcome;
-  outcome.write(tankRow(rectangularRows(), R::Answer).box, generalText(answer));
+  writeAnswer(answer, tankRow(rectangularRows(), R::Answer).box, generalAnswer, outcome);
   return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/input.h"
 #include "core/number_text.h"
 #include "tanks/tank_units_rules.h"
 
@@ -29,13 +30,14 @@ TabVolumes tabVolumes(const TankChartProfile& profile, std::string caption, Fiel
   fields[profile.answerList] = kAnswerUnit;
   auto volumes = [profile, fields = std::move(fields), metresPerUnit,
                   unitsPerCubicMetre](double metres) -> std::optional<double> {
+    // The fluid height as the box would hold it; the volume as the answer shows it.
     Fields typed = fields;
-    typed[profile.fluidBox] = generalText(metres / metresPerUnit);
+    typed.replaced = ReplacedNumber{profile.fluidBox, roundedSignificant(metres / metresPerUnit)};
+    if (typed[profile.fluidBox].empty()) typed[profile.fluidBox] = generalText(metres / metresPerUnit);
     const Outcome outcome = profile.calculate(typed);
-    if (!outcome.messageTexts().empty() || !outcome.wrote(profile.answer)) return std::nullopt;
-    const std::optional<double> shown = answerValue(outcome.written(profile.answer));
-    if (!shown) return std::nullopt;
-    return *shown / unitsPerCubicMetre;
+    const Effect* answer = outcome.lastWrite(profile.answer);
+    if (!outcome.messageTexts().empty() || !answer || !answer->number) return std::nullopt;
+    return shownValue(*answer->number, answer->form) / unitsPerCubicMetre;
   };
   return {std::move(caption), unit, std::move(volumes)};
 }

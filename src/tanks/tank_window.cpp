@@ -115,28 +115,24 @@ void TankWindow::PrintTankChart(int page) {
   const QPointer<DivisionsWindow> dialog = qobject_cast<DivisionsWindow*>(registry().load(kDivisionsWindow));
   if (!dialog) return;
   dialog->move(geometry().center() - dialog->rect().center());
-  dialog->prepare();
+  dialog->prepare(start.height, start.heightUnit);
   seam.runModal(*dialog);
   if (!self || !dialog) return;
-  const DivisionCount count = readDivisions(dialog->result().toStdString());
-  if (count.kind == DivisionCount::Kind::Cancel) return;
-  if (count.kind == DivisionCount::Kind::Refused) {
-    seam.showMessage(this, count.message);
-    return;
-  }
-  lastDivisions_ = count.count;
+  const std::optional<ChartSpacing> spacing = dialog->result();
+  if (!spacing) return;  // Cancel
+  if (!spacing->step) lastDivisions_ = spacing->divisions;
+  const int rows = chartRowCount(start.height, *spacing) - 1;
   // The rows, with progress and Cancel for a long chart; a window gone
   // while the progress shows cancels it.
   ChartBuild build;
   {
     BusyPointer busy(seam);
     std::unique_ptr<Progress> progress;
-    if (count.count > kRowsWithProgress)
-      progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), count.count);
+    if (rows > kRowsWithProgress) progress = seam.startProgress(this, QStringLiteral("Preparing the chart..."), rows);
     const ChartProgress report =
         progress ? ChartProgress([&progress, &self](int done) { return progress->advance(done) && self; })
                  : ChartProgress();
-    build = buildChartRows(profile, start, count.count, report);
+    build = buildChartRows(profile, start, *spacing, report);
   }
   if (!self || build.cancelled) return;  // the tab stays as the dialog left it
   apply(build.effects);
@@ -146,11 +142,11 @@ void TankWindow::PrintTankChart(int page) {
   report.name = chartName(page);
   report.headers = start.headers;
   report.recordset = std::move(build.recordset);
-  report.footers = {printedOnLine(localNow()),
-                    divisionsLine(report.name, count.count, start.height, report.recordset.heightDecimals,
-                                  report.recordset.heightUnit),
-                    kNominalDimensionsLine};
-  const QPointer<ChartPreview> preview = new ChartPreview(report, ChartSource{profile, start}, seam, this);
+  report.footers = {
+      printedOnLine(localNow()),
+      spacingLine(report.name, *spacing, start.height, report.recordset.heightDecimals, report.recordset.heightUnit),
+      kNominalDimensionsLine};
+  const QPointer<ChartPreview> preview = new ChartPreview(std::move(report), ChartSource{profile, start}, seam, this);
   preview->setHelpFile(registry().helpPath());
   seam.runModal(*preview);
   delete preview.data();  // already gone with this window, if it was closed

@@ -20,7 +20,7 @@ class TankWindow : public PageWindow {
   // drawing follows what is typed (none: the drawings keep their proportions).
   TankWindow(WindowRegistry& registry, const PageForm& form, Profiles profiles, Pictures pictures);
 
-  // The number of divisions the last chart was asked for.
+  // The number of divisions the last chart by divisions was asked for.
   int lastDivisions() const { return lastDivisions_; }
 
   // The chart of `page`: its checks, the divisions dialog, the rows and the

@@ -310,7 +310,7 @@ Outcome circularBottom(const CircularBottomTab& tab, const Fields& fields) {
   if (tab.reportsCubicMetres && unit.unit->name == "Cubic Meters")
     outcome.show("Diam = " + generalText(D.value) + ", Flu = " + generalText(h.value) + ", Height = " +
                  generalText(H.value) + ", Con = " + generalText(a.value) + ", Answer = " + generalText(V));
-  outcome.write(tab.in.answer, generalText(answer));
+  writeAnswer(answer, tab.in.answer, generalAnswer, outcome);
   return outcome;
 }
 

@@ -10,10 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "core/number_text.h"
 #include "core/outcome.h"
 #include "core/page_table.h"
 
 namespace calvexa {
+
+// The number an answer label shows: group separators skipped, a lone point
+// is 0; nullopt for any other text.
+inline std::optional<double> answerValue(const std::string& text) {
+  std::string digits;
+  for (char c : text)
+    if (c != ',') digits.push_back(c);
+  if (digits == "." || digits == "-.") return 0.0;
+  return parseNumber(digits);
+}
 
 // While `control` holds a bad text, `message` is the only effect; putting
 // `fix` into it brings the next check forward.

@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <clocale>
 
@@ -82,6 +84,10 @@ int main(int argc, char** argv) {
   // Numbers are read and written the same whatever the machine's language.
   std::setlocale(LC_ALL, "C");
   QLocale::setDefault(QLocale::c());
+  // What windows remember between runs goes to a place of the tests' own,
+  // emptied before they start, never to the user's settings.
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings().clear();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new ModalLeftOpen);
   ModalWatch watch;

@@ -70,6 +70,37 @@ TEST(ChartRows, TheLastRowIsAtTheFullHeightWhereSteppingWouldOvershoot) {
   }
 }
 
+// By step: rows at whole steps from 0, the full height last, each through
+// the tab's calculation; the flat tank 2 m across holds pi7 × h m³.
+TEST(ChartRows, ByStepTheRowsAreWholeStepsThenTheFullHeight) {
+  struct Case {
+    const char* height;
+    double step;
+    std::vector<const char*> printed;  // every row's height as the chart prints it
+  };
+  const Case cases[] = {
+      {"1", 0.3, {"0.000", "0.300", "0.600", "0.900", "1.000"}},  // a short last step
+      {"0.9", 0.3, {"0.000", "0.300", "0.600", "0.900"}},         // 3 × 0.3 is the height itself
+      {"0.01", 0.0025, {"0.0000", "0.0025", "0.0050", "0.0075", "0.0100"}},
+      {"0", 0.5, {"0.000"}},  // one row, not calculated
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    const TankChartProfile& profile = verticalChartProfile(0);
+    const ChartStart start = startChart(profile, flatTank(c.height));
+    const ChartBuild built = buildChartRows(profile, start, ChartSpacing{.step = c.step});
+    ASSERT_TRUE(built.complete);
+    const auto& rows = built.recordset.rows;
+    ASSERT_EQ(rows.size(), c.printed.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(rowHeightText(rows[i].height, built.recordset.heightDecimals), c.printed[i]) << i;
+      EXPECT_EQ(rows[i].volume, i == 0 ? 0 : rounded3(kPi7 * *parseNumber(c.printed[i]))) << i;
+    }
+    EXPECT_EQ(rows.back().height, *parseNumber(c.height));
+    EXPECT_EQ(built.effects.written("TbLiquidHeight"), c.height);
+  }
+}
+
 TEST(ChartRows, ATankOfNoHeightHasEveryRowAtZero) {
   const ChartBuild built = chart(0, flatTank("0"), 4);
   ASSERT_TRUE(built.complete);
@@ -98,7 +129,8 @@ TEST(ChartStart, ATankTheTabRefusesStopsTheChartBeforeAnythingChanges) {
 // tank tried first is fine.
 template <int low>
 Outcome refusedBelowTheBrim(const Fields& fields) {
-  const double h = parseNumber(fieldText(fields, "TbLiquidHeight")).value_or(0);
+  Outcome unused;  // reads the fluid height as every calculation does
+  const double h = readNumber(fields, "TbLiquidHeight", "Fluid Height", unused).value_or(0);
   if (h > low && h < 3) return Outcome().show("No volume at this height.");
   return CalcVerticalFlat(fields);
 }
@@ -247,31 +279,35 @@ TEST(Divisions, CountsRoundHalfToEvenAndOnlyWholeCountsAboveZeroPass) {
   }
 }
 
-TEST(ChartTexts, AnswersReadBackAndRoundedToThreeDecimals) {
+// A row's volume is its answer as the label shows it, rounded again to three
+// decimals half away from zero on the digits shown: a half shown goes up,
+// whatever the binary value below it.
+TEST(ChartTexts, AnswersRoundedToThreeDecimalsOnTheDigitsShown) {
   struct Case {
-    const char* answer;
+    double answer;
+    AnswerForm form;
     double volume;
   };
   const Case cases[] = {
-      {"1,234.5678", 1234.568},
-      {".2500", 0.25},
-      {"12.", 12},
-      {".", 0},
-      {"0", 0},
-      {"6.0625", 6.063},
-      {"-.0625", -0.063},
-      {"3.14159265358979", 3.142},
-      {"7,068.5835", 7068.584},
-      {"999.9995", 1000},
-      {"1.5E-04", 0},
-      {"12.345", 12.345},
+      {1234.5678, AnswerForm::Grouped4, 1234.568},
+      {0.25, AnswerForm::Grouped4, 0.25},
+      {12, AnswerForm::Hash3, 12},
+      {0, AnswerForm::Hash3, 0},
+      {0, AnswerForm::General, 0},
+      {6.0625, AnswerForm::Grouped4, 6.063},    // a half exactly: away from zero
+      {-0.0625, AnswerForm::Grouped4, -0.063},  // and below zero too
+      {3.14159265358979, AnswerForm::General, 3.142},
+      {7068.58349, AnswerForm::Grouped4, 7068.584},  // shown 7,068.5835: the shown half goes up
+      {7068.58349, AnswerForm::General, 7068.583},   // shown 7068.58349
+      {999.99949, AnswerForm::Grouped4, 1000},       // shown 999.9995, carried into the thousands
+      {0.00015, AnswerForm::General, 0},             // shown 1.5E-04
+      {12.345, AnswerForm::Grouped3, 12.345},
+      // 15 digits shown: 1.00049999999999999 is 1.00050000000000, a half.
+      {1.0004999999999999, AnswerForm::General, 1.001},
+      // 1234567890123.4567 shows 1234567890123.46: that is the volume.
+      {1234567890123.4567, AnswerForm::General, 1234567890123.46},
   };
-  for (const Case& c : cases) {
-    const std::optional<double> value = answerValue(c.answer);
-    ASSERT_TRUE(value) << c.answer;
-    EXPECT_EQ(*chartVolume(c.answer), c.volume) << c.answer;
-  }
-  EXPECT_FALSE(answerValue("abc"));
+  for (const Case& c : cases) EXPECT_EQ(chartVolume(c.answer, c.form), c.volume) << c.answer;
 }
 
 // A chart prints its heights with the decimals its step needs to keep every
@@ -370,6 +406,14 @@ TEST(ChartTexts, FooterLinesSayWhatTheChartDivides) {
   };
   for (const Case& c : cases) EXPECT_EQ(divisionsLine(c.name, c.divisions, c.height, c.decimals, c.unit), c.line);
   EXPECT_STREQ(kNominalDimensionsLine, "Volumes calculated from nominal dimensions; not a calibrated capacity table.");
+  // A chart by step names its step, not a count: 2.5 m by 0.0025 m is 1,000
+  // rows, but a step that does not divide the height leaves a short last row.
+  ChartSpacing byStep;
+  byStep.step = 0.0025;
+  EXPECT_EQ(spacingLine("Rectangular Tank", byStep, 2.5, 4, "Meters"), "Rectangular Tank: a row every 0.0025 Meters.");
+  const ChartSpacing byCount{.divisions = 30};
+  EXPECT_EQ(spacingLine("Vertical Tank (C)", byCount, 12, 3, "Meters"),
+            "Vertical Tank (C): 30 divisions of 0.400 Meters.");
 }
 
 }  // namespace
@@ -403,6 +447,149 @@ TEST(ChartRows, ALongChartBuiltInTwoHalvesMatchesTheRowsInOrder) {
   EXPECT_GT(firstRefused, divisions / 2) << "the refusal is in the second half";
   EXPECT_EQ(refused.recordset.rows.size(), static_cast<std::size_t>(firstRefused));
   EXPECT_EQ(refused.effects.written("TbLiquidHeight"), general(firstRefused * 3.0 / divisions));
+}
+
+}  // namespace
+}  // namespace calvexa
+
+#include "core/capacity_table.h"
+#include "tanks/chart_tools_rules.h"
+#include "tanks/horizontal_tank_rules.h"
+#include "tanks/rectangular_tank_rules.h"
+#include "tanks/spherical_tank_rules.h"
+
+namespace calvexa {
+namespace {
+
+// The volume a row had when each row's height was written into the fluid
+// box as general text and the answer label's text was rounded to three
+// decimals, half away from zero on the digits it shows: "7,068.5835" is
+// 7068.584, "1.5E-04" is 0.
+double volumeFromLabel(const std::string& label) {
+  std::string digits;
+  for (char c : label)
+    if (c != ',') digits.push_back(c);
+  if (digits.find('E') != std::string::npos) return std::round(std::strtod(digits.c_str(), nullptr) * 1000) / 1000;
+  const bool negative = !digits.empty() && digits.front() == '-';
+  if (negative) digits.erase(0, 1);
+  std::size_t point = digits.find('.');
+  if (point == std::string::npos) digits += '.', point = digits.size() - 1;
+  digits.resize(point + 5, '0');  // three decimals and the one that rounds them
+  const bool up = digits.back() >= '5';
+  digits.pop_back();
+  std::string whole = digits.substr(0, point) + digits.substr(point + 1);  // in thousandths
+  for (std::size_t i = whole.size(); up && i-- > 0;) {
+    if (whole[i] == '9') {
+      whole[i] = '0';
+      if (i == 0) whole.insert(0, "1");
+    } else {
+      ++whole[i];
+      break;
+    }
+  }
+  const double magnitude =
+      std::strtod((whole.substr(0, whole.size() - 3) + "." + whole.substr(whole.size() - 3)).c_str(), nullptr);
+  return negative ? -magnitude : magnitude;
+}
+
+TEST(ChartTexts, TheLabelOracleRoundsOnTheDigitsShown) {
+  EXPECT_EQ(volumeFromLabel("7,068.5835"), 7068.584);
+  EXPECT_EQ(volumeFromLabel("999.9995"), 1000);
+  EXPECT_EQ(volumeFromLabel(".2500"), 0.25);
+  EXPECT_EQ(volumeFromLabel("12."), 12);
+  EXPECT_EQ(volumeFromLabel("1.5E-04"), 0);
+}
+
+// Every tank tab, its boxes at 1 and its height stepped 30 times over 0.7 m
+// (steps of 0.02333… that no double holds), answers in litres: each row is
+// the volume its label would show with the row's height typed in, and the
+// tab ends showing the full tank, as when every row went through the boxes.
+TEST(ChartRows, EveryTabGivesTheRowsItsLabelWouldShow) {
+  struct Window {
+    const PageForm& form;
+    const TankChartProfile& (*profile)(int);
+  };
+  const Window windows[] = {{verticalTankForm(), verticalChartProfile},
+                            {horizontalTankForm(), horizontalChartProfile},
+                            {rectangularTankForm(), rectangularChartProfile},
+                            {sphericalTankForm(), sphericalChartProfile}};
+  int charted = 0;
+  for (const Window& window : windows) {
+    for (std::size_t p = 0; p < window.form.pages.size(); ++p) {
+      const TankChartProfile& profile = window.profile(static_cast<int>(p));
+      SCOPED_TRACE(std::string(window.form.caption) + " page " + std::to_string(p));
+      Fields f;
+      for (const PageRow& row : window.form.pages[p].rows) {
+        if (row.kind != RowKind::Value) continue;
+        f[row.box] = "1";
+        if (*row.list) f[row.list] = "Meters";
+      }
+      f[profile.steppedBox] = "0.7";
+      f[profile.answerList] = "Litres";
+      const ChartStart start = startChart(profile, f);
+      if (!start.ok()) continue;  // a bottom too deep for these sizes
+      const ChartBuild built = buildChartRows(profile, start, 30);
+      ASSERT_TRUE(built.complete);
+      ASSERT_EQ(built.recordset.rows.size(), 31u);
+      std::string label;
+      for (std::size_t i = 1; i < built.recordset.rows.size(); ++i) {
+        Fields typed = start.fields;
+        typed[profile.fluidBox] = generalText(built.recordset.rows[i].height);
+        label = profile.calculate(typed).written(profile.answer);
+        EXPECT_EQ(built.recordset.rows[i].volume, volumeFromLabel(label)) << "row " << i << ": " << label;
+      }
+      EXPECT_EQ(built.effects.written(profile.fluidBox), "0.7");
+      EXPECT_EQ(built.effects.written(profile.answer), label);
+      // Exported as a capacity table, the chart reads back row for row:
+      // heights as printed (three decimals), volumes as they are.
+      ChartReport report;
+      report.name = window.form.pages[p].tab ? window.form.pages[p].tab : window.form.caption;
+      report.recordset = built.recordset;
+      const CapacityTableReading read = readCapacityTable(chartCapacityCsv(report));
+      ASSERT_TRUE(read.table) << read.fault;
+      EXPECT_EQ(read.table->info().tank, report.name);
+      EXPECT_EQ(read.table->info().heightUnit, "Meters");
+      EXPECT_EQ(read.table->info().volumeUnit, "Litres");
+      ASSERT_EQ(read.table->rows().size(), built.recordset.rows.size());
+      for (std::size_t i = 0; i < built.recordset.rows.size(); ++i) {
+        EXPECT_EQ(read.table->rows()[i].height, std::round(built.recordset.rows[i].height * 1000) / 1000) << i;
+        EXPECT_EQ(read.table->rows()[i].volume, built.recordset.rows[i].volume) << i;
+      }
+      ++charted;
+    }
+  }
+  EXPECT_GE(charted, 16) << "most tabs take these sizes";
+}
+
+}  // namespace
+}  // namespace calvexa
+
+namespace calvexa {
+namespace {
+
+// Heights in feet and inches: a 10 ft chart by eighths of an inch prints its
+// rows as feet, inches and eighths when the report asks for them and its
+// unit is Feet or Inches, and exports both forms.
+TEST(ChartTexts, HeightsInFeetAndInchesWhenAskedAndTheUnitAllows) {
+  ChartReport report;
+  report.name = "T-1";
+  report.recordset = {.heightUnit = "Feet", .volumeUnit = "Litres", .rows = {{0, 0}, {1.0 / 96, 1}, {10, 50}}};
+  report.recordset.heightDecimals = 3;
+  EXPECT_EQ(reportHeightText(report, 1.0 / 96), "0.010") << "decimals until asked";
+  report.feetInches = true;
+  EXPECT_EQ(reportHeightText(report, 1.0 / 96), "0' 0 1/8\"");  // 1/96 ft is 1/8 in
+  EXPECT_EQ(reportHeightText(report, 10), "10' 0\"");
+  EXPECT_EQ(chartCapacityCsv(report),
+            "tank,T-1\r\nheight unit,Feet\r\nvolume unit,Litres\r\nheight,volume,height ft-in\r\n"
+            "0.000,0.000,\"0' 0\"\"\"\r\n0.010,1.000,\"0' 0 1/8\"\"\"\r\n10.000,50.000,\"10' 0\"\"\"\r\n");
+  report.recordset.fraction = InchFraction::Sixteenths;
+  EXPECT_EQ(reportHeightText(report, 1.0 / 192), "0' 0 1/16\"");
+  report.recordset.heightUnit = "Inches";
+  EXPECT_EQ(reportHeightText(report, 15.5), "1' 3 1/2\"");
+  report.recordset.heightUnit = "Meters";
+  EXPECT_EQ(reportHeightText(report, 1.5), "1.500") << "no feet and inches for metres";
+  EXPECT_FALSE(canShowFeetInches("Meters"));
+  EXPECT_TRUE(canShowFeetInches("Feet"));
 }
 
 }  // namespace

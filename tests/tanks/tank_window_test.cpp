@@ -4,6 +4,10 @@
 
 #include "support/tank_window_test.h"
 
+#include <QComboBox>
+#include <QSettings>
+#include <cmath>
+
 #include "support/calculation_checks.h"
 #include "tanks/chart_preview.h"
 #include "tanks/divisions_window.h"
@@ -297,6 +301,89 @@ TEST_F(TankWindows, DivisionsDialogRefusesABadCountAndStaysOpen) {
   EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 12);
 }
 
+// The focus chain from `from`: the controls Tab reaches, in order.
+QStringList tabOrder(QWidget* from, int count) {
+  QStringList names;
+  for (QWidget* w = from; names.size() < count; w = w->nextInFocusChain())
+    if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty()) names << w->objectName();
+  return names;
+}
+
+TEST_F(TankWindows, DivisionsDialogStepWinsOverTheCountAndItsUnitIsRemembered) {
+  openVertical();
+  flatTankInMetres("Litres");
+  type("TbInternalTankDiameter", "2");
+  type("TbTankHeight", "3");
+  const std::string notAbove =
+      "Please type the step as a number above zero, such as 10, or leave it empty to use the number of divisions.";
+  // 0.02 mm steps of 3 m are 150,000 steps.
+  const std::string tooMany = "A chart can have at most 100,000 steps. Please type a larger step.";
+  std::vector<ChartRow> rows;
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      dialog->show();
+      EXPECT_EQ(tabOrder(dialog->control("TbTankDivisions"), 5),
+                QStringList({"TbTankDivisions", "TbTankStep", "CboTankStepUnit", "CmdOkButton", "CmdCancelButton"}));
+      auto* unit = dialog->control<QComboBox>("CboTankStepUnit");
+      QStringList units;
+      for (int i = 0; i < unit->count(); ++i) units << unit->itemText(i);
+      EXPECT_EQ(units, QStringList({"Millimeters", "Centimeters", "Meters", "Inches", "1/8 Inch", "1/16 Inch", "Feet",
+                                    "0.01 Feet"}));
+      for (const auto& [step, message] : {std::pair<QString, std::string>{"0", notAbove}, {"0.02", tooMany}}) {
+        typeInto(dialog, "TbTankStep", step);
+        pickIn(dialog, "CboTankStepUnit", "Millimeters");
+        dialog->control<QAbstractButton>("CmdOkButton")->click();
+        EXPECT_EQ(takeMessages(), std::vector<std::string>{message});
+        EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+        EXPECT_EQ(dialog->control<QLineEdit>("TbTankStep")->selectedText(), step) << "with the step selected";
+      }
+      typeInto(dialog, "TbTankDivisions", "7");  // the step wins over it
+      typeInto(dialog, "TbTankStep", "50");
+      pickIn(dialog, "CboTankStepUnit", "Centimeters");
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+    } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
+      rows = preview->report().recordset.rows;
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  // 50 cm of a 3 m tank: 0, 0.5 … 3, the volumes pi7 × 1² × h m³ in litres.
+  ASSERT_EQ(rows.size(), 7u);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i].height, 0.5 * static_cast<double>(i));
+    EXPECT_EQ(rows[i].volume, std::round(3.1415926 * 0.5 * static_cast<double>(i) * 1000 * 1000) / 1000);
+  }
+  EXPECT_EQ(QSettings().value("charts/stepUnit").toString(), "Centimeters");
+
+  // A dialog made anew (the next run) picks the remembered unit; the step
+  // typed stays offered while the dialog lives, and emptied gives the count.
+  app.registry->unload(kDivisionsWindow);
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      EXPECT_EQ(textOf(dialog, "CboTankStepUnit"), "Centimeters");
+      typeInto(dialog, "TbTankDivisions", "6");
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+    } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
+      rows = preview->report().recordset.rows;
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(rows.size(), 7u) << "6 divisions";
+  EXPECT_EQ(qobject_cast<TankWindow*>(window)->lastDivisions(), 6);
+  app.seam.answerModal = [&](QWidget& modal) {
+    if (auto* dialog = qobject_cast<DivisionsWindow*>(&modal)) {
+      EXPECT_EQ(textOf(dialog, "TbTankStep"), "") << "the count was used last";
+      typeInto(dialog, "TbTankStep", "1");
+      pickIn(dialog, "CboTankStepUnit", "Meters");
+      dialog->control<QAbstractButton>("CmdOkButton")->click();
+    } else if (auto* preview = qobject_cast<ChartPreview*>(&modal)) {
+      rows = preview->report().recordset.rows;
+    }
+  };
+  click("CmdPrintVerticalTankFlat");
+  EXPECT_EQ(rows.size(), 4u) << "every metre of 3 m";
+  EXPECT_TRUE(app.seam.messages.empty());
+}
+
 TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   openVertical();
   auto* dialog = qobject_cast<DivisionsWindow*>(app.registry->load(kDivisionsWindow));
@@ -305,11 +392,13 @@ TEST_F(TankWindows, DivisionsDialogTakesEnterForOkAndEscapeForCancel) {
   auto* box = dialog->control<QLineEdit>("TbTankDivisions");
   typeInto(dialog, "TbTankDivisions", "45");
   QTest::keyClick(box, Qt::Key_Return);
-  EXPECT_EQ(dialog->result(), "45");
+  ASSERT_TRUE(dialog->result());
+  EXPECT_EQ(dialog->result()->divisions, 45);
+  EXPECT_FALSE(dialog->result()->step);
   EXPECT_FALSE(dialog->isVisible());
   dialog->show();
   QTest::keyClick(box, Qt::Key_Escape);
-  EXPECT_EQ(dialog->result(), "-97");
+  EXPECT_EQ(dialog->result(), std::nullopt);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(app.seam.messages.empty()) << "neither key is refused as an improper number";
 }
