@@ -1,5 +1,6 @@
 #include "ui/numeric_key_filter.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <algorithm>
 #include <optional>
 
 #include "core/key_filter.h"
@@ -112,6 +114,18 @@ bool dialogKey(const QObject* box, int code) {
   return (code == 13 || code == 27) && box->property(kDialogKeys).toBool();
 }
 
+// A key of one of the window's menu items (File "Tank Gauging", Ctrl+G) runs
+// that item, as a menu key does anywhere in the window; the box never sees it.
+bool windowShortcut(const QObject* watched, const QKeyEvent* event) {
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  if (!widget || !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
+  const QKeySequence pressed(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+  const QList<QAction*> actions = widget->window()->findChildren<QAction*>();
+  return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
+    return action->isEnabled() && action->shortcuts().contains(pressed);
+  });
+}
+
 }  // namespace
 
 NumericKeyFilterBinding::NumericKeyFilterBinding(Seam& seam, QObject* parent, BoxKeys keys)
@@ -128,9 +142,13 @@ bool NumericKeyFilterBinding::eventFilter(QObject* watched, QEvent* event) {
       // The box takes its editing keys before any window shortcut; the other
       // control characters reach the filter as typed codes and are refused.
       const auto* key = static_cast<QKeyEvent*>(event);
+      if (box && editCommand(key)) {
+        event->accept();
+        return true;
+      }
+      if (windowShortcut(watched, key)) return false;
       const int code = typedCode(key);
-      if ((box && editCommand(key)) ||
-          (code > 0 && code < 32 && code != 8 && code != 13 && !dialogKey(watched, code))) {
+      if ((code > 0 && code < 32 && code != 8 && code != 13 && !dialogKey(watched, code))) {
         event->accept();
         return true;
       }

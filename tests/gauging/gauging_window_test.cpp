@@ -13,8 +13,10 @@
 //   the next step uses it.
 #include "gauging/gauging_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <map>
 #include <string>
@@ -175,6 +177,27 @@ TEST_F(GaugingWindowTest, EveryTankWindowOffersTheTabInFront) {
     trigger("MnuFileTankSelection");
     EXPECT_TRUE(chooser()->isVisible());
   }
+}
+
+// Ctrl+G typed in a number box opens gauging, as it does anywhere in the
+// window; other control keys in the box are still refused by the filter.
+TEST_F(GaugingWindowTest, CtrlGInANumberBoxOpensGauging) {
+  openTank("CmdVerticalTanks", kVerticalTankWindow);
+  tabs()->setCurrentIndex(0);
+  FormWindow* tank = window;
+  tank->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(tank));
+  auto* box = tank->findChild<QLineEdit*>("TbTankHeight");
+  ASSERT_NE(box, nullptr);
+  box->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), box) << "the key must reach the box the way a user's does";
+  // As X11 delivers them: Ctrl+B types code 2, Ctrl+G code 7.
+  QTest::sendKeyEvent(QTest::Click, box, Qt::Key_B, QString(QChar(2)), Qt::ControlModifier);
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{improperNumberMessage().text});
+  QTest::sendKeyEvent(QTest::Click, box, Qt::Key_G, QString(QChar(7)), Qt::ControlModifier);
+  EXPECT_EQ(takeMessages(), std::vector<std::string>{});
+  ASSERT_NE(gauging(), nullptr);
+  EXPECT_TRUE(gauging()->isVisible());
 }
 
 // Vertical Tank (Flat), 10 m across: 25 × 3.1415926 = 78.539815 m³ a metre.
