@@ -12,6 +12,8 @@
 
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
+#include "ui/pdf_document.h"
+#include "ui/report_canvas.h"
 
 namespace calvexa {
 namespace {
@@ -45,6 +47,8 @@ ChartReportPainter::ChartReportPainter(const ChartReport& report)
       row_(reportFont(9)),
       footer_(reportFont(8)),
       axis_(reportFont(8)),
+      footerMetrics_(footer_),
+      axisMetrics_(axis_),
       heightUnit_(text(report.recordset.heightUnit)),
       volumeUnit_(text(report.recordset.volumeUnit)) {}
 
@@ -69,6 +73,9 @@ void ChartReportPainter::layout(QPagedPaintDevice& device) {
   const QFontMetricsF title(title_, &device), header(header_, &device), caption(caption_, &device), row(row_, &device),
       footer(footer_, &device);
   rowHeight_ = row.lineSpacing();
+  rowAscent_ = row.ascent();
+  footerMetrics_ = footer;
+  axisMetrics_ = QFontMetricsF(axis_, &device);
   // The page header, measured once for every page: the title centred, the
   // three header lines, a rule, the captions (numbers' captions right-aligned
   // over their numbers), a rule.
@@ -128,14 +135,14 @@ double ChartReportPainter::numberWidth(const QString& number) const {
   return width;
 }
 
-void ChartReportPainter::paintRows(QPainter& painter, int page, double top) const {
+void ChartReportPainter::paintRows(ReportCanvas& painter, int page, double top) const {
   const auto& rows = report_.recordset.rows;
   const std::size_t first = static_cast<std::size_t>(page) * static_cast<std::size_t>(rowsPerPage_);
   const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(rowsPerPage_));
   const double unit = dpi_ / 72.0;
   const double heightRight = columnLeft_[1] - kColumnPad * unit;
   const double volumeRight = columnLeft_[3] - kColumnPad * unit;
-  const double ascent = QFontMetricsF(row_, painter.device()).ascent();
+  const double ascent = rowAscent_;
   painter.setFont(row_);
   double y = top + ascent;
   for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
@@ -153,7 +160,7 @@ void ChartReportPainter::paintRows(QPainter& painter, int page, double top) cons
   }
 }
 
-void ChartReportPainter::paintHeader(QPainter& painter, bool curvePage) const {
+void ChartReportPainter::paintHeader(ReportCanvas& painter, bool curvePage) const {
   painter.setFont(title_);
   painter.drawText(headerTexts_[0].at, headerTexts_[0].text);
   painter.setFont(header_);
@@ -168,39 +175,39 @@ void ChartReportPainter::paintHeader(QPainter& painter, bool curvePage) const {
   painter.drawLine(QPointF(0, headerRules_[1]), QPointF(area_.width(), headerRules_[1]));
 }
 
-void ChartReportPainter::paintFooter(QPainter& painter, int page) const {
+void ChartReportPainter::paintFooter(ReportCanvas& painter, int page) const {
   painter.drawLine(QPointF(0, footerTop_), QPointF(area_.width(), footerTop_));
   painter.setFont(footer_);
   for (const PlacedText& line : footerTexts_) painter.drawText(line.at, line.text);
   const QString number = text(pageNumberText(page + 1, pages_));
-  painter.drawText(
-      QPointF(area_.width() - QFontMetricsF(footer_, painter.device()).horizontalAdvance(number), pageNumberBaseline_),
-      number);
+  painter.drawText(QPointF(area_.width() - footerMetrics_.horizontalAdvance(number), pageNumberBaseline_), number);
 }
 
 void ChartReportPainter::paintPage(QPainter& painter, int page) const {
-  const double unit = dpi_ / 72.0;
-  painter.save();
-  painter.setPen(QPen(Qt::black, kRuleWidth * unit));
+  PainterCanvas canvas(painter);
+  paintPage(canvas, page);
+}
+
+void ChartReportPainter::paintPage(ReportCanvas& canvas, int page) const {
+  const QPen rule(Qt::black, kRuleWidth * dpi_ / 72.0);
+  canvas.setPen(rule.color(), rule.widthF());
   const bool curvePage = page >= tablePages();
-  paintHeader(painter, curvePage);
+  paintHeader(canvas, curvePage);
   if (curvePage) {
-    painter.save();  // the curve's colours stay on the curve
-    paintCurve(painter);
-    painter.restore();
+    paintCurve(canvas);
+    canvas.setPen(rule.color(), rule.widthF());  // the curve's colours stay on the curve
   } else {
-    paintRows(painter, page, rowsTop_);
+    paintRows(canvas, page, rowsTop_);
   }
-  paintFooter(painter, page);
-  painter.restore();
+  paintFooter(canvas, page);
 }
 
 // The fill curve: the chart's volume against its liquid height, on a grid
 // with labelled axes in the chart's units.
-void ChartReportPainter::paintCurve(QPainter& painter) const {
+void ChartReportPainter::paintCurve(ReportCanvas& painter) const {
   const std::vector<ChartRow>& rows = curve_.empty() ? report_.recordset.rows : curve_;
   const double unit = dpi_ / 72.0;
-  const QFontMetricsF metrics(axis_, painter.device());
+  const QFontMetricsF& metrics = axisMetrics_;
   painter.setFont(axis_);
   const QString xTitle = QStringLiteral("Liquid Height (%1)").arg(heightUnit_);
   const QString yTitle = QStringLiteral("Volume Quantity (%1)").arg(volumeUnit_);
@@ -225,12 +232,12 @@ void ChartReportPainter::paintCurve(QPainter& painter) const {
     return QPointF(area.left() + (h - xFirst) / (xLast - xFirst) * area.width(),
                    area.bottom() - (v - yFirst) / (yLast - yFirst) * area.height());
   };
-  painter.setPen(QPen(QColor(190, 190, 190), 0.5 * unit));
+  painter.setPen(QColor(190, 190, 190), 0.5 * unit);
   for (int i = 0; i < xs.count; ++i)
     painter.drawLine(at(xFirst + xs.step * i, yFirst), at(xFirst + xs.step * i, yLast));
   for (int i = 0; i < ys.count; ++i)
     painter.drawLine(at(xFirst, yFirst + ys.step * i), at(xLast, yFirst + ys.step * i));
-  painter.setPen(QPen(Qt::black, kRuleWidth * unit));
+  painter.setPen(Qt::black, kRuleWidth * unit);
   painter.drawRect(area);
   for (int i = 0; i < xs.count; ++i) {
     const QString label = text(generalText(xFirst + xs.step * i, 10));
@@ -245,14 +252,10 @@ void ChartReportPainter::paintCurve(QPainter& painter) const {
   painter.drawText(QPointF(area.center().x() - metrics.horizontalAdvance(xTitle) / 2,
                            area.bottom() + 2 * metrics.height() + kGapPoints * unit),
                    xTitle);
-  painter.save();
-  painter.translate(metrics.height(), area.center().y() + metrics.horizontalAdvance(yTitle) / 2);
-  painter.rotate(-90);
-  painter.drawText(QPointF(0, 0), yTitle);
-  painter.restore();
+  painter.drawTextUpwards(QPointF(metrics.height(), area.center().y() + metrics.horizontalAdvance(yTitle) / 2), yTitle);
   QPolygonF curve;
   for (const ChartRow& row : curvePoints(rows, 2000)) curve << at(row.height, row.volume);
-  painter.setPen(QPen(QColor(30, 80, 160), 1.5 * unit));
+  painter.setPen(QColor(30, 80, 160), 1.5 * unit);
   painter.drawPolyline(curve);
 }
 
@@ -276,15 +279,56 @@ ChartReportPainter::Printed ChartReportPainter::print(QPagedPaintDevice& device,
   return painter.end() ? Printed::All : Printed::Failed;
 }
 
+namespace {
+const QString kPdfTitle = QStringLiteral("Chart Results");
+}
+
 QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution, const PageProgress& progress,
-                                   bool* cancelled) const {
+                                   bool* cancelled, PdfFonts fonts) const {
+  if (cancelled) *cancelled = false;
+  if (fonts == PdfFonts::Standard) {
+    if (std::optional<QByteArray> written = standardPdf(layout, resolution, progress, cancelled)) return *written;
+  }
+  return embeddedPdf(layout, resolution, progress, cancelled);
+}
+
+// Laid out on a PDF writer of the same paper, as Qt's engine would have it,
+// then written page by page; nothing if the report's fonts or text need
+// the engine after all.
+std::optional<QByteArray> ChartReportPainter::standardPdf(const QPageLayout& layout, int resolution,
+                                                          const PageProgress& progress, bool* cancelled) const {
+  QBuffer unused;
+  QPdfWriter device(&unused);
+  device.setPageLayout(layout);
+  device.setResolution(resolution);
+  ChartReportPainter job(report_);
+  job.curve_ = curve_;
+  job.layout(device);
+  const QFont* fonts[] = {&title_, &header_, &caption_, &row_, &footer_, &axis_};
+  if (!std::all_of(std::begin(fonts), std::end(fonts), [](const QFont* f) { return PdfDocument::writes(*f); }))
+    return std::nullopt;
+  PdfDocument document(device.pageLayout(), resolution);
+  for (int page = 0; page < job.pages_; ++page) {
+    document.newPage();
+    job.paintPage(document, page);
+    if (!document.plain()) return std::nullopt;
+    if (progress && !progress(page + 1)) {
+      if (cancelled) *cancelled = true;
+      return QByteArray();
+    }
+  }
+  return document.finish(kPdfTitle, QString::fromLatin1(kReportTitle));
+}
+
+QByteArray ChartReportPainter::embeddedPdf(const QPageLayout& layout, int resolution, const PageProgress& progress,
+                                           bool* cancelled) const {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
     writer.setPageLayout(layout);
     writer.setResolution(resolution);
-    writer.setTitle(QStringLiteral("Chart Results"));
+    writer.setTitle(kPdfTitle);
     writer.setCreator(QString::fromLatin1(kReportTitle));
     const Printed printed = print(writer, progress);
     if (cancelled) *cancelled = printed == Printed::Cancelled;

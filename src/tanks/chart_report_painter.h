@@ -1,5 +1,6 @@
 // The strapping chart report, painted page by page with QPainter onto any
-// paged device (the preview's printer, a printer, a PDF file): the title, the
+// paged device (the preview's printer, a printer, a PDF file), or written as
+// PDF directly in the standard faces when its text allows: the title, the
 // three header lines, the column captions, the rows in "0.000", the footer
 // lines and "Page: n of m", in an Arial-metric font, inside margins of at
 // least half an inch on paper of the printer's size. The last page is the
@@ -8,11 +9,13 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "tanks/chart_rules.h"
@@ -22,6 +25,8 @@ class QPainter;
 class QPagedPaintDevice;
 
 namespace calvexa {
+
+class ReportCanvas;
 
 class ChartReportPainter {
  public:
@@ -57,22 +62,34 @@ class ChartReportPainter {
   // them; Failed if the device could not be painted on (a file that cannot
   // be written). The layout of this painter stays as it was.
   Printed print(QPagedPaintDevice& device, const PageProgress& progress = {}) const;
+  // How a PDF sets its text: in the PDF's standard Helvetica faces,
+  // written directly (fast and small; taken when the report's fonts measure
+  // as those faces and its text is plain ASCII, else Embedded), or in the
+  // report's own fonts, embedded by Qt's PDF engine.
+  enum class PdfFonts { Standard, Embedded };
   // Every page as a PDF document on paper of `layout` at `resolution`,
   // written into memory (a PDF writer reports no failure of the file it
   // writes, so the file is written from this); empty if it could not be
   // painted or was cancelled (`cancelled` then set).
   QByteArray pdf(const QPageLayout& layout, int resolution, const PageProgress& progress = {},
-                 bool* cancelled = nullptr) const;
+                 bool* cancelled = nullptr, PdfFonts fonts = PdfFonts::Standard) const;
 
  private:
   double numberWidth(const QString& text) const;
-  void paintRows(QPainter& painter, int page, double top) const;
-  void paintHeader(QPainter& painter, bool curvePage) const;
-  void paintFooter(QPainter& painter, int page) const;
-  void paintCurve(QPainter& painter) const;
+  void paintPage(ReportCanvas& canvas, int page) const;
+  void paintRows(ReportCanvas& canvas, int page, double top) const;
+  void paintHeader(ReportCanvas& canvas, bool curvePage) const;
+  void paintFooter(ReportCanvas& canvas, int page) const;
+  void paintCurve(ReportCanvas& canvas) const;
+  std::optional<QByteArray> standardPdf(const QPageLayout& layout, int resolution, const PageProgress& progress,
+                                        bool* cancelled) const;
+  QByteArray embeddedPdf(const QPageLayout& layout, int resolution, const PageProgress& progress,
+                         bool* cancelled) const;
 
   const ChartReport& report_;
   QFont title_, header_, caption_, row_, footer_, axis_;
+  QFontMetricsF footerMetrics_, axisMetrics_;  // on the device laid out for
+  double rowAscent_ = 0;
   QRectF area_;  // the page's paint rectangle, device units from its top left
   double dpi_ = 72;
   double rowHeight_ = 1, rowsTop_ = 0, footerTop_ = 0;
