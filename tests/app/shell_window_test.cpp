@@ -72,9 +72,10 @@ struct Drawn {
   QImage expected;
 };
 
-Drawn drawnBeside(QWidget* control, const QString& file, QRectF area) {
+Drawn drawnBeside(QWidget* control, const QString& file, QRectF area, qreal scale = 1) {
   const QColor fill(10, 200, 30);
-  Drawn drawn{QImage(control->size(), QImage::Format_ARGB32_Premultiplied), {}};
+  Drawn drawn{QImage(control->size() * scale, QImage::Format_ARGB32_Premultiplied), {}};
+  drawn.shown.setDevicePixelRatio(scale);
   drawn.shown.fill(fill);
   drawn.expected = drawn.shown;
   control->render(&drawn.shown, QPoint(), QRegion(), QWidget::DrawChildren);
@@ -111,6 +112,33 @@ TEST_F(Shell, MainMenuPicturesAreDrawnFromTheFirstPaint) {
     blank.fill(QColor(10, 200, 30));
     ASSERT_NE(drawn.expected, blank) << c.file << " is a drawing";
     EXPECT_EQ(drawn.shown, drawn.expected) << c.control << " shows " << c.file;
+  }
+}
+
+// The splash's logo is built into the program as pixels for its own size, at
+// one and two device pixels to the pixel; any other size draws the file.
+// Either way it shows what its drawing renders.
+TEST_F(Shell, SplashLogoIsDrawnAsItsFileRenders) {
+  struct Case {
+    const char* what;
+    QSize size;
+    qreal scale;
+  };
+  const Case cases[] = {
+      {"its own size", QSize(96, 96), 1},
+      {"its own size, twice the device pixels", QSize(96, 96), 2},
+      {"another size", QSize(120, 100), 1},  // last: from here on the file is read
+  };
+  QWidget* logo = form(kSplashWindow)->control("imgLogo");
+  ASSERT_NE(logo, nullptr);
+  for (const Case& c : cases) {
+    logo->resize(c.size);
+    const Drawn drawn = drawnBeside(logo, QStringLiteral(":/pictures/calvexa.svg"), QRectF(logo->rect()), c.scale);
+    QImage blank(drawn.expected.size(), drawn.expected.format());
+    blank.setDevicePixelRatio(c.scale);
+    blank.fill(QColor(10, 200, 30));
+    ASSERT_NE(drawn.expected, blank) << c.what;
+    EXPECT_EQ(drawn.shown, drawn.expected) << c.what;
   }
 }
 
