@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
