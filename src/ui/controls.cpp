@@ -73,16 +73,7 @@ std::optional<QImage> prerendered(const QString& file, const QPainter& painter, 
   if (!whole(corner.x()) || !whole(corner.y())) return std::nullopt;
   if (painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
     return std::nullopt;
-  for (const PrerenderedPicture& picture : prerenderedPictures()) {
-    if (picture.width != area.width() || picture.height != area.height() || picture.scale != scale ||
-        file != QLatin1String(picture.file))
-      continue;
-    const int width = picture.width * picture.scale;
-    QImage image(picture.pixels, width, picture.height * picture.scale, width * 4, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(picture.scale);
-    return image;
-  }
-  return std::nullopt;
+  return prerenderedImage(file, area.size(), scale);
 }
 
 }  // namespace

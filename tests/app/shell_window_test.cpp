@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/startup.h"
 #include "gauging/gauging_window.h"
 #include "support/window_test.h"
 #include "ui/controls.h"
@@ -139,6 +140,26 @@ TEST_F(Shell, SplashLogoIsDrawnAsItsFileRenders) {
     blank.fill(QColor(10, 200, 30));
     ASSERT_NE(drawn.expected, blank) << c.what;
     EXPECT_EQ(drawn.shown, drawn.expected) << c.what;
+  }
+}
+
+// The window icon's usual sizes are built in as pixels. At every size, scale
+// and look it shows what the SVG file's own icon shows, and like that icon it
+// lists no sizes, so a window system asks for the ones it always does.
+TEST_F(Shell, ApplicationIconShowsWhatItsDrawingsIconShows) {
+  setUpApplication();
+  const QIcon shown = QApplication::windowIcon();
+  const QIcon drawing(QStringLiteral(":/pictures/calvexa.svg"));
+  EXPECT_EQ(shown.availableSizes(), drawing.availableSizes());
+  for (const qreal scale : {1.0, 2.0}) {
+    for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
+      for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+        const QImage expected = drawing.pixmap(QSize(size, size), scale, mode).toImage();
+        ASSERT_FALSE(expected.isNull());
+        EXPECT_EQ(shown.pixmap(QSize(size, size), scale, mode).toImage(), expected)
+            << size << " pixels at scale " << scale << ", look " << mode;
+      }
+    }
   }
 }
 
