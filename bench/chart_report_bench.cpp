@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -27,6 +26,7 @@
 #include "tanks/chart_tools_rules.h"
 #include "tanks/tank_picture.h"
 #include "tanks/vertical_tank_rules.h"
+#include "ui/printer.h"
 #include "ui/qt_seam.h"
 
 // The program's drawings and icons, as the program loads them at start.
@@ -90,10 +90,10 @@ int child(int divisions) {
   const double csv = seconds(t);
   t = Clock::now();
   {
-    const QPrinter printer(QPrinter::HighResolution);
+    const calvexa::Printer printer(calvexa::Printer::Resolution::High);
     calvexa::ChartReportPainter painter(report);
     painter.setCurve(calvexa::fillCurve(profile, chart));
-    seam.saveFile(folder.filePath("chart.pdf"), painter.pdf(printer.pageLayout(), printer.resolution()));
+    seam.saveFile(folder.filePath("chart.pdf"), painter.pdf(printer.device().pageLayout(), printer.resolution()));
   }
   const double pdf = seconds(t);
   t = Clock::now();

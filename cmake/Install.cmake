@@ -2,6 +2,7 @@
 #
 #   <prefix>/libexec/calvexa/calvexa            the program
 #   <prefix>/libexec/calvexa/CalvexaHelp.html   its help file, found beside it
+#   <prefix>/libexec/calvexa/calvexa-print.so   its print module, loaded from beside it
 #   <prefix>/bin/calvexa                        relative link to the program
 #   <prefix>/share/applications/calvexa.desktop
 #   <prefix>/share/icons/hicolor/{scalable,48x48,256x256}/apps/calvexa.{svg,png}
@@ -69,6 +70,9 @@ file(CREATE_LINK ${_link_target} ${_generated}/bin/calvexa SYMBOLIC)
 
 install(TARGETS calvexa RUNTIME DESTINATION ${CALVEXA_PROGRAM_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/help/CalvexaHelp.html DESTINATION ${CALVEXA_PROGRAM_DIR})
+# A module, not an executable: read-only, as shared objects are installed.
+install(TARGETS calvexa_print LIBRARY DESTINATION ${CALVEXA_PROGRAM_DIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES ${_generated}/bin/calvexa DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/resources/calvexa.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -47,6 +47,8 @@ file -b "$program" | grep -q '^ELF .*stripped$' && ! file -b "$program" | grep -
   fail "the program is not a stripped ELF executable: $(file -b "$program")"
 help=$(dirname "$program")/CalvexaHelp.html
 cmp -s "$help" resources/help/CalvexaHelp.html || fail "no help file beside the program ($help)"
+module=$(dirname "$program")/calvexa-print.so
+file -b "$module" | grep -q '^ELF .*shared object' || fail "no print module beside the program ($module)"
 
 # Desktop entry: valid, and its Exec and Icon are in the package.
 desktop=$usr/share/applications/calvexa.desktop

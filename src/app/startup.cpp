@@ -8,6 +8,7 @@
 
 #include "app/shell_windows.h"
 #include "conversion/conversion_window.h"
+#include "ui/prerendered_pictures.h"
 #include "ui/registry.h"
 #include "ui/seam.h"
 
@@ -29,7 +30,8 @@ void drawNow(QWidget* window) {
 void setUpApplication() {
   QApplication::setApplicationName(QStringLiteral("Calvexa"));
   QApplication::setQuitOnLastWindowClosed(false);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/calvexa.svg")));
+  // Its usual sizes are built in as pixels: no SVG is read to show a window.
+  QApplication::setWindowIcon(drawingIcon(QStringLiteral(":/pictures/calvexa.svg")));
 }
 
 void startUp(WindowRegistry& registry) {

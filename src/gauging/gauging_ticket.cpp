@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -80,7 +79,7 @@ TicketPreview::TicketPreview(std::vector<TicketLine> lines, Seam& seam, QWidget*
     : QDialog(owner),
       lines_(std::move(lines)),
       seam_(seam),
-      printer_(std::make_unique<QPrinter>()),
+      printer_(Printer::Resolution::Screen),
       view_(new PageView(this)) {
   setObjectName(QStringLiteral("FrmGaugeTicket"));
   setWindowTitle(text(kTicketTitle));
@@ -112,13 +111,13 @@ TicketPreview::~TicketPreview() { qDeleteAll(findChildren<QDialog*>(QString(), Q
 
 // On screen in points: the page as the printer is set.
 void TicketPreview::showTicket() {
-  const QPageLayout page = printer_->pageLayout();
+  const QPageLayout page = printer_.device().pageLayout();
   view_->setDocument({.pages = 1,
                       .paper = page.fullRectPoints(),
                       .paintArea = page.paintRectPoints(),
                       .dpi = 72,
                       .paint = [this](QPainter& painter, int) {
-                        const QRectF area(QPointF(0, 0), printer_->pageLayout().paintRectPoints().size());
+                        const QRectF area(QPointF(0, 0), printer_.device().pageLayout().paintRectPoints().size());
                         paintTicket(painter, area, 72, lines_);
                       }});
 }
@@ -137,7 +136,7 @@ QByteArray TicketPreview::pdf() const {
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    writer.setPageLayout(printer_->pageLayout());
+    writer.setPageLayout(printer_.device().pageLayout());
     writer.setResolution(300);
     writer.setTitle(text(kTicketTitle));
     writer.setCreator(QStringLiteral("Calvexa"));
@@ -155,16 +154,16 @@ void TicketPreview::failed(const QString& file, const QString& reason) {
 // Printing to a file (the print dialog's choice) saves it whole or not at all.
 void TicketPreview::printTicket() {
   const QPointer<TicketPreview> self(this);  // the print dialog's loop may close the preview
-  if (!seam_.askPrinter(this, *printer_, QStringLiteral("gauging-ticket.pdf")) || !self) return;
-  const QString file = printer_->outputFileName();
+  if (!seam_.askPrinter(this, printer_, QStringLiteral("gauging-ticket.pdf")) || !self) return;
+  const QString file = printer_.outputFileName();
   if (!file.isEmpty()) {
     const QByteArray document = pdf();
     const QString reason =
         document.isEmpty() ? QStringLiteral("the ticket could not be drawn") : seam_.saveFile(file, document);
     if (!reason.isEmpty()) failed(file, reason);
-  } else if (!print(*printer_)) {
+  } else if (!print(printer_.device())) {
     seam_.showMessage(
-        this, Message{"The ticket could not be sent to the printer " + printer_->printerName().toStdString() + ".", "",
+        this, Message{"The ticket could not be sent to the printer " + printer_.printerName().toStdString() + ".", "",
                       Icon::Exclamation});
   }
   if (self) showTicket();  // the paper chosen for printing

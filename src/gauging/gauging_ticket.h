@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "gauging/gauging_ticket_rules.h"
+#include "ui/printer.h"
 
 class QPainter;
 class QPageLayout;
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace calvexa {
 
@@ -43,7 +43,7 @@ class TicketPreview : public QDialog {
 
   std::vector<TicketLine> lines_;
   Seam& seam_;
-  std::unique_ptr<QPrinter> printer_;
+  Printer printer_;
   PageView* view_;
 };
 

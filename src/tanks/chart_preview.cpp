@@ -11,7 +11,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -155,14 +154,14 @@ ChartPreview::ChartPreview(ChartReport report, ChartSource source, Seam& seam, Q
       report_(std::move(report)),
       source_(std::move(source)),
       seam_(seam),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      printer_(Printer::Resolution::High),
       painter_(report_),
       preview_(new PageView(this)) {
   setObjectName(QStringLiteral("DataReportChart"));
   setWindowTitle(QStringLiteral("Chart Results"));
   setModal(true);
-  printer_->setPageOrientation(QPageLayout::Portrait);
-  printer_->setDocName(QStringLiteral("Chart Results"));
+  printer_.device().setPageOrientation(QPageLayout::Portrait);
+  printer_.setDocName(QStringLiteral("Chart Results"));
   painter_.setCurve(fillCurve(source.profile, source.start));
   preview_->setObjectName(QStringLiteral("ChartPreview"));
   connect(preview_, &PageView::pageChanged, this, &ChartPreview::showPageNumber);
@@ -335,8 +334,8 @@ void ChartPreview::openHelp() { seam_.openHelp(this, helpFile_, QString::fromLat
 
 // Only the page shown is painted, when it is shown.
 void ChartPreview::showReport() {
-  painter_.layout(*printer_);
-  const QPageLayout page = printer_->pageLayout();
+  painter_.layout(printer_.device());
+  const QPageLayout page = printer_.device().pageLayout();
   const int resolution = static_cast<int>(painter_.dpi());
   preview_->setDocument({.pages = painter_.pageCount(),
                          .paper = QRectF(page.fullRectPixels(resolution)),
@@ -363,9 +362,9 @@ void ChartPreview::goToTypedPage() {
 // Either shows progress with Cancel; a cancelled print writes nothing.
 void ChartPreview::printReport() {
   const QPointer<ChartPreview> self(this);  // the print dialog's loop may close the preview
-  if (!seam_.askPrinter(this, *printer_, text(chartFileName(report_.name, "pdf"))) || !self) return;
+  if (!seam_.askPrinter(this, printer_, text(chartFileName(report_.name, "pdf"))) || !self) return;
   showReport();  // on the paper and margins chosen for printing, and counting its pages
-  const QString file = printer_->outputFileName();
+  const QString file = printer_.outputFileName();
   if (!file.isEmpty()) {
     bool cancelled = false;
     const QByteArray document = pdf(cancelled);
@@ -376,11 +375,11 @@ void ChartPreview::printReport() {
     if (!reason.isEmpty()) failed("The chart could not be printed to ", file, reason);
   } else {
     const std::unique_ptr<Progress> progress = startProgress(QStringLiteral("Printing the chart..."));
-    const auto printed = painter_.print(*printer_, [&](int pages) { return progress->advance(pages) && self; });
+    const auto printed = painter_.print(printer_.device(), [&](int pages) { return progress->advance(pages) && self; });
     if (!self) return;
     if (printed == ChartReportPainter::Printed::Failed)
       seam_.showMessage(
-          this, Message{"The chart could not be sent to the printer " + printer_->printerName().toStdString() + ".", "",
+          this, Message{"The chart could not be sent to the printer " + printer_.printerName().toStdString() + ".", "",
                         Icon::Exclamation});
   }
 }
@@ -422,8 +421,8 @@ QByteArray ChartPreview::pdf(bool& cancelled) {
   const QPointer<ChartPreview> self(this);  // the progress dialog's events may close the preview
   const std::unique_ptr<Progress> progress = startProgress(QStringLiteral("Writing the chart..."));
   return painter_.pdf(
-      printer_->pageLayout(), printer_->resolution(), [&](int pages) { return progress->advance(pages) && self; },
-      &cancelled);
+      printer_.device().pageLayout(), printer_.resolution(),
+      [&](int pages) { return progress->advance(pages) && self; }, &cancelled);
 }
 
 bool ChartPreview::exportCsv() {

@@ -14,12 +14,12 @@
 #include "core/capacity_table.h"
 #include "tanks/chart_report_painter.h"
 #include "tanks/chart_rules.h"
+#include "ui/printer.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QToolBar;
 
 namespace calvexa {
@@ -107,7 +107,7 @@ class ChartPreview : public QDialog {
   ChartSource source_;
   std::optional<CapacityTable> table_;  // the table opened, in place of the tab's chart
   Seam& seam_;
-  std::unique_ptr<QPrinter> printer_;
+  Printer printer_;
   ChartReportPainter painter_;
   PageView* preview_;
   QLineEdit* pageBox_ = nullptr;

@@ -6,13 +6,13 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
 #include "tanks/chart_tools_rules.h"
 #include "ui/pdf_document.h"
+#include "ui/printer.h"
 #include "ui/report_canvas.h"
 
 namespace calvexa {
@@ -271,7 +271,7 @@ ChartReportPainter::Printed ChartReportPainter::print(QPagedPaintDevice& device,
     job.paintPage(painter, page);
     if (progress && !progress(page + 1)) {
       // A printer drops the job rather than print the pages so far.
-      if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->abort();
+      abortPrinting(device);
       painter.end();
       return Printed::Cancelled;
     }

@@ -21,8 +21,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cmath>
+#include <optional>
 
 #include "core/number_text.h"
+#include "ui/prerendered_pictures.h"
 #include "ui/seam.h"
 
 namespace calvexa {
@@ -54,8 +57,35 @@ void PushButton::keyPressEvent(QKeyEvent* event) {
 DrawingFile::DrawingFile(const QString& file) : file_(file) {}
 DrawingFile::~DrawingFile() = default;
 
+namespace {
+
+bool whole(double value) { return value == std::floor(value); }
+
+// The pixels built in for `file` over `area`, when copying them gives exactly
+// what drawing the SVG there would: the painter only scales by their scale
+// and shifts, the area's corner falls on a whole device pixel, and it paints
+// over at full opacity.
+std::optional<QImage> prerendered(const QString& file, const QPainter& painter, const QRectF& area) {
+  const QTransform& toDevice = painter.deviceTransform();
+  const qreal scale = toDevice.m11();
+  if (toDevice.type() > QTransform::TxScale || toDevice.m22() != scale) return std::nullopt;
+  const QPointF corner = toDevice.map(area.topLeft());
+  if (!whole(corner.x()) || !whole(corner.y())) return std::nullopt;
+  if (painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    return std::nullopt;
+  return prerenderedImage(file, area.size(), scale);
+}
+
+}  // namespace
+
 void DrawingFile::render(QPainter& painter, const QRectF& area) {
-  if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(file_);
+  if (!renderer_) {
+    if (const std::optional<QImage> pixels = prerendered(file_, painter, area)) {
+      painter.drawImage(area.topLeft(), *pixels);
+      return;
+    }
+    renderer_ = std::make_unique<QSvgRenderer>(file_);
+  }
   if (renderer_->isValid()) renderer_->render(&painter, area);
 }
 

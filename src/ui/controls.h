@@ -42,7 +42,9 @@ class PushButton : public QPushButton {
 
 // An SVG drawing read from its file when it is first drawn: a window built
 // but not shown yet (a hidden window, the main menu before it maps) parses
-// none of its pictures.
+// none of its pictures. A picture built in as pixels for the area drawn
+// (ui/prerendered_pictures.h) is copied instead, while that gives the same
+// pixels.
 class DrawingFile {
  public:
   explicit DrawingFile(const QString& file);

@@ -8,14 +8,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
 #include <QWindow>
 
 #include "ui/file_folders.h"
+#include "ui/printer.h"
 #include "ui/save_file.h"
 #include "ui/screen_fit.h"
 
@@ -123,10 +122,14 @@ QString QtSeam::readFile(const QString& path, qint64 mostBytes, QByteArray& cont
 
 // The file name is offered for printing to a file; a printer, where there is
 // one, stays the dialog's first choice.
-bool QtSeam::askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) {
-  printer.setOutputFileName(suggestedPath(suggested));
-  printer.setOutputFormat(QPrinter::NativeFormat);
-  if (execOwned(new QPrintDialog(&printer, owner)) != QDialog::Accepted) return false;
+bool QtSeam::askPrinter(QWidget* owner, Printer& printer, const QString& suggested) {
+  QDialog* dialog = printer.makeDialog(owner, suggestedPath(suggested));
+  if (!dialog) {
+    showMessage(owner, Message{"Printing is not available: " + printer.unavailableReason().toStdString() + ".", "",
+                               Icon::Exclamation});
+    return false;
+  }
+  if (execOwned(dialog) != QDialog::Accepted) return false;
   rememberFolder(printer.outputFileName());
   return true;
 }

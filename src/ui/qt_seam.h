@@ -20,7 +20,7 @@ class QtSeam : public Seam {
   QString saveFile(const QString& path, const QByteArray& contents) override;
   QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) override;
   QString readFile(const QString& path, qint64 mostBytes, QByteArray& contents) override;
-  bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) override;
+  bool askPrinter(QWidget* owner, Printer& printer, const QString& suggested) override;
   QString askSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
                           const QString& filter) override;
   std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) override;

@@ -12,10 +12,11 @@
 
 #include "core/outcome.h"
 
-class QPrinter;
 class QWidget;
 
 namespace calvexa {
+
+class Printer;
 
 // A long task's progress, shown with a Cancel button while it lives.
 class Progress {
@@ -57,7 +58,7 @@ class Seam {
 
   // The platform's print dialog for `printer`; false when the user cancels.
   // Printing to a file offers `suggested` as the save dialog does.
-  virtual bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) = 0;
+  virtual bool askPrinter(QWidget* owner, Printer& printer, const QString& suggested) = 0;
 
   // Progress of a task of `total` steps over `owner`, with Cancel.
   virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, int total) = 0;

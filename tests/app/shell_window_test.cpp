@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "app/startup.h"
 #include "gauging/gauging_window.h"
 #include "support/window_test.h"
 #include "ui/controls.h"
@@ -72,9 +73,10 @@ struct Drawn {
   QImage expected;
 };
 
-Drawn drawnBeside(QWidget* control, const QString& file, QRectF area) {
+Drawn drawnBeside(QWidget* control, const QString& file, QRectF area, qreal scale = 1) {
   const QColor fill(10, 200, 30);
-  Drawn drawn{QImage(control->size(), QImage::Format_ARGB32_Premultiplied), {}};
+  Drawn drawn{QImage(control->size() * scale, QImage::Format_ARGB32_Premultiplied), {}};
+  drawn.shown.setDevicePixelRatio(scale);
   drawn.shown.fill(fill);
   drawn.expected = drawn.shown;
   control->render(&drawn.shown, QPoint(), QRegion(), QWidget::DrawChildren);
@@ -111,6 +113,53 @@ TEST_F(Shell, MainMenuPicturesAreDrawnFromTheFirstPaint) {
     blank.fill(QColor(10, 200, 30));
     ASSERT_NE(drawn.expected, blank) << c.file << " is a drawing";
     EXPECT_EQ(drawn.shown, drawn.expected) << c.control << " shows " << c.file;
+  }
+}
+
+// The splash's logo is built into the program as pixels for its own size, at
+// one and two device pixels to the pixel; any other size draws the file.
+// Either way it shows what its drawing renders.
+TEST_F(Shell, SplashLogoIsDrawnAsItsFileRenders) {
+  struct Case {
+    const char* what;
+    QSize size;
+    qreal scale;
+  };
+  const Case cases[] = {
+      {"its own size", QSize(96, 96), 1},
+      {"its own size, twice the device pixels", QSize(96, 96), 2},
+      {"another size", QSize(120, 100), 1},  // last: from here on the file is read
+  };
+  QWidget* logo = form(kSplashWindow)->control("imgLogo");
+  ASSERT_NE(logo, nullptr);
+  for (const Case& c : cases) {
+    logo->resize(c.size);
+    const Drawn drawn = drawnBeside(logo, QStringLiteral(":/pictures/calvexa.svg"), QRectF(logo->rect()), c.scale);
+    QImage blank(drawn.expected.size(), drawn.expected.format());
+    blank.setDevicePixelRatio(c.scale);
+    blank.fill(QColor(10, 200, 30));
+    ASSERT_NE(drawn.expected, blank) << c.what;
+    EXPECT_EQ(drawn.shown, drawn.expected) << c.what;
+  }
+}
+
+// The window icon's usual sizes are built in as pixels. At every size, scale
+// and look it shows what the SVG file's own icon shows, and like that icon it
+// lists no sizes, so a window system asks for the ones it always does.
+TEST_F(Shell, ApplicationIconShowsWhatItsDrawingsIconShows) {
+  setUpApplication();
+  const QIcon shown = QApplication::windowIcon();
+  const QIcon drawing(QStringLiteral(":/pictures/calvexa.svg"));
+  EXPECT_EQ(shown.availableSizes(), drawing.availableSizes());
+  for (const qreal scale : {1.0, 2.0}) {
+    for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
+      for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+        const QImage expected = drawing.pixmap(QSize(size, size), scale, mode).toImage();
+        ASSERT_FALSE(expected.isNull());
+        EXPECT_EQ(shown.pixmap(QSize(size, size), scale, mode).toImage(), expected)
+            << size << " pixels at scale " << scale << ", look " << mode;
+      }
+    }
   }
 }
 

@@ -2,11 +2,12 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QPagedPaintDevice>
 #include <QPointer>
-#include <QPrinter>
 #include <algorithm>
 
 #include "app/program_windows.h"
+#include "ui/printer.h"
 #include "ui/save_file.h"
 
 namespace calvexa {
@@ -72,14 +73,11 @@ QString RecorderSeam::saveFile(const QString& path, const QByteArray& contents) 
   });
 }
 
-bool RecorderSeam::askPrinter(QWidget*, QPrinter& printer, const QString& suggested) {
+bool RecorderSeam::askPrinter(QWidget*, Printer& printer, const QString& suggested) {
   ++printersAsked;
   suggestedNames.push_back(suggested);
-  if (choosePrinter) choosePrinter(printer);
-  if (printerAccepted && !printTo.isEmpty()) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printTo);
-  }
+  if (choosePrinter) choosePrinter(printer.device());
+  if (printerAccepted && !printTo.isEmpty()) printer.printToFile(printTo);
   return printerAccepted;
 }
 

@@ -2,6 +2,7 @@
 // box, tracks the busy pointer and keeps an in-memory clipboard.
 #pragma once
 
+#include <QPagedPaintDevice>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -24,7 +25,7 @@ class RecorderSeam : public Seam {
   // fails as a full disk does once that many bytes are written.
   QString saveFile(const QString& path, const QByteArray& contents) override;
   // Records the suggested name.
-  bool askPrinter(QWidget* owner, QPrinter& printer, const QString& suggested) override;
+  bool askPrinter(QWidget* owner, Printer& printer, const QString& suggested) override;
   // Records the caption; answers with `openFrom` (empty: cancelled).
   QString askOpenFileName(QWidget* owner, const QString& caption, const QString& filter) override;
   // Reads as the program does.
@@ -57,11 +58,11 @@ class RecorderSeam : public Seam {
   qint64 failSaveAt = -1;      // the byte at which saving fails; -1: never
   QString failSaveReason = QStringLiteral("No space left on device");
   bool printerAccepted = false;
-  QString printTo;                               // when printing is accepted: the PDF file the user prints to
-  std::function<void(QPrinter&)> choosePrinter;  // what else the user chooses in the print dialog
-  QStringList progressLabels;                    // tasks that reported progress
-  int cancelProgressAt = -1;                     // cancel once this step is reached; -1: never
-  std::function<void(int)> whileProgress;        // what the test does at each step reported
+  QString printTo;                                        // when printing is accepted: the PDF file the user prints to
+  std::function<void(QPagedPaintDevice&)> choosePrinter;  // what else the user chooses in the print dialog
+  QStringList progressLabels;                             // tasks that reported progress
+  int cancelProgressAt = -1;                              // cancel once this step is reached; -1: never
+  std::function<void(int)> whileProgress;                 // what the test does at each step reported
   std::vector<std::string> messageTexts() const;
   int busyDepth = 0;     // nesting of busy-pointer calls now
   int busyBrackets = 0;  // how many times the pointer was set busy

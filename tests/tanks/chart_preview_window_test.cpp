@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -323,7 +323,7 @@ TEST_F(ChartTools, PagesFollowThePrintersPaperWithHalfInchMargins) {
     app.seam.printerAccepted = true;
     app.seam.printTo = folder.filePath("printed.pdf");
     app.seam.saveAs = folder.filePath("exported.pdf");
-    app.seam.choosePrinter = [&paper](QPrinter& printer) {
+    app.seam.choosePrinter = [&paper](QPagedPaintDevice& printer) {
       printer.setPageSize(QPageSize(paper.size));
       printer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
     };
