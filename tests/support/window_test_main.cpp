@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
 
@@ -85,9 +86,12 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   QLocale::setDefault(QLocale::c());
   // What windows remember between runs goes to a place of the tests' own,
-  // emptied before they start, never to the user's settings.
+  // never to the user's settings: a fresh folder for each test process, as
+  // tests run side by side and one must not clear or change another's.
   QStandardPaths::setTestModeEnabled(true);
-  QSettings().clear();
+  const QTemporaryDir settings;
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+    QSettings::setPath(format, QSettings::UserScope, settings.path());
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new ModalLeftOpen);
   ModalWatch watch;
