@@ -184,14 +184,18 @@ void PdfDocument::drawTextUpwards(const QPointF& baseline, const QString& text) 
 
 void PdfDocument::drawLine(const QPointF& from, const QPointF& to) { drawPolyline(QPolygonF({from, to})); }
 
-void PdfDocument::drawRect(const QRectF& rect) {
+// Lines are drawn outside text, in the pen's colour and width.
+void PdfDocument::beginLines() {
   endText();
   usePen();
-  if (width_ != pageWidth_) {
-    number(width_);
-    content_ += "w\n";
-    pageWidth_ = width_;
-  }
+  if (width_ == pageWidth_) return;
+  number(width_);
+  content_ += "w\n";
+  pageWidth_ = width_;
+}
+
+void PdfDocument::drawRect(const QRectF& rect) {
+  beginLines();
   point(rect.bottomLeft());
   number(rect.width() * scale_);
   number(rect.height() * scale_);
@@ -200,13 +204,7 @@ void PdfDocument::drawRect(const QRectF& rect) {
 
 void PdfDocument::drawPolyline(const QPolygonF& points) {
   if (points.size() < 2) return;
-  endText();
-  usePen();
-  if (width_ != pageWidth_) {
-    number(width_);
-    content_ += "w\n";
-    pageWidth_ = width_;
-  }
+  beginLines();
   point(points.front());
   content_ += "m\n";
   for (qsizetype i = 1; i < points.size(); ++i) {

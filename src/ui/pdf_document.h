@@ -52,6 +52,7 @@ class PdfDocument final : public ReportCanvas {
   void showText(const QString& text);
   void useFont();
   void usePen();
+  void beginLines();
 
   double scale_;        // points per device pixel
   QPointF origin_;      // the paint area's top left, device pixels from the paper's
