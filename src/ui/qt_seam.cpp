@@ -53,8 +53,9 @@ namespace {
 int execOwned(QDialog* dialog) {
   const QPointer<QDialog> open(dialog);
   const int result = dialog->exec();
-  delete open.data();
-  return open ? result : QDialog::Rejected;
+  if (!open) return QDialog::Rejected;
+  delete dialog;
+  return result;
 }
 
 }  // namespace

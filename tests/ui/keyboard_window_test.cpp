@@ -2,6 +2,7 @@
 // pass the number boxes, a paste that is not a number is refused, Enter clicks the focused button, tabs switch from the
 // keyboard, answers always show their whole text, help and About outlive the
 // window they were opened from, and captions name their controls.
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "tanks/vertical_tank_rules.h"
 #include "ui/controls.h"
 #include "ui/help_viewer.h"
+#include "ui/printer.h"
 #include "ui/qt_seam.h"
 
 namespace calvexa {
@@ -457,6 +459,23 @@ TEST(QtSeamModals, GoWithTheirWindowWhenItIsClosedWhileTheyAreOpen) {
   delete owner;
   EXPECT_FALSE(progress->advance(2)) << "the task is cancelled with its window";
   progress.reset();
+}
+
+// A print dialog the user accepts is taken as accepted: printing goes on,
+// to the file it names.
+TEST(QtSeamModals, APrintDialogAcceptedPrints) {
+  QtSeam seam;
+  Printer printer(Printer::Resolution::High);
+  ASSERT_TRUE(printer.available()) << printer.unavailableReason().toStdString();
+  QWidget owner;
+  owner.show();
+  QTimer::singleShot(0, &owner, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+  });
+  EXPECT_TRUE(seam.askPrinter(&owner, printer, "Vertical Tank (C) chart.pdf"));
+  EXPECT_TRUE(printer.outputFileName().endsWith("/Vertical Tank (C) chart.pdf"))
+      << printer.outputFileName().toStdString();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 class ConverterKeyboard : public MenuWindowTest {
