@@ -142,9 +142,8 @@ void ChartReportPainter::paintRows(ReportCanvas& painter, int page, double top) 
   const double unit = dpi_ / 72.0;
   const double heightRight = columnLeft_[1] - kColumnPad * unit;
   const double volumeRight = columnLeft_[3] - kColumnPad * unit;
-  const double ascent = rowAscent_;
   painter.setFont(row_);
-  double y = top + ascent;
+  double y = top + rowAscent_;
   for (std::size_t i = first; i < last; ++i, y += rowHeight_) {
     const QString height = QString::fromLatin1(reportHeightText(report_, rows[i].height));
     const QString volume = QString::fromLatin1(rowVolumeText(rows[i].volume));
@@ -155,7 +154,7 @@ void ChartReportPainter::paintRows(ReportCanvas& painter, int page, double top) 
   }
   // The report ends with a rule under its last row.
   if (last == rows.size()) {
-    const double rule = y - ascent + kGapPoints * unit / 2;
+    const double rule = y - rowAscent_ + kGapPoints * unit / 2;
     painter.drawLine(QPointF(0, rule), QPointF(area_.width(), rule));
   }
 }
@@ -259,11 +258,16 @@ void ChartReportPainter::paintCurve(ReportCanvas& painter) const {
   painter.drawPolyline(curve);
 }
 
-// Laid out for the device on a copy: the pages laid out for the screen stay.
-ChartReportPainter::Printed ChartReportPainter::print(QPagedPaintDevice& device, const PageProgress& progress) const {
+// A copy laid out for `device`: the pages laid out for the screen stay.
+ChartReportPainter ChartReportPainter::laidOutFor(QPagedPaintDevice& device) const {
   ChartReportPainter job(report_);
   job.curve_ = curve_;
   job.layout(device);
+  return job;
+}
+
+ChartReportPainter::Printed ChartReportPainter::print(QPagedPaintDevice& device, const PageProgress& progress) const {
+  const ChartReportPainter job = laidOutFor(device);
   QPainter painter;
   if (!painter.begin(&device)) return Printed::Failed;
   for (int page = 0; page < job.pages_; ++page) {
@@ -297,16 +301,14 @@ QByteArray ChartReportPainter::pdf(const QPageLayout& layout, int resolution, co
 // the engine after all.
 std::optional<QByteArray> ChartReportPainter::standardPdf(const QPageLayout& layout, int resolution,
                                                           const PageProgress& progress, bool* cancelled) const {
+  const QFont* fonts[] = {&title_, &header_, &caption_, &row_, &footer_, &axis_};
+  if (!std::all_of(std::begin(fonts), std::end(fonts), [](const QFont* f) { return PdfDocument::writes(*f); }))
+    return std::nullopt;
   QBuffer unused;
   QPdfWriter device(&unused);
   device.setPageLayout(layout);
   device.setResolution(resolution);
-  ChartReportPainter job(report_);
-  job.curve_ = curve_;
-  job.layout(device);
-  const QFont* fonts[] = {&title_, &header_, &caption_, &row_, &footer_, &axis_};
-  if (!std::all_of(std::begin(fonts), std::end(fonts), [](const QFont* f) { return PdfDocument::writes(*f); }))
-    return std::nullopt;
+  const ChartReportPainter job = laidOutFor(device);
   PdfDocument document(device.pageLayout(), resolution);
   for (int page = 0; page < job.pages_; ++page) {
     document.newPage();

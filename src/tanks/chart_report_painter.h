@@ -75,6 +75,7 @@ class ChartReportPainter {
                  bool* cancelled = nullptr, PdfFonts fonts = PdfFonts::Standard) const;
 
  private:
+  ChartReportPainter laidOutFor(QPagedPaintDevice& device) const;
   double numberWidth(const QString& text) const;
   void paintPage(ReportCanvas& canvas, int page) const;
   void paintRows(ReportCanvas& canvas, int page, double top) const;
